@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// Integer helpers shared by every calendar. Dates before an epoch give negative
+// dividends; C++ division truncates toward zero, calendars need the floor.
+namespace chronastre {
+
+// floor(a / b) for b > 0.
+constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t q = a / b;
+    return (a % b < 0) ? q - 1 : q;
+}
+
+// a - b * floor(a / b), in [0, b) for b > 0.
+constexpr std::int64_t floorMod(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t r = a % b;
+    return (r < 0) ? r + b : r;
+}
+
+} // namespace chronastre

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "engine/dateheure.h"
+#include "engine/typecalendrier.h"
+
+#include <array>
+#include <cstdint>
+
+namespace chronastre {
+
+// One row of constants of the parametric conversion (Richards' scheme, with m
+// one more than its published month parameter). b == 0 means no century
+// correction.
+struct ParametresCalendrier
+{
+    std::int64_t y; // years added to reach the internal year count
+    std::int64_t j; // days added to the day number
+    std::int64_t m; // month that opens the computational year
+    std::int64_t n; // months in the year (epagomenal days count as one)
+    std::int64_t r; // years in one intercalation cycle
+    std::int64_t p; // days in one intercalation cycle
+    std::int64_t q; // leap-year position, date to day number
+    std::int64_t v; // leap-year position, day number to date
+    std::int64_t u; // months in one month-length cycle
+    std::int64_t s; // days in one month-length cycle
+    std::int64_t t; // long-month position, date to day number
+    std::int64_t w; // long-month position, day number to date
+    std::int64_t b; // century correction: offset of the century count
+    std::int64_t c; // century correction: constant term
+    bool saka;      // month lengths computed per conversion (Saka)
+};
+
+inline constexpr std::int64_t jours400Ans = 146097;
+
+// clang-format off
+inline constexpr std::array<ParametresCalendrier, nombreCalendriersParametriques> parametres = {{
+    //  y      j     m   n   r    p      q   v   u    s     t   w   b        c
+    {5268,  317,  1, 13,  1,   365,  0,  0,   1,   30,  0,  0,      0,   0, false}, // ARMENIEN
+    {3968,   47,  1, 13,  1,   365,  0,  0,   1,   30,  0,  0,      0,   0, false}, // EGYPTIEN
+    {5348,  317,  1, 13,  1,   365,  0,  0,   1,   30,  0,  0,      0,   0, false}, // KHWARIZMIEN
+    {5348,   77,  1, 13,  1,   365,  0,  0,   1,   30,  0,  0,      0,   0, false}, // PERSE
+    {4996,  124,  1, 13,  4,  1461,  0,  3,   1,   30,  0,  0,      0,   0, false}, // COPTE
+    {4720,  124,  1, 13,  4,  1461,  0,  3,   1,   30,  0,  0,      0,   0, false}, // ETHIOPIEN
+    {4716, 1401,  3, 12,  4,  1461,  0,  3,   5,  153,  2,  2,      0,   0, false}, // JULIEN
+    {4405, 1401,  7, 12,  4,  1461,  0,  3,   5,  153,  2,  2,      0,   0, false}, // MACEDONIEN
+    {4405, 1401,  6, 12,  4,  1461,  0,  3,   5,  153,  2,  2,      0,   0, false}, // SYRIEN
+    {6560, 1412, 20, 20,  4,  1461,  0,  3,   1,   19,  0,  0, 274273, -50, false}, // BAHAI
+    {4716, 1401,  3, 12,  4,  1461,  0,  3,   5,  153,  2,  2, 274277, -38, false}, // GREGORIEN
+    {6504,  111,  1, 13,  4,  1461,  0,  3,   1,   30,  0,  0, 578797, -51, false}, // REPUBLICAIN
+    {4794, 1348,  2, 12,  4,  1461,  0,  3,   1,   31,  0,  0, 274073, -36, true},  // SAKA
+    {5519, 7665,  1, 12, 30, 10631, 14, 15, 100, 2951, 51, 10,      0,   0, false}, // ISLAMIQUE_A
+    {5519, 7664,  1, 12, 30, 10631, 14, 15, 100, 2951, 51, 10,      0,   0, false}, // ISLAMIQUE_B
+    {3959,  329,  3, 12,  3,  1096,  0,  2,   5,  153,  2,  2,      0,   0, false}, // ROMAIN_I
+    {3963,  221,  3, 12,  1,   365,  0,  0,   5,  153,  2,  2,      0,   0, false}, // ROMAIN_II
+}};
+// clang-format on
+
+// Converter of one calendar kind. Every conversion goes through the integer
+// Julian Day Number: date -> day number -> date. Kinds 0..16 run the two
+// parametric formulas on their row of constants; HEBREU and MAYA hand over to
+// CalendrierHebreu and CalendrierMaya.
+//
+// Day numbers are 64-bit. The formulas are exact for every day number whose
+// magnitude stays below 10^16, which covers everything a date with 32-bit
+// year, month and day (or a 32-bit Maya long count) can produce.
+class Calendrier
+{
+public:
+    Calendrier() = default;
+    explicit Calendrier(TypeCalendrier type);
+
+    TypeCalendrier type() const { return type_; }
+
+    // The date of this calendar on day number j.
+    DateHeure versCalendrier(std::int64_t numeroJour);
+    // The day number of a date of this calendar; remembered in dernierJour().
+    std::int64_t depuisCalendrier(const DateHeure& date);
+    // The date of calendar arrivee for a date of this calendar. The day number
+    // of the last source date is cached, so converting one moment into every
+    // calendar computes it once.
+    DateHeure convertir(TypeCalendrier arrivee, const DateHeure& date);
+
+    std::int64_t dernierJour() const { return dernierJour_; }
+    std::int64_t derniereCorrection() const { return derniereCorrection_; }
+    // How many times convertir had to compute a day number (the cache missed).
+    int calculsJour() const { return calculsJour_; }
+
+private:
+    bool estParametrique() const { return type_ >= 0 && type_ < nombreCalendriersParametriques; }
+    const ParametresCalendrier& p() const { return parametres[static_cast<std::size_t>(type_)]; }
+    // Century correction of the Gregorian-type rows, for day number j.
+    std::int64_t correction(std::int64_t numeroJour) const;
+
+    TypeCalendrier type_ = CALENDRIER_INCONNU;
+    DateHeure derniereDate_;
+    bool cacheValide_ = false;
+    std::int64_t dernierJour_ = 0;
+    std::int64_t derniereCorrection_ = 0;
+    int calculsJour_ = 0;
+};
+
+} // namespace chronastre

@@ -1,0 +1,46 @@
+# Shared by run.sh and test.sh: installs the Debian packages the build needs
+# (when missing, as root), then configures and builds incrementally.
+# Sourced, not run: it expects "set -euo pipefail" and the project root as
+# the current directory.
+
+# Debian 12 packages for building and testing.
+paquets_construction=(
+    g++ cmake ninja-build pkg-config
+    libgtest-dev libgmock-dev
+    qt6-base-dev
+    fonts-dejavu-core fonts-dejavu-extra
+)
+
+# Installs whichever of the given packages is missing.
+installer_paquets() {
+    local manquants=()
+    local paquet
+    for paquet in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$paquet" 2>/dev/null | grep -q "install ok installed"; then
+            manquants+=("$paquet")
+        fi
+    done
+    [ ${#manquants[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Paquets manquants : ${manquants[*]}" >&2
+        echo "Installez-les (sudo apt-get install -y ${manquants[*]}) puis relancez." >&2
+        exit 1
+    fi
+    echo "Installation de : ${manquants[*]}" >&2
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get install -y -q "${manquants[@]}" >&2 ||
+        { apt-get update -q >&2 && apt-get install -y -q "${manquants[@]}" >&2; }
+}
+
+# Configures (once) and builds the preset given, quietly unless it fails.
+construire() {
+    local preset=$1
+    local dossier=$2
+    mkdir -p "$dossier"
+    if [ ! -f "$dossier/build.ninja" ]; then
+        cmake --preset "$preset" >"$dossier/configuration.log" 2>&1 ||
+            { cat "$dossier/configuration.log" >&2; exit 1; }
+    fi
+    cmake --build "$dossier" >"$dossier/construction.log" 2>&1 ||
+        { cat "$dossier/construction.log" >&2; exit 1; }
+}
