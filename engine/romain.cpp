@@ -3,9 +3,7 @@
 #include "engine/arithmetique.h"
 #include "names/noms.h"
 
-#include <algorithm>
 #include <array>
-#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -28,13 +26,6 @@ constexpr std::array<std::pair<std::string_view, std::int64_t>, 13> tableChiffre
     {"IV", 4},
     {"I", 1},
 }};
-
-// Counts and years are 64-bit; their numerals are written for the 32-bit range.
-std::int32_t sature32(std::int64_t n)
-{
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 } // namespace
 
@@ -70,6 +61,8 @@ std::string nommerJourRomain(const DateHeure& date, bool bissextile)
     std::string texte = "Ante diem ";
     std::string_view reference;
     std::string moisLatin(noms::moisLatins[indice]);
+    // Counts and years are 64-bit; their numerals are written for the 32-bit
+    // range, which holds every day of a month and every year of the window.
     std::int64_t compte = 0;
 
     if (jour == 1) {

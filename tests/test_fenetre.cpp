@@ -1,0 +1,881 @@
+// The window, driven as a user drives it, with the settings store in a
+// temporary folder and a fixed clock.
+
+#include "engine/calendrier.h"
+#include "ui/chronastre.h"
+#include "ui/rapport.h"
+#include "ui/reglages.h"
+#include "ui/rendu.h"
+
+#include <QApplication>
+#include <QCalendar>
+#include <QComboBox>
+#include <QFile>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace chronastre;
+
+namespace {
+
+struct Moment
+{
+    int annee; // as typed: 1.. (before Christ when avantJC)
+    bool avantJC;
+    int mois, jour, heure, minutes, secondes;
+};
+
+// A window on a known moment. The clock hands over the six numbers (a QDate
+// of the same numbers, so days that only the Julian calendar has are left
+// out); the era switch is clicked afterwards when asked.
+std::unique_ptr<Chronastre> fenetre(const Moment& m, bool numerique = false)
+{
+    auto f = std::make_unique<Chronastre>();
+    f->setHorloge([m] {
+        return QDateTime(QDate(m.annee, m.mois, m.jour), QTime(m.heure, m.minutes, m.secondes));
+    });
+    f->findChild<QPushButton*>("dateActuelle")->click();
+    if (m.avantJC)
+        f->findChild<QRadioButton*>("avjc")->click();
+    if (numerique)
+        f->findChild<QRadioButton*>("affichageNumerique")->click();
+    else
+        f->findChild<QRadioButton*>("affichageLitteral")->click();
+    return f;
+}
+
+QString texte(const Chronastre& f, const char* nom)
+{
+    const QLabel* etiquette = f.findChild<QLabel*>(nom);
+    return etiquette ? etiquette->text() : QStringLiteral("<no label %1>").arg(nom);
+}
+
+QSpinBox* champ(const Chronastre& f, const char* nom)
+{
+    return f.findChild<QSpinBox*>(nom);
+}
+
+// Every result label, caption labels left out, by object name.
+QMap<QString, QString> resultats(const Chronastre& f)
+{
+    QMap<QString, QString> textes;
+    for (const QLabel* l : f.findChildren<QLabel*>()) {
+        if (!l->objectName().startsWith(QLatin1String("lbl_")))
+            textes.insert(l->objectName(), l->text());
+    }
+    return textes;
+}
+
+const char* const panneaux[] = {"calendriersAlexandrins", "calendriersEgyptiens",
+                                "calendriersGregoriens",  "calendriersIslamiques",
+                                "calendriersJuliens",     "calendriersRomains",
+                                "autresCalendriers"};
+
+// Names of the visible panels.
+QStringList panneauxVisibles(const Chronastre& f)
+{
+    QStringList visibles;
+    for (const char* nom : panneaux) {
+        if (!f.findChild<QFrame*>(nom)->isHidden())
+            visibles << QString::fromLatin1(nom);
+    }
+    return visibles;
+}
+
+void effacerReglages()
+{
+    reglages().clear();
+    reglages().sync();
+}
+
+// Types a number into a spin box as a user does, replacing what it shows.
+void taper(QSpinBox* spin, const QString& nombre)
+{
+    QLineEdit* edition = spin->findChild<QLineEdit*>();
+    edition->selectAll();
+    QTest::keyClicks(edition, nombre);
+}
+
+} // namespace
+
+class TestFenetre : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { effacerReglages(); }
+
+    // The form, its names and its slots.
+    void slotsConnectesParNom();
+    void formeFixe();
+
+    // What the labels show.
+    void rendu_data();
+    void rendu();
+    void premierJanvier2000LitteralEtNumerique();
+    void avantJesusChrist();
+    void avantLesEpoques();
+    void jourUnSansEr();
+    void romainIBissextile();
+    void bornesDesTables();
+    void textesEntiers();
+
+    // Input constraints and slots.
+    void reformeParPas();
+    void reformeEnTapant_data();
+    void reformeEnTapant();
+    void octobre1582AvantJC();
+    void longueurFevrier_data();
+    void longueurFevrier();
+    void borneEre();
+    void avrilAbaisseLe31();
+    void effacerHeureUneFois();
+    void dateActuelleLe31();
+    void changementDePanneau();
+
+    // Preferences.
+    void reglagesParDefaut();
+    void reglagesRestaures();
+    void reglagesInvalides_data();
+    void reglagesInvalides();
+    void reglagesEcritsALaDestruction();
+
+    // Report.
+    void rapportConnu();
+    void rapportNumeriqueEtLitteral();
+    void rapportDossierAbsent();
+    void rapportPeripheriquePlein();
+    void rapportEchecGardeAncienFichier();
+    void rapportDossierProtege();
+    void rapportMessageEchec();
+
+    // Oracle.
+    void islamiqueCivilContreQCalendar();
+};
+
+void TestFenetre::slotsConnectesParNom()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("connectSlotsByName")));
+    Chronastre f;
+    QVERIFY(f.findChild<QLabel*>("calendrierMaya"));
+}
+
+void TestFenetre::formeFixe()
+{
+    Chronastre f;
+    QCOMPARE(f.size(), QSize(540, 270));
+    QCOMPARE(f.minimumSize(), QSize(540, 270));
+    QCOMPARE(f.maximumSize(), QSize(540, 270));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Chronastre 2.0"));
+    QCOMPARE(f.findChild<QPushButton*>("enregistrerSous")->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(f.findChild<QPushButton*>("quitter")->shortcut(), QKeySequence("Alt+Q"));
+    QCOMPARE(f.findChild<QPushButton*>("effacerHeure")->shortcut(), QKeySequence("Alt+E"));
+    QCOMPARE(f.findChild<QPushButton*>("dateActuelle")->shortcut(), QKeySequence("Alt+D"));
+    QCOMPARE(f.findChild<QComboBox*>("typeCalendrier")->count(), 7);
+}
+
+void TestFenetre::rendu_data()
+{
+    QTest::addColumn<Moment>("moment");
+    QTest::addColumn<bool>("numerique");
+    QTest::addColumn<QString>("etiquette");
+    QTest::addColumn<QString>("attendu");
+
+    const Moment midi2000 = {2000, false, 1, 1, 12, 0, 0};
+    QTest::newRow("2000-01-01 julian day") << midi2000 << false << "jourJulien"
+                                           << "2451545.00000";
+    QTest::newRow("2000-01-01 day of year") << midi2000 << false << "jourAnnee"
+                                            << "1";
+    QTest::newRow("1582-10-15 read as Gregorian")
+        << Moment{1582, false, 10, 15, 0, 0, 0} << false << "calendrierGregorien"
+        << "Vendredi 15 Octobre 1582";
+    QTest::newRow("1582-10-15 julian day")
+        << Moment{1582, false, 10, 15, 0, 0, 0} << false << "jourJulien"
+        << "2299160.50000";
+    QTest::newRow("1582-10-04 23:59:59 read as Julian")
+        << Moment{1582, false, 10, 4, 23, 59, 59} << false << "calendrierJulien"
+        << "Jeudi 4 Octobre 1582";
+    QTest::newRow("1582-10-04 23:59:59 Gregorian")
+        << Moment{1582, false, 10, 4, 23, 59, 59} << false << "calendrierGregorien"
+        << "Jeudi 14 Octobre 1582";
+    for (int jour = 1; jour <= 6; ++jour) {
+        const char* decade[] = {"Primidi", "Duodi", "Tridi", "Quartidi", "Quintidi", "Sextidi"};
+        QTest::addRow("Republican complementary day %d", jour)
+            << Moment{1795, false, 9, 16 + jour, 0, 0, 0} << false << "calendrierRepublicain"
+            << QStringLiteral("%1 %2 Sansculotides III (3)").arg(decade[jour - 1]).arg(jour);
+    }
+    QTest::newRow("Republican day 30 is Decadi")
+        << Moment{1795, false, 9, 16, 0, 0, 0} << false << "calendrierRepublicain"
+        << "Décadi 30 Fructidor III (3)";
+    QTest::newRow("Hebrew 13-month year, month 6 Adar")
+        << Moment{2024, false, 2, 10, 0, 0, 0} << false << "calendrierHebreu"
+        << "Sabbat 1 Adar 5784";
+    QTest::newRow("Hebrew 13-month year, month 7 Veadar")
+        << Moment{2024, false, 3, 11, 0, 0, 0} << false << "calendrierHebreu"
+        << "Yom sheni 1 Veadar 5784";
+    QTest::newRow("Hebrew 13-month year, month 8 Nisan")
+        << Moment{2024, false, 4, 9, 0, 0, 0} << false << "calendrierHebreu"
+        << "Yom shlishi 1 Nisan 5784";
+    QTest::newRow("Hebrew 13-month year, month 13 Ellul")
+        << Moment{2024, false, 9, 5, 0, 0, 0} << false << "calendrierHebreu"
+        << "Yom chamishi 2 Ellul 5784";
+    QTest::newRow("Hebrew 12-month year, month 7 Nisan")
+        << Moment{2025, false, 4, 12, 0, 0, 0} << false << "calendrierHebreu"
+        << "Sabbat 14 Nisan 5785";
+    QTest::newRow("Syrian year below 1000, numeric padded")
+        << Moment{500, false, 1, 1, 0, 0, 0} << true << "calendrierSyrien"
+        << "0811 / 04 / 01";
+    QTest::newRow("Syrian year below 1000, literal unpadded")
+        << Moment{500, false, 1, 1, 0, 0, 0} << false << "calendrierSyrien"
+        << "811 / 04 / 01";
+    QTest::newRow("Khwarizmian epagomenal days")
+        << Moment{2000, false, 7, 22, 0, 0, 0} << false << "calendrierKhwarizmien"
+        << "Shanbeh 1 Andargah 1369";
+    QTest::newRow("Persian epagomenal days")
+        << Moment{2000, false, 3, 23, 0, 0, 0} << false << "calendrierPerse"
+        << "Panjshanbeh 5 Andargah 1368";
+    QTest::newRow("Maya literal") << Moment{2012, false, 12, 23, 0, 0, 0} << false
+                                  << "calendrierMaya"
+                                  << "0.13.0.0.0.0, 4 Ahau 3 Kankin";
+    QTest::newRow("Easter on the first of a month")
+        << Moment{2018, false, 5, 1, 0, 0, 0} << false << "dimanchePaques"
+        << "1 Avril";
+    QTest::newRow("midnight changes every weekday at once")
+        << Moment{2000, false, 1, 2, 0, 0, 0} << false << "calendrierIslamiqueA"
+        << "Youm el Ahad 26 Ramadan 1420";
+}
+
+void TestFenetre::rendu()
+{
+    QFETCH(Moment, moment);
+    QFETCH(bool, numerique);
+    QFETCH(QString, etiquette);
+    QFETCH(QString, attendu);
+    const auto f = fenetre(moment, numerique);
+    QCOMPARE(texte(*f, etiquette.toLatin1().constData()), attendu);
+}
+
+void TestFenetre::premierJanvier2000LitteralEtNumerique()
+{
+    const Moment m = {2000, false, 1, 1, 12, 0, 0};
+    const QMap<QString, QString> litteral = {
+        {"date", "Samedi 1er Janvier 2000  12:00:00"},
+        {"calendrierArmenien", "Shapat 8 Aratz 1449"},
+        {"calendrierEgyptien", "13 Pakhon 2748"},
+        {"calendrierKhwarizmien", "Shanbeh 8 Shahrevar 1369"},
+        {"calendrierPerse", "Shanbeh 13 Dei 1368"},
+        {"calendrierCopte", "Psabbaton 22 Kyahn 1716"},
+        {"calendrierEthiopien", "Kidamie 22 Tahesas 1992"},
+        {"calendrierJulien", "Samedi 19 Décembre 1999"},
+        {"calendrierMacedonien", "19 Péritios 2311"},
+        {"calendrierSyrien", "2311 / 03 / 19"},
+        {"calendrierBahai", "Jalál 2 Sharaf 156"},
+        {"calendrierGregorien", "Samedi 1er Janvier 2000"},
+        {"calendrierRepublicain", "Primidi 11 Nivôse CCVIII (208)"},
+        {"calendrierSaka", "Sanivara 11 Pausha 1921"},
+        {"calendrierIslamiqueA", "Youm el Effabt 25 Ramadan 1420"},
+        {"calendrierIslamiqueB", "Youm el Effabt 24 Ramadan 1420"},
+        {"calendrierRomainI", "Kalendis Juliis MMDCCLII (2752)"},
+        {"calendrierRomainII", "Kalendis Maiis MMDCCLIV (2754)"},
+        {"calendrierHebreu", "Sabbat 23 Tebeth 5760"},
+        {"calendrierMaya", "0.12.19.6.15.0, 9 Ahau 8 Kankin"},
+        {"dimanchePaques", "23 Avril"},
+        {"nombreOr", "6"},
+        {"epacte", "24"},
+        {"cycleSolaire", "21"},
+        {"indictionRomaine", "8"},
+        {"lettreDominicale", "BA"},
+    };
+    const QMap<QString, QString> numerique = {
+        {"calendrierGregorien", "2000 / 01 / 01"},
+        {"calendrierJulien", "1999 / 12 / 19"},
+        {"calendrierBahai", "0156 / 16 / 02"},
+        {"calendrierRepublicain", "0208 / 04 / 11"},
+        {"calendrierSyrien", "2311 / 03 / 19"},
+        {"calendrierHebreu", "5760 / 04 / 23"},
+        {"calendrierMaya", "0.12.19.6.15.0, 9 20 8 13"},
+    };
+    const auto f = fenetre(m);
+    for (auto it = litteral.begin(); it != litteral.end(); ++it)
+        QCOMPARE(texte(*f, it.key().toLatin1().constData()), it.value());
+    QCOMPARE(f->findChild<QLabel*>("date")->toolTip(),
+             QStringLiteral("Kalendis Januariis MM (2000)"));
+    f->findChild<QRadioButton*>("affichageNumerique")->click();
+    for (auto it = numerique.begin(); it != numerique.end(); ++it)
+        QCOMPARE(texte(*f, it.key().toLatin1().constData()), it.value());
+    QCOMPARE(texte(*f, "date"), litteral["date"]);
+}
+
+void TestFenetre::avantJesusChrist()
+{
+    const auto f = fenetre({44, true, 3, 15, 0, 0, 0}, true);
+    QCOMPARE(texte(*f, "date"), QStringLiteral("Mercredi 15 Mars -43  00:00:00"));
+    QCOMPARE(texte(*f, "calendrierJulien"), QStringLiteral("-043 / 03 / 15"));
+    QCOMPARE(f->findChild<QLabel*>("date")->toolTip(),
+             QStringLiteral("Idibus Martiis -XLIII (-43)"));
+    const QFrame* comput = f->findChild<QFrame*>("comput");
+    QVERIFY(comput->isHidden());
+    // Year 1 after Christ brings the computus back, with year 1's values.
+    f->findChild<QSpinBox*>("annee")->setValue(1);
+    f->findChild<QRadioButton*>("apjc")->click();
+    QVERIFY(!comput->isHidden());
+    QCOMPARE(texte(*f, "nombreOr"), QStringLiteral("2"));
+    QCOMPARE(texte(*f, "epacte"), QStringLiteral("19"));
+    QCOMPARE(texte(*f, "lettreDominicale"), QStringLiteral("B"));
+    QCOMPARE(texte(*f, "dimanchePaques"), QStringLiteral("27 Mars"));
+}
+
+void TestFenetre::avantLesEpoques()
+{
+    for (const bool numerique : {false, true}) {
+        // 6 October 3761 BC: the eve of 1 Tishri of year 1.
+        auto f = fenetre({3761, true, 10, 6, 0, 0, 0}, numerique);
+        QCOMPARE(texte(*f, "calendrierHebreu"),
+                 QStringLiteral("Date antérieure à la création du monde"));
+        f->findChild<QSpinBox*>("jour")->setValue(7);
+        QCOMPARE(texte(*f, "calendrierHebreu"), numerique ? QStringLiteral("0001 / 01 / 01")
+                                                          : QStringLiteral("Yom sheni 1 Tishri 1"));
+        // 7 September 3114 BC: the eve of the Maya epoch; the others still show.
+        f = fenetre({3114, true, 9, 7, 0, 0, 0}, numerique);
+        QCOMPARE(texte(*f, "calendrierMaya"), QStringLiteral("Ancienne époque"));
+        QVERIFY(!texte(*f, "calendrierJulien").isEmpty());
+        f->findChild<QSpinBox*>("jour")->setValue(8);
+        QVERIFY(texte(*f, "calendrierMaya").startsWith(QLatin1String("0.0.0.0.0.0, 4 ")));
+    }
+}
+
+void TestFenetre::jourUnSansEr()
+{
+    // 1 Vendémiaire II, 1 Muharram ... fall on days other than the 1st: only
+    // the date line and the Julian and Gregorian forms write "1er".
+    const auto f = fenetre({1793, false, 9, 22, 0, 0, 0});
+    QCOMPARE(texte(*f, "calendrierRepublicain"), QStringLiteral("Primidi 1 Vendémiaire II (2)"));
+    const auto premier = fenetre({2024, false, 3, 1, 0, 0, 0});
+    QVERIFY(texte(*premier, "date").startsWith(QLatin1String("Vendredi 1er Mars")));
+    QCOMPARE(texte(*premier, "calendrierGregorien"), QStringLiteral("Vendredi 1er Mars 2024"));
+    for (const auto& [nom, valeur] : resultats(*premier).asKeyValueRange()) {
+        if (nom != QLatin1String("date") && nom != QLatin1String("calendrierGregorien"))
+            QVERIFY2(!valeur.contains(QLatin1String("1er")), qPrintable(nom + " " + valeur));
+    }
+}
+
+void TestFenetre::romainIBissextile()
+{
+    for (const int annee : {1, 4, 7, -2, 709, 712})
+        QVERIFY2(rendu::bissextileRomainI(annee), qPrintable(QString::number(annee)));
+    for (const int annee : {2, 3, 5, 0, -1, 710})
+        QVERIFY2(!rendu::bissextileRomainI(annee), qPrintable(QString::number(annee)));
+    // 25 February 45 BC is 25 February 709 of the first Roman calendar.
+    const auto f = fenetre({45, true, 2, 25, 0, 0, 0});
+    QCOMPARE(texte(*f, "calendrierRomainI"),
+             QStringLiteral("Ante diem bis VI Kalendas Martias DCCIX (709)"));
+}
+
+// Whatever a result holds, no table is read outside its bounds.
+void TestFenetre::bornesDesTables()
+{
+    const DateHeure etrange(2000, 99, 40);
+    for (int k = 0; k < nombreCalendriers; ++k) {
+        for (const std::int64_t semaine : {-1LL, 7LL, 1000LL}) {
+            rendu::texteCalendrier(static_cast<TypeCalendrier>(k), etrange, semaine, false);
+            rendu::texteCalendrier(static_cast<TypeCalendrier>(k), DateHeure(), semaine, false);
+        }
+    }
+    // Out of a table, the number itself.
+    QCOMPARE(rendu::texteCalendrier(GREGORIEN, DateHeure(2000, 13, 1), 9, false),
+             QStringLiteral("9 1er 13 2000"));
+    const DateHeure mayaEtrange(5, 25, 3, 40, 0, 0, 0, 0, 0, 0, 0);
+    QCOMPARE(rendu::texteCalendrier(MAYA, mayaEtrange, 0, false),
+             QStringLiteral("0.0.0.0.0.0, 5 25 3 40"));
+    QCOMPARE(rendu::texteCalendrier(HEBREU, DateHeure(5784, 14, 1), 0, false),
+             QStringLiteral("Yom rishon 1 14 5784"));
+    DateHeure moment(2000, 13, 1, 0, 0, 0);
+    moment.calculerJourJulien();
+    moment.calculerJourSemaine();
+    QVERIFY(rendu::ligneDate(moment).contains(QLatin1String(" 13 ")));
+    QCOMPARE(rendu::nombreComplete(-43, 4), QStringLiteral("-043"));
+    QCOMPARE(rendu::nombreComplete(7, 4), QStringLiteral("0007"));
+    QCOMPARE(rendu::nombreComplete(12345, 4), QStringLiteral("12345"));
+}
+
+// The widest texts the window can show, all of them found over every day of
+// its range, fit their labels with the window's font: nothing is clipped.
+void TestFenetre::textesEntiers()
+{
+    Chronastre f;
+    struct Cas
+    {
+        const char* etiquette;
+        const char* texte;
+    };
+    const Cas cas[] = {
+        {"calendrierArmenien", "Chorekshapti 2 Havelouatz -5268"},
+        {"calendrierEgyptien", "5 (Mois épagomène) 10002"},
+        {"calendrierKhwarizmien", "Chaharshanbeh 16 Ordibehesht -5347"},
+        {"calendrierPerse", "Chaharshanbeh 14 Ordibehesht -5347"},
+        {"calendrierCopte", "Pesnau 13 Barmoudah -4996"},
+        {"calendrierEthiopien", "Segno 12 Meskerem -4719"},
+        {"calendrierJulien", "Mercredi 1er Septembre -4711"},
+        {"calendrierMacedonien", "15 Hyperbérétaeos 10000"},
+        {"calendrierSyrien", "10000 / 01 / 04"},
+        {"calendrierBahai", "Istiqlál 2 Ayyám-i-Há -6556"},
+        {"calendrierGregorien", "Mercredi 1er Septembre -4708"},
+        {"calendrierRepublicain", "Quartidi 14 Vendémiaire MMMMMMMDCCCLXXXVIII (7888)"},
+        {"calendrierRepublicain", "Quartidi 4 Sansculotides MMMMMMMDCCCLXXXVIII (7888)"},
+        {"calendrierSaka", "Vrihaspativara 13 Agrahayana -4791"},
+        {"calendrierIslamiqueA", "Youm el Djouma 15 Jumada al-awwal -5497"},
+        {"calendrierIslamiqueB", "Youm el Thaleth 12 Jumada al-awwal -5497"},
+        {"calendrierRomainI", "Ante diem XVIII Kalendas Septembres MMMMMMMMMMCCCLXXXVIII (10388)"},
+        {"calendrierRomainII", "Ante diem XVIII Kalendas Septembres MMMMMMMMMMCCCLXXXVIII (10388)"},
+        {"calendrierHebreu", "Date antérieure à la création du monde"},
+        {"calendrierHebreu", "Yom chamishi 29 Heshvan 9999"},
+        {"calendrierMaya", "0.10.10.16.14.5, 13 Chicchan 18 Cumku"},
+        {"date", "Dimanche 1er Septembre -4712  23:59:59"},
+        {"date", "Mercredi 30 Septembre 9999  23:59:59"},
+        {"jourJulien", "5373484.49999"},
+        {"dimanchePaques", "25 Avril"},
+        {"lettreDominicale", "AG"},
+    };
+    for (const Cas& c : cas) {
+        const QLabel* l = f.findChild<QLabel*>(c.etiquette);
+        const int largeur = l->fontMetrics().horizontalAdvance(QString::fromUtf8(c.texte));
+        QVERIFY2(largeur <= l->width(), qPrintable(QStringLiteral("%1: %2 > %3 for %4")
+                                                       .arg(c.etiquette)
+                                                       .arg(largeur)
+                                                       .arg(l->width())
+                                                       .arg(QString::fromUtf8(c.texte))));
+    }
+    // Captions end before the value that stands to their right.
+    for (const QLabel* legende : f.findChildren<QLabel*>()) {
+        if (!legende->objectName().startsWith(QLatin1String("lbl_")))
+            continue;
+        int limite = legende->width();
+        const QLabel* valeur = f.findChild<QLabel*>(legende->objectName().mid(4));
+        if (valeur != nullptr && valeur->y() == legende->y() && valeur->x() > legende->x())
+            limite = std::min(limite, valeur->x() - legende->x());
+        const int largeur = legende->fontMetrics().horizontalAdvance(legende->text().trimmed());
+        QVERIFY2(largeur < limite, qPrintable(QStringLiteral("%1: %2 >= %3")
+                                                  .arg(legende->objectName())
+                                                  .arg(largeur)
+                                                  .arg(limite)));
+    }
+}
+
+void TestFenetre::reformeParPas()
+{
+    const auto f = fenetre({1582, false, 10, 4, 0, 0, 0});
+    QSpinBox* jour = champ(*f, "jour");
+    jour->stepUp();
+    QCOMPARE(jour->value(), 15);
+    QCOMPARE(texte(*f, "calendrierGregorien"), QStringLiteral("Vendredi 15 Octobre 1582"));
+    jour->stepDown();
+    QCOMPARE(jour->value(), 4);
+    QCOMPARE(texte(*f, "calendrierJulien"), QStringLiteral("Jeudi 4 Octobre 1582"));
+}
+
+void TestFenetre::reformeEnTapant_data()
+{
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<int>("jour");
+    QTest::newRow("7 gives 15") << "7" << 15;
+    QTest::newRow("9 gives 15") << "9" << 15;
+    QTest::newRow("10 gives 4") << "10" << 4;
+    QTest::newRow("14 gives 4") << "14" << 4;
+    QTest::newRow("20 stays") << "20" << 20;
+}
+
+void TestFenetre::reformeEnTapant()
+{
+    QFETCH(QString, tape);
+    QFETCH(int, jour);
+    const auto f = fenetre({1582, false, 10, 20, 0, 0, 0});
+    taper(champ(*f, "jour"), tape);
+    QCOMPARE(champ(*f, "jour")->value(), jour);
+    QVERIFY(texte(*f, "date").contains(QStringLiteral(" %1 Octobre 1582").arg(jour)));
+}
+
+void TestFenetre::octobre1582AvantJC()
+{
+    const auto f = fenetre({1000, true, 10, 7, 0, 0, 0});
+    champ(*f, "annee")->setValue(1582);
+    QCOMPARE(texte(*f, "date").mid(texte(*f, "date").indexOf(' ') + 1),
+             QStringLiteral("7 Octobre -1581  00:00:00"));
+    QCOMPARE(champ(*f, "jour")->value(), 7);
+    QCOMPARE(champ(*f, "jour")->maximum(), 31);
+}
+
+void TestFenetre::longueurFevrier_data()
+{
+    QTest::addColumn<int>("annee");
+    QTest::addColumn<bool>("avantJC");
+    QTest::addColumn<int>("jours");
+    QTest::newRow("1500") << 1500 << false << 29;
+    QTest::newRow("1600") << 1600 << false << 29;
+    QTest::newRow("1700") << 1700 << false << 28;
+    QTest::newRow("1900") << 1900 << false << 28;
+    QTest::newRow("2000") << 2000 << false << 29;
+    QTest::newRow("1 BC") << 1 << true << 29;
+    QTest::newRow("2 BC") << 2 << true << 28;
+    QTest::newRow("5 BC") << 5 << true << 29;
+}
+
+void TestFenetre::longueurFevrier()
+{
+    QFETCH(int, annee);
+    QFETCH(bool, avantJC);
+    QFETCH(int, jours);
+    const auto f = fenetre({annee, avantJC, 2, 1, 0, 0, 0});
+    QCOMPARE(champ(*f, "jour")->maximum(), jours);
+    champ(*f, "jour")->setValue(31);
+    QCOMPARE(champ(*f, "jour")->value(), jours);
+}
+
+void TestFenetre::borneEre()
+{
+    const auto f = fenetre({9999, false, 6, 1, 0, 0, 0});
+    f->findChild<QRadioButton*>("avjc")->click();
+    QCOMPARE(champ(*f, "annee")->maximum(), 4713);
+    QCOMPARE(champ(*f, "annee")->value(), 4713);
+    QVERIFY(texte(*f, "date").contains(QLatin1String(" -4712 ")));
+    f->findChild<QRadioButton*>("apjc")->click();
+    QCOMPARE(champ(*f, "annee")->maximum(), 9999);
+}
+
+void TestFenetre::avrilAbaisseLe31()
+{
+    const auto f = fenetre({2024, false, 1, 31, 0, 0, 0});
+    champ(*f, "mois")->setValue(4);
+    QCOMPARE(champ(*f, "jour")->value(), 30);
+    QCOMPARE(texte(*f, "calendrierGregorien"), QStringLiteral("Mardi 30 Avril 2024"));
+}
+
+void TestFenetre::effacerHeureUneFois()
+{
+    const auto f = fenetre({2024, false, 5, 5, 0, 0, 0});
+    QSignalSpy recalculs(f.get(), &Chronastre::recalcule);
+    f->findChild<QPushButton*>("effacerHeure")->click();
+    QCOMPARE(recalculs.count(), 1);
+
+    const auto g = fenetre({2024, false, 5, 5, 13, 14, 15});
+    g->findChild<QPushButton*>("effacerHeure")->click();
+    QCOMPARE(texte(*g, "date"), QStringLiteral("Dimanche 5 Mai 2024  00:00:00"));
+}
+
+void TestFenetre::dateActuelleLe31()
+{
+    const auto f = fenetre({2023, true, 2, 10, 0, 0, 0});
+    QCOMPARE(champ(*f, "jour")->maximum(), 28);
+    f->setHorloge([] { return QDateTime(QDate(2025, 3, 31), QTime(8, 9, 10)); });
+    f->findChild<QPushButton*>("dateActuelle")->click();
+    QCOMPARE(champ(*f, "jour")->value(), 31);
+    QCOMPARE(champ(*f, "mois")->value(), 3);
+    QVERIFY(f->findChild<QRadioButton*>("apjc")->isChecked());
+    QCOMPARE(texte(*f, "date"), QStringLiteral("Lundi 31 Mars 2025  08:09:10"));
+}
+
+void TestFenetre::changementDePanneau()
+{
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    const QMap<QString, QString> avant = resultats(*f);
+    QComboBox* groupes = f->findChild<QComboBox*>("typeCalendrier");
+    for (int i = 0; i < groupes->count(); ++i) {
+        groupes->setCurrentIndex(i);
+        QCOMPARE(panneauxVisibles(*f), QStringList{QString::fromLatin1(panneaux[i])});
+    }
+    QCOMPARE(resultats(*f), avant);
+}
+
+void TestFenetre::reglagesParDefaut()
+{
+    Chronastre f;
+    QCOMPARE(f.findChild<QComboBox*>("typeCalendrier")->currentIndex(), 2);
+    QCOMPARE(panneauxVisibles(f), QStringList{QStringLiteral("calendriersGregoriens")});
+    QVERIFY(f.findChild<QRadioButton*>("affichageLitteral")->isChecked());
+    QVERIFY(!texte(f, "calendrierGregorien").contains(QLatin1Char('/')));
+}
+
+void TestFenetre::reglagesRestaures()
+{
+    reglages().setValue("typeCalendrier", 0);
+    reglages().setValue("affichageLitteral", false);
+    Chronastre f;
+    QCOMPARE(panneauxVisibles(f), QStringList{QStringLiteral("calendriersAlexandrins")});
+    QVERIFY(f.findChild<QRadioButton*>("affichageNumerique")->isChecked());
+    QVERIFY(texte(f, "calendrierGregorien").contains(QLatin1String(" / ")));
+}
+
+void TestFenetre::reglagesInvalides_data()
+{
+    QTest::addColumn<QVariant>("type");
+    QTest::addColumn<QVariant>("litteral");
+    QTest::addColumn<QStringList>("visibles");
+    QTest::addColumn<int>("stocke");
+    QTest::newRow("index 99: no panel, stored back as -1")
+        << QVariant(99) << QVariant(true) << QStringList() << -1;
+    QTest::newRow("index -5") << QVariant(-5) << QVariant(true) << QStringList() << -1;
+    QTest::newRow("text counts as 0")
+        << QVariant("abc") << QVariant("xyz") << QStringList{"calendriersAlexandrins"} << 0;
+    QTest::newRow("huge number counts as 0") << QVariant("99999999999999999999") << QVariant(3.5)
+                                             << QStringList{"calendriersAlexandrins"} << 0;
+    QTest::newRow("list") << QVariant(QStringList{"1", "2"}) << QVariant(QStringList{})
+                          << QStringList{"calendriersAlexandrins"} << 0;
+}
+
+void TestFenetre::reglagesInvalides()
+{
+    QFETCH(QVariant, type);
+    QFETCH(QVariant, litteral);
+    QFETCH(QStringList, visibles);
+    QFETCH(int, stocke);
+    reglages().setValue("typeCalendrier", type);
+    reglages().setValue("affichageLitteral", litteral);
+    {
+        Chronastre f;
+        QCOMPARE(panneauxVisibles(f), visibles);
+        QVERIFY(!texte(f, "jourJulien").isEmpty());
+    }
+    QCOMPARE(reglages().value("typeCalendrier").toInt(), stocke);
+}
+
+void TestFenetre::reglagesEcritsALaDestruction()
+{
+    auto f = std::make_unique<Chronastre>();
+    f->findChild<QComboBox*>("typeCalendrier")->setCurrentIndex(5);
+    f->findChild<QRadioButton*>("affichageNumerique")->click();
+    reglages().sync();
+    QVERIFY(!reglages().contains("typeCalendrier"));
+    QVERIFY(!reglages().contains("affichageLitteral"));
+    f.reset();
+    QCOMPARE(reglages().value("typeCalendrier").toInt(), 5);
+    QCOMPARE(reglages().value("affichageLitteral").toBool(), false);
+    // Written to the store itself, not only kept in memory.
+    QSettings relu(QSettings::NativeFormat, QSettings::UserScope, "Orvendel", "Chronastre");
+    QCOMPARE(relu.value("typeCalendrier").toInt(), 5);
+}
+
+namespace {
+
+const char* const rapport2000 = "Chronastre 2.0 - convertisseur de calendriers\n"
+                                "\n"
+                                "\n"
+                                "Samedi 1er Janvier 2000  12:00:00\n"
+                                "Jour julien : \t    2451545.00000\n"
+                                "Jour dans l'année : 1\n"
+                                "\n"
+                                "Dimanche de Pâques : 23 Avril\t\tCycle solaire :     21\n"
+                                "Nombre d'or :\t     6\t\t\tIndiction romaine : 8\n"
+                                "Epacte :\t     24\t\t\tLettre dominicale : BA\n"
+                                "\n"
+                                "\n"
+                                "Calendrier copte :\t Psabbaton 22 Kyahn 1716\n"
+                                "Calendrier éthiopien :\t Kidamie 22 Tahesas 1992\n"
+                                "\n"
+                                "Calendrier arménien :\t Shapat 8 Aratz 1449\n"
+                                "Calendrier égyptien :\t 13 Pakhon 2748\n"
+                                "Calendrier khwarizmien : Shanbeh 8 Shahrevar 1369\n"
+                                "Calendrier perse :\t Shanbeh 13 Dei 1368\n"
+                                "\n"
+                                "Calendrier bahaï :\t Jalál 2 Sharaf 156\n"
+                                "Calendrier grégorien :\t Samedi 1er Janvier 2000\n"
+                                "Calendrier républicain : Primidi 11 Nivôse CCVIII (208)\n"
+                                "Calendrier saka :\t Sanivara 11 Pausha 1921\n"
+                                "\n"
+                                "Calendrier islamique A : Youm el Effabt 25 Ramadan 1420\n"
+                                "Calendrier islamique B : Youm el Effabt 24 Ramadan 1420\n"
+                                "\n"
+                                "Calendrier julien :\t Samedi 19 Décembre 1999\n"
+                                "Calendrier macédonien :\t 19 Péritios 2311\n"
+                                "Calendrier syrien :\t 2311 / 03 / 19\n"
+                                "\n"
+                                "Calendrier romain I :\t Kalendis Juliis MMDCCLII (2752)\n"
+                                "Calendrier romain II :\t Kalendis Maiis MMDCCLIV (2754)\n"
+                                "Calendrier hébreu :\t Sabbat 23 Tebeth 5760\n"
+                                "Calendrier maya :\t 0.12.19.6.15.0, 9 Ahau 8 Kankin\n";
+
+QByteArray lire(const QString& chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+void TestFenetre::rapportConnu()
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("rapport.txt");
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    QVERIFY(f->enregistrer(chemin));
+    const QByteArray octets = lire(chemin);
+    QCOMPARE(QString::fromUtf8(octets), QString::fromUtf8(rapport2000));
+    QCOMPARE(octets.count('\n'), 36);
+    // Saving again replaces the file.
+    QVERIFY(f->enregistrer(chemin));
+    QCOMPARE(lire(chemin), octets);
+}
+
+void TestFenetre::rapportNumeriqueEtLitteral()
+{
+    QTemporaryDir dossier;
+    const auto f = fenetre({1999, false, 7, 14, 6, 30, 0});
+    QVERIFY(f->enregistrer(dossier.filePath("litteral.txt")));
+    f->findChild<QRadioButton*>("affichageNumerique")->click();
+    QVERIFY(f->enregistrer(dossier.filePath("numerique.txt")));
+    const QList<QByteArray> litteral = lire(dossier.filePath("litteral.txt")).split('\n');
+    const QList<QByteArray> numerique = lire(dossier.filePath("numerique.txt")).split('\n');
+    QCOMPARE(litteral.size(), 37); // 36 lines and what follows the last "\n"
+    QCOMPARE(numerique.size(), 37);
+    for (int i = 0; i < 36; ++i) {
+        const int ligne = i + 1;
+        const bool vide = QList<int>{2, 3, 7, 11, 12, 15, 20, 25, 28, 32}.contains(ligne);
+        QCOMPARE(litteral[i].isEmpty(), vide);
+        if (ligne < 13 || vide)
+            QCOMPARE(litteral[i], numerique[i]);
+        else
+            QVERIFY2(litteral[i] != numerique[i] || litteral[i].contains("maya") ||
+                         litteral[i].contains("syrien"),
+                     litteral[i].constData());
+    }
+}
+
+void TestFenetre::rapportDossierAbsent()
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("absent/rapport.txt");
+    QString raison;
+    QVERIFY(!ecrireRapport(chemin, QStringLiteral("x\n"), &raison));
+    QVERIFY2(raison.contains(QLatin1String("n'existe pas")), qPrintable(raison));
+    QVERIFY(!QFile::exists(chemin));
+}
+
+void TestFenetre::rapportPeripheriquePlein()
+{
+    if (!QFile::exists("/dev/full"))
+        QSKIP("no /dev/full here");
+    QString raison;
+    QVERIFY(!ecrireRapport(QStringLiteral("/dev/full"), QStringLiteral("x\n"), &raison));
+    QVERIFY(!raison.isEmpty());
+    QVERIFY(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
+}
+
+// A write that fails half-way (the file size limit here, a full disk for a
+// user) leaves the previous report whole.
+void TestFenetre::rapportEchecGardeAncienFichier()
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("rapport.txt");
+    QVERIFY(ecrireRapport(chemin, QStringLiteral("ancien rapport\n"), nullptr));
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit avant{};
+    getrlimit(RLIMIT_FSIZE, &avant);
+    rlimit limite = avant;
+    limite.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    QString raison;
+    const bool ecrit = ecrireRapport(chemin, QString(500, QLatin1Char('x')), &raison);
+    setrlimit(RLIMIT_FSIZE, &avant);
+
+    QVERIFY(!ecrit);
+    QVERIFY2(raison.contains(QStringLiteral("inchangé")), qPrintable(raison));
+    QCOMPARE(lire(chemin), QByteArray("ancien rapport\n"));
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{"rapport.txt"});
+}
+
+// A folder where no file can be created: read-only for a user; immutable for
+// root, whom permissions do not stop.
+void TestFenetre::rapportDossierProtege()
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("rapport.txt");
+    QVERIFY(ecrireRapport(chemin, QStringLiteral("ancien rapport\n"), nullptr));
+    const bool root = geteuid() == 0;
+    if (root) {
+        if (QProcess::execute("chattr", {"+i", dossier.path()}) != 0)
+            QSKIP("chattr +i is not available here");
+    } else {
+        QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    QString raison;
+    const bool ecrit = ecrireRapport(chemin, QStringLiteral("nouveau\n"), &raison);
+    if (root)
+        QProcess::execute("chattr", {"-i", dossier.path()});
+    else
+        QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+    QVERIFY(!ecrit);
+    QVERIFY2(raison.contains(QStringLiteral("protégé")), qPrintable(raison));
+    QCOMPARE(lire(chemin), QByteArray("ancien rapport\n"));
+}
+
+void TestFenetre::rapportMessageEchec()
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("absent/rapport.txt");
+    const auto f = fenetre({2000, false, 1, 1, 0, 0, 0});
+    QString message;
+    QTimer::singleShot(0, [&message] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (boite != nullptr) {
+            message = boite->text();
+            boite->accept();
+        }
+    });
+    QVERIFY(!f->enregistrer(chemin));
+    QVERIFY2(message.contains(chemin), qPrintable(message));
+    QVERIFY2(message.contains(QLatin1String("n'existe pas")), qPrintable(message));
+}
+
+// The Islamic B row is the civil tabular calendar (epoch 16 July 622 Julian),
+// which Qt knows as IslamicCivil; the Julian row against Qt's Julian calendar.
+void TestFenetre::islamiqueCivilContreQCalendar()
+{
+    const QCalendar islamique(QCalendar::System::IslamicCivil);
+    const QCalendar julien(QCalendar::System::Julian);
+    Calendrier b(ISLAMIQUE_B);
+    Calendrier j(JULIEN);
+    for (qint64 jour = 1948440; jour <= 5373484; ++jour) {
+        const QDate date = QDate::fromJulianDay(jour);
+        const QCalendar::YearMonthDay attendu = islamique.partsFromDate(date);
+        const DateHeure d = b.versCalendrier(jour);
+        if (d.annee() != attendu.year || d.mois() != attendu.month || d.jour() != attendu.day)
+            QFAIL(qPrintable(QStringLiteral("Islamic %1").arg(jour)));
+        const QCalendar::YearMonthDay attenduJulien = julien.partsFromDate(date);
+        const DateHeure dj = j.versCalendrier(jour);
+        // Qt has no year 0: 1 BC is -1.
+        const int anneeQt =
+            dj.annee() <= 0 ? static_cast<int>(dj.annee()) - 1 : static_cast<int>(dj.annee());
+        if (anneeQt != attenduJulien.year || dj.mois() != attenduJulien.month ||
+            dj.jour() != attenduJulien.day)
+            QFAIL(qPrintable(QStringLiteral("Julian %1").arg(jour)));
+    }
+}
+
+int main(int argc, char** argv)
+{
+    // Settings in a folder of our own, before anything reads them; no display.
+    QTemporaryDir configuration;
+    qputenv("XDG_CONFIG_HOME", configuration.path().toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    TestFenetre test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_fenetre.moc"

@@ -1,0 +1,245 @@
+#include "ui/chronastre.h"
+
+#include "engine/calendrier.h"
+#include "engine/comput.h"
+#include "engine/dateheure.h"
+#include "engine/romain.h"
+#include "names/noms.h"
+#include "ui/rapport.h"
+#include "ui/reglages.h"
+#include "ui/rendu.h"
+#include "ui_chronastre.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <array>
+
+using namespace chronastre;
+
+Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chronastre)
+{
+    ui->setupUi(this);
+
+    QSettings& preferences = reglages();
+    ui->typeCalendrier->setCurrentIndex(preferences.value(cleTypeCalendrier, 2).toInt());
+    if (preferences.value(cleAffichageLitteral, true).toBool())
+        ui->affichageLitteral->setChecked(true);
+    else
+        ui->affichageNumerique->setChecked(true);
+    on_typeCalendrier_currentIndexChanged(ui->typeCalendrier->currentIndex());
+    on_dateActuelle_clicked();
+}
+
+Chronastre::~Chronastre()
+{
+    QSettings& preferences = reglages();
+    preferences.setValue(cleTypeCalendrier, ui->typeCalendrier->currentIndex());
+    preferences.setValue(cleAffichageLitteral, ui->affichageLitteral->isChecked());
+    preferences.sync();
+    delete ui;
+}
+
+void Chronastre::ajusterSaisie()
+{
+    const bool avantJC = ui->avjc->isChecked();
+    const std::int64_t annee = avantJC ? 1 - ui->annee->value() : ui->annee->value();
+    const int mois = ui->mois->value();
+    const int jour = ui->jour->value();
+
+    // Each bound or value set here that changes a field runs a nested
+    // recompute through that field's slot, before this one goes on.
+    ui->annee->setMaximum(avantJC ? 4713 : 9999);
+    const bool bissextile = estBissextile(annee);
+
+    // 5 to 14 October 1582 do not exist: the nearer of 4 and 15.
+    if (mois == 10 && annee == 1582 && jour >= 5 && jour <= 14)
+        ui->jour->setValue(jour - 5 < 15 - jour ? 15 : 4);
+
+    ui->jour->setMaximum(31);
+    if (mois == 4 || mois == 6 || mois == 9 || mois == 11)
+        ui->jour->setMaximum(30);
+    else if (mois == 2)
+        ui->jour->setMaximum(bissextile ? 29 : 28);
+}
+
+void Chronastre::miseAJour()
+{
+    ajusterSaisie();
+
+    const std::int64_t annee = ui->avjc->isChecked() ? 1 - ui->annee->value() : ui->annee->value();
+    DateHeure moment(annee, ui->mois->value(), ui->jour->value(), ui->heure->value(),
+                     ui->minutes->value(), ui->secondes->value());
+    moment.calculerJourJulien();
+    moment.calculerJourSemaine();
+    moment.calculerJourAnnee();
+
+    // One converter for the nineteen conversions: the day number of the
+    // moment is computed once.
+    Calendrier source(estDateGregorienne(moment.annee(), moment.mois(), moment.jour()) ? GREGORIEN
+                                                                                       : JULIEN);
+
+    ui->date->setText(rendu::ligneDate(moment));
+    ui->date->setToolTip(
+        QString::fromStdString(nommerJourRomain(moment, estBissextile(moment.annee()))));
+    ui->jourJulien->setText(rendu::texteJourJulien(moment.jourJulien()));
+    ui->jourAnnee->setText(QString::number(moment.jourAnnee()));
+
+    if (annee < 1) {
+        ui->comput->hide();
+    } else {
+        Paques paques;
+        paques.calculer(annee);
+        ui->dimanchePaques->setText(QStringLiteral("%1 %2").arg(
+            QString::number(paques.jour()),
+            QString::fromUtf8(noms::nomA(noms::moisFrancais, paques.mois() - 1))));
+        Comput comput;
+        comput.calculer(annee);
+        ui->nombreOr->setText(QString::number(comput.nombreOr()));
+        ui->epacte->setText(QString::number(comput.epacte()));
+        ui->cycleSolaire->setText(QString::number(comput.cycleSolaire()));
+        ui->indictionRomaine->setText(QString::number(comput.indictionRomaine()));
+        ui->lettreDominicale->setText(QString::fromLatin1(comput.lettreDominicale()));
+        ui->comput->show();
+    }
+
+    const std::array<QLabel*, nombreCalendriers> etiquettes = {
+        ui->calendrierArmenien, ui->calendrierEgyptien,   ui->calendrierKhwarizmien,
+        ui->calendrierPerse,    ui->calendrierCopte,      ui->calendrierEthiopien,
+        ui->calendrierJulien,   ui->calendrierMacedonien, ui->calendrierSyrien,
+        ui->calendrierBahai,    ui->calendrierGregorien,  ui->calendrierRepublicain,
+        ui->calendrierSaka,     ui->calendrierIslamiqueA, ui->calendrierIslamiqueB,
+        ui->calendrierRomainI,  ui->calendrierRomainII,   ui->calendrierHebreu,
+        ui->calendrierMaya,
+    };
+    const bool numerique = ui->affichageNumerique->isChecked();
+    for (int k = 0; k < nombreCalendriers; ++k) {
+        const auto type = static_cast<TypeCalendrier>(k);
+        etiquettes[static_cast<std::size_t>(k)]->setText(rendu::texteCalendrier(
+            type, source.convertir(type, moment), moment.jourSemaine(), numerique));
+    }
+
+    miseAJourActive = true;
+    emit recalcule();
+}
+
+void Chronastre::miseAJourSiActive()
+{
+    if (miseAJourActive)
+        miseAJour();
+}
+
+bool Chronastre::enregistrer(const QString& chemin)
+{
+    QString raison;
+    if (ecrireRapport(chemin, texteRapport(*ui), &raison))
+        return true;
+    QMessageBox::warning(this, tr("Enregistrement impossible"),
+                         tr("Le rapport n'a pas pu être enregistré dans le fichier « %1 ».\n\n%2")
+                             .arg(chemin, raison));
+    return false;
+}
+
+void Chronastre::on_effacerHeure_clicked()
+{
+    ui->heure->setValue(0);
+    ui->minutes->setValue(0);
+    ui->secondes->setValue(0);
+    miseAJour();
+}
+
+void Chronastre::on_dateActuelle_clicked()
+{
+    miseAJourActive = false;
+    const QDateTime maintenant = horloge_();
+    const QDate date = maintenant.date();
+    const QTime heure = maintenant.time();
+    ui->annee->setValue(date.year());
+    ui->mois->setValue(date.month());
+    // The bound left by the month shown before must not cut today's day.
+    ui->jour->setMaximum(31);
+    ui->jour->setValue(date.day());
+    ui->heure->setValue(heure.hour());
+    ui->minutes->setValue(heure.minute());
+    ui->secondes->setValue(heure.second());
+    ui->apjc->setChecked(true);
+    miseAJour();
+}
+
+void Chronastre::on_annee_valueChanged()
+{
+    miseAJourSiActive();
+}
+
+void Chronastre::on_mois_valueChanged()
+{
+    miseAJourSiActive();
+}
+
+void Chronastre::on_jour_valueChanged()
+{
+    miseAJourSiActive();
+}
+
+void Chronastre::on_heure_valueChanged()
+{
+    miseAJourSiActive();
+}
+
+void Chronastre::on_minutes_valueChanged()
+{
+    miseAJourSiActive();
+}
+
+void Chronastre::on_secondes_valueChanged()
+{
+    miseAJourSiActive();
+}
+
+void Chronastre::on_typeCalendrier_currentIndexChanged(int index)
+{
+    // In the order of the combo box items.
+    const std::array<QFrame*, 7> panneaux = {
+        ui->calendriersAlexandrins, ui->calendriersEgyptiens, ui->calendriersGregoriens,
+        ui->calendriersIslamiques,  ui->calendriersJuliens,   ui->calendriersRomains,
+        ui->autresCalendriers,
+    };
+    for (QFrame* panneau : panneaux)
+        panneau->hide();
+    if (index >= 0 && index < static_cast<int>(panneaux.size()))
+        panneaux[static_cast<std::size_t>(index)]->show();
+}
+
+void Chronastre::on_affichageNumerique_clicked()
+{
+    miseAJour();
+}
+
+void Chronastre::on_affichageLitteral_clicked()
+{
+    miseAJour();
+}
+
+void Chronastre::on_apjc_clicked()
+{
+    miseAJour();
+}
+
+void Chronastre::on_avjc_clicked()
+{
+    miseAJour();
+}
+
+void Chronastre::on_enregistrerSous_clicked()
+{
+    const QString chemin = QFileDialog::getSaveFileName(
+        nullptr, QCoreApplication::translate("QObject", "Enregistrer sous"), QString(),
+        QCoreApplication::translate("QObject", "Fichiers texte (*.txt)"));
+    if (!chemin.isEmpty())
+        enregistrer(chemin);
+}
+
+void Chronastre::on_quitter_clicked()
+{
+    close();
+}

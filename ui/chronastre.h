@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDateTime>
+#include <QMainWindow>
+
+#include <functional>
+
+namespace Ui {
+class Chronastre;
+}
+
+// The main window: one moment in, every calendar out. Each change of the
+// moment, the era or the display mode recomputes every label (miseAJour); the
+// combo box only chooses which panel of calendars is visible.
+class Chronastre : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Chronastre(QWidget* parent = nullptr);
+    ~Chronastre() override;
+
+    // Writes the text report of what the window shows to a file; on failure
+    // tells the user which file and why. Returns whether it was written.
+    bool enregistrer(const QString& chemin);
+
+    // The clock read by "Date actuelle" (the local time by default).
+    void setHorloge(std::function<QDateTime()> horloge) { horloge_ = std::move(horloge); }
+
+signals:
+    // Emitted at the end of every recompute.
+    void recalcule();
+
+private slots:
+    void on_effacerHeure_clicked();
+    void on_dateActuelle_clicked();
+    void on_annee_valueChanged();
+    void on_mois_valueChanged();
+    void on_jour_valueChanged();
+    void on_heure_valueChanged();
+    void on_minutes_valueChanged();
+    void on_secondes_valueChanged();
+    void on_typeCalendrier_currentIndexChanged(int index);
+    void on_affichageNumerique_clicked();
+    void on_affichageLitteral_clicked();
+    void on_apjc_clicked();
+    void on_avjc_clicked();
+    void on_enregistrerSous_clicked();
+    void on_quitter_clicked();
+
+private:
+    // Keeps the six input fields on a real civil date: era bound of the year,
+    // the days removed by the 1582 reform, the length of the month.
+    void ajusterSaisie();
+    // Recomputes the moment in every calendar and writes every result label.
+    void miseAJour();
+    // Recomputes from a value-changed slot, once the first recompute is done.
+    void miseAJourSiActive();
+
+    Ui::Chronastre* ui;
+    // Off until the first recompute and while "Date actuelle" fills the fields.
+    bool miseAJourActive = false;
+    std::function<QDateTime()> horloge_ = &QDateTime::currentDateTime;
+};
