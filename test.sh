@@ -1,14 +1,33 @@
 #!/usr/bin/env bash
 # Builds Chronastre and runs its whole test suite (installing missing Debian
-# packages first).
+# packages first), in three stages:
+#   1. optimised build (build/), every test;
+#   2. AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/), every
+#      test again: any report fails the run;
+#   3. a short fuzzing run of each libFuzzer target (build-fuzz/), when clang's
+#      fuzzer runtime is available.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/preparer.sh
 
 installer_paquets "${paquets_construction[@]}"
+( installer_paquets "${paquets_fuzz[@]}" ) || echo "clang indisponible : pas de fuzzing." >&2
 coeurs=$(nproc)
 
-echo "== Construction et tests (build/)"
+echo "== 1/3 Construction optimisée et tests (build/)"
 construire release build
 ctest --test-dir build --output-on-failure --no-tests=error -j "$coeurs"
+
+echo "== 2/3 Sanitizers ASan + UBSan (build-asan/)"
+construire asan build-asan
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$coeurs"
+
+echo "== 3/3 Fuzzing (build-fuzz/)"
+if echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
+    clang++ -fsanitize=fuzzer -x c++ - -o /dev/null >/dev/null 2>&1; then
+    fuzz/run.sh 30
+else
+    echo "Runtime libFuzzer de clang absent : étape sautée."
+fi
 echo "== Tous les tests sont passés."

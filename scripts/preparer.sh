@@ -11,6 +11,10 @@ paquets_construction=(
     fonts-dejavu-core fonts-dejavu-extra
 )
 
+# For the sanitizer and fuzzing stages of the tests: clang and its fuzzer
+# runtime. The tests go on without them when they cannot be installed.
+paquets_fuzz=(clang libclang-rt-14-dev)
+
 # Installs whichever of the given packages is missing.
 installer_paquets() {
     local manquants=()
@@ -33,12 +37,14 @@ installer_paquets() {
 }
 
 # Configures (once) and builds the preset given, quietly unless it fails.
+# CHRONASTRE_WERROR=ON in the environment turns warnings into errors (CI).
 construire() {
     local preset=$1
     local dossier=$2
     mkdir -p "$dossier"
     if [ ! -f "$dossier/build.ninja" ]; then
-        cmake --preset "$preset" >"$dossier/configuration.log" 2>&1 ||
+        cmake --preset "$preset" -DCHRONASTRE_WERROR="${CHRONASTRE_WERROR:-OFF}" \
+            >"$dossier/configuration.log" 2>&1 ||
             { cat "$dossier/configuration.log" >&2; exit 1; }
     fi
     cmake --build "$dossier" >"$dossier/construction.log" 2>&1 ||

@@ -155,6 +155,8 @@ private slots:
     void reglagesInvalides_data();
     void reglagesInvalides();
     void reglagesEcritsALaDestruction();
+    void reglagesCorrompus_data();
+    void reglagesCorrompus();
 
     // Report.
     void rapportConnu();
@@ -667,6 +669,40 @@ void TestFenetre::reglagesEcritsALaDestruction()
     // Written to the store itself, not only kept in memory.
     QSettings relu(QSettings::NativeFormat, QSettings::UserScope, "Orvendel", "Chronastre");
     QCOMPARE(relu.value("typeCalendrier").toInt(), 5);
+}
+
+void TestFenetre::reglagesCorrompus_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::newRow("binary junk") << QByteArray("\xff\xfe\x00\x01[\x00]=\n\x80\x81", 12);
+    QTest::newRow("broken variant")
+        << QByteArray("[General]\ntypeCalendrier=@Variant(\\0\\0\\0\\x7f\\0\\0)\n"
+                      "affichageLitteral=@ByteArray(\n");
+    QTest::newRow("huge and odd values")
+        << QByteArray("[General]\ntypeCalendrier=99999999999999999999999\n"
+                      "affichageLitteral=peut-etre\n");
+    QTest::newRow("most negative index") << QByteArray("[General]\ntypeCalendrier=-2147483648\n");
+    QTest::newRow("unterminated section") << QByteArray("[General\n=\n==\n[\n");
+    QTest::newRow("long line") << QByteArray(1 << 20, 'x');
+}
+
+// A settings file damaged by hand or by a crash opens the window all the same.
+void TestFenetre::reglagesCorrompus()
+{
+    QFETCH(QByteArray, contenu);
+    reglages().sync();
+    QFile fichier(reglages().fileName());
+    QVERIFY(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    fichier.write(contenu);
+    fichier.close();
+    reglages().sync();
+    {
+        Chronastre f;
+        QVERIFY(panneauxVisibles(f).size() <= 1);
+        QVERIFY(!texte(f, "calendrierGregorien").isEmpty());
+    }
+    reglages().sync();
+    QVERIFY(reglages().contains("typeCalendrier"));
 }
 
 namespace {

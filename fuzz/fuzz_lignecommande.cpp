@@ -1,0 +1,106 @@
+// The command-line dispatcher fed any argument vector: the input split on NUL
+// bytes into 0 to 9 arguments. It must return 0 and write only what the
+// command line can write.
+
+#include "main/lignecommande.h"
+#include "main/sortie.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <regex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> lignes(const std::string& octets)
+{
+    std::vector<std::string> resultat;
+    std::size_t debut = 0;
+    while (debut < octets.size()) {
+        const std::size_t fin = octets.find('\n', debut);
+        if (fin == std::string::npos) {
+            resultat.push_back(octets.substr(debut) + "<no newline>");
+            break;
+        }
+        resultat.push_back(octets.substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    return resultat;
+}
+
+bool correspond(const std::string& ligne, const std::regex& motif)
+{
+    return std::regex_match(ligne, motif);
+}
+
+const std::regex paques("(2[2-9]|3[01]) 3|([1-9]|1[0-9]|2[0-5]) 4");
+const std::regex nombreOr("Nombre d'or       : ([1-9]|1[0-9])");
+const std::regex epacte("Epacte            : ([0-9]|[12][0-9])");
+const std::regex cycleSolaire("Cycle solaire     : ([1-9]|1[0-9]|2[0-8])");
+const std::regex indiction("Indiction romaine : ([1-9]|1[0-5])");
+const std::regex lettres("Lettre dominicale : ([A-G]|AG|BA|CB|DC|ED|FE|GF)");
+const std::regex jourJulien("Jour julien        : -?[0-9]+\\.[0-9]{5}");
+const std::regex
+    semaine("Jour de la semaine : (Dimanche|Lundi|Mardi|Mercredi|Jeudi|Vendredi|Samedi)");
+const std::regex jourAnnee("Jour de l'ann\xE9"
+                           "e    : -?[0-9]+");
+const std::regex date("-?[0-9]+ -?[0-9]+ -?[0-9]+");
+const std::regex maya("-?[0-9]+(\\.-?[0-9]+){5}, -?[0-9]+ -?[0-9]+ -?[0-9]+ -?[0-9]+");
+
+// Checks the whole output against the forms the command line can write.
+bool sortieValide(std::size_t nombreArguments, const std::string& octets)
+{
+    if (octets.empty())
+        return true;
+    chronastre::Sortie usage;
+    chronastre::afficherUsage(usage);
+    if (octets == usage.octets())
+        return nombreArguments == 1 || nombreArguments == 3 || nombreArguments == 6 ||
+               nombreArguments >= 9;
+
+    const std::vector<std::string> l = lignes(octets);
+    switch (nombreArguments) {
+    case 2:
+        if (l.size() == 1) // PAQUES: 22 March .. 25 April
+            return correspond(l[0], paques);
+        return l.size() == 5 && correspond(l[0], nombreOr) && correspond(l[1], epacte) &&
+               correspond(l[2], cycleSolaire) && correspond(l[3], indiction) &&
+               correspond(l[4], lettres);
+    case 4:
+    case 7:
+        if (l.empty() || l[0] != "coucou")
+            return false;
+        return l.size() == 1 || (l.size() == 4 && correspond(l[1], jourJulien) &&
+                                 correspond(l[2], semaine) && correspond(l[3], jourAnnee));
+    case 5:
+    case 8:
+        return l.size() == 1 && (correspond(l[0], date) || correspond(l[0], maya));
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    const std::string_view entree(reinterpret_cast<const char*>(donnees), taille);
+    std::vector<std::string_view> arguments;
+    std::size_t debut = 0;
+    while (debut <= entree.size() && arguments.size() < 9) {
+        const std::size_t fin = std::min(entree.find('\0', debut), entree.size());
+        arguments.push_back(entree.substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    if (taille == 0)
+        arguments.clear();
+
+    chronastre::Sortie sortie;
+    if (chronastre::executerCommande(arguments, sortie) != 0)
+        std::abort();
+    if (!sortieValide(arguments.size(), sortie.octets()))
+        std::abort();
+    return 0;
+}
