@@ -87,9 +87,6 @@ public:
 
 private:
     bool estParametrique() const { return type_ >= 0 && type_ < nombreCalendriersParametriques; }
-    const ParametresCalendrier& p() const { return parametres[static_cast<std::size_t>(type_)]; }
-    // Century correction of the Gregorian-type rows, for day number j.
-    std::int64_t correction(std::int64_t numeroJour) const;
 
     TypeCalendrier type_ = CALENDRIER_INCONNU;
     DateHeure derniereDate_;

@@ -1,7 +1,5 @@
 #include "engine/calendriermaya.h"
 
-#include <array>
-
 namespace chronastre {
 
 DateHeure CalendrierMaya::versMaya(std::int64_t numeroJour)
@@ -14,15 +12,14 @@ DateHeure CalendrierMaya::versMaya(std::int64_t numeroJour)
 
     // Long count places from kin up: 20 kin, 18 uinal, then 20 of each.
     // pictun keeps only its remainder modulo 20.
-    constexpr std::array<std::int64_t, 6> bases = {20, 18, 20, 20, 20, 20};
-    std::array<std::int64_t, 6> places{};
-    std::int64_t reste = d;
-    for (std::size_t i = 0; i < bases.size(); ++i) {
-        places[i] = reste % bases[i];
-        reste /= bases[i];
-    }
-    return DateHeure((r + 3) % 13 + 1, (r + 19) % 20 + 1, haab % 20, haab / 20, d / joursCycle,
-                     places[0], places[1], places[2], places[3], places[4], places[5]);
+    const std::int64_t kin = d % 20;
+    const std::int64_t uinal = d / 20 % 18;
+    const std::int64_t tun = d / 360 % 20;
+    const std::int64_t katun = d / 7200 % 20;
+    const std::int64_t baktun = d / 144000 % 20;
+    const std::int64_t pictun = d / 2880000 % 20;
+    return DateHeure((r + 3) % 13 + 1, (r + 19) % 20 + 1, haab % 20, haab / 20, d / joursCycle, kin,
+                     uinal, tun, katun, baktun, pictun);
 }
 
 std::int64_t CalendrierMaya::depuisMaya(const DateHeure& date)

@@ -6,8 +6,8 @@
 # Debian 12 packages for building and testing.
 paquets_construction=(
     g++ cmake ninja-build pkg-config
-    libgtest-dev libgmock-dev
-    qt6-base-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libfontconfig-dev
     fonts-dejavu-core fonts-dejavu-extra
 )
 

@@ -5,9 +5,19 @@
 
 #include <QApplication>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 extern "C" Q_DECL_EXPORT int chronastre_lancerFenetre(int argc, char** argv)
 {
+    // The first text of the form makes Qt load the font configuration and
+    // caches (several milliseconds), which a window without text never does
+    // before it is shown. Load them on the other core while the application
+    // connects to the display; fontconfig is thread-safe and keeps them.
+    std::thread polices([] { FcInit(); });
     QApplication application(argc, argv);
+    polices.join();
     Chronastre fenetre;
     fenetre.show();
     return application.exec();

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Measures Chronastre on this machine and prints one table: each figure, its
+# budget and whether it holds. Optimised build (build/), Google Benchmark for
+# the engine and the window's recompute, hyperfine for the command line
+# against /bin/true, launch-to-mapped time of the window under Xvfb against a
+# bare Qt main window, peak resident memory from /usr/bin/time.
+#   bench/run.sh          (exits with 1 when a budget is missed)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/preparer.sh
+
+installer_paquets "${paquets_construction[@]}" hyperfine xvfb xauth xdotool time python3 dbus
+construire release build
+
+resultats=$(mktemp -d)
+trap 'rm -rf "$resultats"' EXIT
+export XDG_CONFIG_HOME="$resultats/configuration"
+
+echo "Moteur (Google Benchmark)..." >&2
+build/bench_moteur --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/moteur.json"
+echo "Recalcul de la fenêtre (hors écran)..." >&2
+QT_QPA_PLATFORM=offscreen build/bench_fenetre --benchmark_min_time=0.2 \
+    --benchmark_format=json >"$resultats/fenetre.json"
+
+echo "Ligne de commande (hyperfine)..." >&2
+hyperfine -N --warmup 30 --runs 300 --export-json "$resultats/commande.json" \
+    /bin/true 'build/chronastre JOUR 2000 1 1' 'build/chronastre GREGORIEN HEBREU 2024 1 1' \
+    'build/chronastre COMPUT 2024' >/dev/null
+
+echo "Ouverture de la fenêtre (Xvfb)..." >&2
+# Xvfb picks a free display and writes its number.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$resultats/ecran" >/dev/null 2>&1 &
+xvfb=$!
+until [ -s "$resultats/ecran" ]; do sleep 0.05; done
+ecran=:$(cat "$resultats/ecran")
+trap 'kill $xvfb 2>/dev/null; rm -rf "$resultats"' EXIT
+export DISPLAY=$ecran
+# A desktop session has a D-Bus session bus, which Qt's accessibility bridge
+# connects to as soon as a widget changes; without one, libdbus tries to
+# launch a bus on each start. Measure as on a desktop.
+if command -v dbus-daemon >/dev/null; then
+    bus=$(mktemp)
+    dbus-daemon --session --fork --print-address=1 --print-pid=1 >"$bus" 2>/dev/null
+    export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p "$bus")
+    bus_pid=$(sed -n 2p "$bus")
+    trap 'kill $xvfb $bus_pid 2>/dev/null; rm -rf "$resultats" "$bus"' EXIT
+fi
+sleep 1
+
+# Milliseconds from launch until the window is mapped and visible.
+ouverture() {
+    local titre=$1
+    shift
+    local debut fin
+    debut=$(date +%s%N)
+    "$@" >/dev/null 2>"$resultats/erreurs" &
+    local programme=$!
+    # xdotool's own --sync polls every half second: poll it every 2 ms.
+    until xdotool search --onlyvisible --name "^$titre\$" >/dev/null 2>&1; do
+        kill -0 "$programme" 2>/dev/null || { echo "$* s'est arrêté avant d'afficher sa fenêtre :" >&2; cat "$resultats/erreurs" >&2; exit 1; }
+        sleep 0.002
+    done
+    fin=$(date +%s%N)
+    kill "$programme"
+    wait "$programme" 2>/dev/null || true
+    echo $(((fin - debut) / 1000))
+}
+ouverture "Chronastre 2.0" build/chronastre >/dev/null # warm the caches
+ouverture "Fenetre nue" build/fenetre_nue >/dev/null
+for _ in $(seq 25); do
+    ouverture "Chronastre 2.0" build/chronastre >>"$resultats/ouverture-chronastre"
+    ouverture "Fenetre nue" build/fenetre_nue >>"$resultats/ouverture-nue"
+done
+
+echo "Mémoire (/usr/bin/time -v)..." >&2
+/usr/bin/time -v build/chronastre JOUR 2000 1 1 2>"$resultats/memoire-commande" >/dev/null
+/usr/bin/time -v build/chronastre 2>"$resultats/memoire-fenetre" >/dev/null &
+temps=$!
+fenetre=$(xdotool search --sync --onlyvisible --name "^Chronastre 2.0\$" | head -n 1)
+sleep 1
+# Closed by its own shortcut (no window manager runs here to give it focus).
+xdotool windowfocus "$fenetre" key --clearmodifiers alt+q
+wait "$temps" || true
+
+python3 bench/tableau.py "$resultats"

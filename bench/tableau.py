@@ -1,0 +1,82 @@
+"""Prints the table of bench/run.sh from the measurements in a folder, and
+exits with 1 when a budget is missed."""
+
+import json
+import re
+import statistics
+import sys
+from pathlib import Path
+
+dossier = Path(sys.argv[1])
+lignes = []  # (figure, value text, budget text, held)
+
+
+def mediane_benchmark(fichier, nom):
+    """Median real time of a Google Benchmark, in its own unit."""
+    for b in json.loads((dossier / fichier).read_text())["benchmarks"]:
+        if b.get("run_name", "").split("/repeats:")[0] == nom and b.get("aggregate_name") == "median":
+            return b["real_time"]
+    raise SystemExit(f"benchmark {nom} absent de {fichier}")
+
+
+calendriers = ["ARMENIEN", "EGYPTIEN", "KHWARIZMIEN", "PERSE", "COPTE", "ETHIOPIEN", "JULIEN",
+               "MACEDONIEN", "SYRIEN", "BAHAI", "GREGORIEN", "REPUBLICAIN", "SAKA",
+               "ISLAMIQUE_A", "ISLAMIQUE_B", "ROMAIN_I", "ROMAIN_II"]
+
+
+def ns(figure, nom, budget=None):
+    valeur = mediane_benchmark("moteur.json", nom)
+    lignes.append((figure, f"{valeur:.1f} ns", f"≤ {budget} ns" if budget else "—",
+                   valeur <= budget if budget else None))
+
+
+for sens in ("versCalendrier", "depuisCalendrier"):
+    for k, nom in enumerate(calendriers):
+        ns(f"{sens} {nom}", f"{sens}/{k}", 15)
+ns("versHebreu", "versHebreu", 150)
+ns("depuisHebreu", "depuisHebreu", 150)
+ns("versMaya", "versMaya", 20)
+ns("depuisMaya", "depuisMaya", 20)
+ns("Paques::calculer", "paques")
+ns("Comput::calculer", "comput")
+ns("nommerJourRomain", "nommerJour")
+ns("chiffresRomains", "chiffres")
+ns("jour julien, semaine et jour de l'année", "moment")
+valeur = mediane_benchmark("moteur.json", "recalculMoteur")
+lignes.append(("travail du moteur d'un recalcul", f"{valeur / 1000:.2f} µs", "≤ 2 µs",
+               valeur <= 2000))
+for nom, figure in (("miseAJourJour", "miseAJour (jour changé)"),
+                    ("miseAJourMode", "miseAJour (mode changé)")):
+    valeur = mediane_benchmark("fenetre.json", nom)
+    lignes.append((figure, f"{valeur:.1f} µs", "≤ 150 µs", valeur <= 150))
+
+commandes = json.loads((dossier / "commande.json").read_text())["results"]
+reference = commandes[0]["mean"]
+lignes.append(("/bin/true", f"{reference * 1000:.2f} ms", "référence", None))
+for r in commandes[1:]:
+    rapport = r["mean"] / reference
+    lignes.append((r["command"].replace("build/", ""), f"{r['mean'] * 1000:.2f} ms ({rapport:.2f} ×)",
+                   "≤ 2 × /bin/true", rapport <= 2))
+
+chronastre = statistics.median(int(x) for x in (dossier / "ouverture-chronastre").read_text().split())
+nue = statistics.median(int(x) for x in (dossier / "ouverture-nue").read_text().split())
+lignes.append(("QMainWindow nue, lancement → affichée", f"{nue / 1000:.1f} ms", "référence", None))
+lignes.append(("fenêtre, lancement → affichée", f"{chronastre / 1000:.1f} ms ({chronastre / nue:.2f} ×)",
+               "≤ 1,5 × nue", chronastre <= 1.5 * nue))
+
+
+def memoire(fichier):
+    texte = (dossier / fichier).read_text()
+    return int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", texte).group(1))
+
+
+lignes.append(("mémoire maximale, ligne de commande", f"{memoire('memoire-commande') / 1024:.1f} Mio", "—", None))
+lignes.append(("mémoire maximale, fenêtre", f"{memoire('memoire-fenetre') / 1024:.1f} Mio", "—", None))
+
+largeurs = [max(len(l[i]) for l in lignes + [("Mesure", "Valeur", "Budget")]) for i in range(3)]
+print(f"| {'Mesure':<{largeurs[0]}} | {'Valeur':>{largeurs[1]}} | {'Budget':<{largeurs[2]}} | Tenu |")
+print(f"|{'-' * (largeurs[0] + 2)}|{'-' * (largeurs[1] + 2)}|{'-' * (largeurs[2] + 2)}|------|")
+for figure, valeur, budget, tenu in lignes:
+    marque = "" if tenu is None else ("oui" if tenu else "NON")
+    print(f"| {figure:<{largeurs[0]}} | {valeur:>{largeurs[1]}} | {budget:<{largeurs[2]}} | {marque:<4} |")
+sys.exit(0 if all(t is not False for *_, t in lignes) else 1)
