@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Chronastre and runs its whole test suite (installing missing Debian
 # packages first), in three stages:
-#   1. optimised build (build/), every test;
+#   1. optimised build (build/), every test, the installed tree included;
 #   2. AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/), every
 #      test again: any report fails the run;
 #   3. a short fuzzing run of each libFuzzer target (build-fuzz/), when clang's
@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/preparer.sh
 
-installer_paquets "${paquets_construction[@]}"
+installer_paquets "${paquets_construction[@]}" "${paquets_tests[@]}"
 ( installer_paquets "${paquets_fuzz[@]}" ) || echo "clang indisponible : pas de fuzzing." >&2
 coeurs=$(nproc)
 

@@ -11,6 +11,9 @@ paquets_construction=(
     fonts-dejavu-core fonts-dejavu-extra
 )
 
+# For the check of the installed tree.
+paquets_tests=(desktop-file-utils appstream man-db groff-base)
+
 # For the sanitizer and fuzzing stages of the tests: clang and its fuzzer
 # runtime. The tests go on without them when they cannot be installed.
 paquets_fuzz=(clang libclang-rt-14-dev)

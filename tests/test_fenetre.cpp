@@ -11,6 +11,7 @@
 #include <QCalendar>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -190,6 +191,9 @@ void TestFenetre::formeFixe()
     QCOMPARE(f.findChild<QPushButton*>("effacerHeure")->shortcut(), QKeySequence("Alt+E"));
     QCOMPARE(f.findChild<QPushButton*>("dateActuelle")->shortcut(), QKeySequence("Alt+D"));
     QCOMPARE(f.findChild<QComboBox*>("typeCalendrier")->count(), 7);
+    // No Icon3.ico in the working directory: the one beside the executable.
+    QVERIFY(!QFileInfo::exists("Icon3.ico"));
+    QVERIFY(!f.windowIcon().isNull());
 }
 
 void TestFenetre::rendu_data()

@@ -11,15 +11,37 @@
 #include "ui_chronastre.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <array>
 
 using namespace chronastre;
 
+namespace {
+
+// The form reads "Icon3.ico" from the working directory. Started from the
+// application menu or elsewhere, the window takes the icon beside the
+// executable (build tree), then the installed one, then the theme's.
+QIcon iconeDeRepli()
+{
+    const QString dossier = QCoreApplication::applicationDirPath();
+    for (const QString& chemin :
+         {dossier + QStringLiteral("/Icon3.ico"),
+          dossier + QStringLiteral("/../share/icons/hicolor/256x256/apps/chronastre.png")}) {
+        if (QFileInfo::exists(chemin))
+            return QIcon(chemin);
+    }
+    return QIcon::fromTheme(QStringLiteral("chronastre"));
+}
+
+} // namespace
+
 Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chronastre)
 {
     ui->setupUi(this);
+    if (!QFileInfo::exists(QStringLiteral("Icon3.ico")))
+        setWindowIcon(iconeDeRepli());
 
     QSettings& preferences = reglages();
     ui->typeCalendrier->setCurrentIndex(preferences.value(cleTypeCalendrier, 2).toInt());
