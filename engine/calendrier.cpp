@@ -26,13 +26,11 @@ struct Formules
         return ((floorDiv(4 * numeroJour + k.b, jours400Ans) * 3) >> 2) + k.c;
     }
 
-    static DateHeure versDate(std::int64_t numeroJour, std::int64_t& derniereCorrection)
+    static DateHeure versDate(std::int64_t numeroJour)
     {
         std::int64_t f = numeroJour + k.j;
-        if constexpr (k.b != 0) {
-            derniereCorrection = correction(numeroJour);
-            f += derniereCorrection;
-        }
+        if constexpr (k.b != 0)
+            f += correction(numeroJour);
         const std::int64_t e = k.r * f + k.v;
         const std::int64_t g = floorMod(e, k.p) / k.r; // day of the year from 0, in [0, p/r)
 
@@ -55,7 +53,7 @@ struct Formules
         return DateHeure(annee, mois, jour);
     }
 
-    static std::int64_t versNumero(const DateHeure& date, std::int64_t& derniereCorrection)
+    static std::int64_t versNumero(const DateHeure& date)
     {
         // Index of the month in the computational year, and the year count
         // offset for the months before m. Both truncate on purpose: with
@@ -91,14 +89,13 @@ struct Formules
                 avant = numeroJour;
                 numeroJour = suivant;
             }
-            derniereCorrection = jourPrime - numeroJour;
             return numeroJour;
         }
     }
 };
 
-using VersDate = DateHeure (*)(std::int64_t, std::int64_t&);
-using VersNumero = std::int64_t (*)(const DateHeure&, std::int64_t&);
+using VersDate = DateHeure (*)(std::int64_t);
+using VersNumero = std::int64_t (*)(const DateHeure&);
 
 template <std::size_t... K>
 constexpr std::array<VersDate, sizeof...(K)> tableVersDate(std::index_sequence<K...>)
@@ -123,7 +120,7 @@ Calendrier::Calendrier(TypeCalendrier type) : type_(type) {}
 DateHeure Calendrier::versCalendrier(std::int64_t numeroJour)
 {
     if (estParametrique())
-        return versDate[static_cast<std::size_t>(type_)](numeroJour, derniereCorrection_);
+        return versDate[static_cast<std::size_t>(type_)](numeroJour);
     if (type_ == HEBREU) {
         CalendrierHebreu hebreu;
         DateHeure date = hebreu.versHebreu(numeroJour);
@@ -139,7 +136,7 @@ std::int64_t Calendrier::depuisCalendrier(const DateHeure& date)
 {
     std::int64_t numeroJour = 0;
     if (estParametrique())
-        numeroJour = versNumero[static_cast<std::size_t>(type_)](date, derniereCorrection_);
+        numeroJour = versNumero[static_cast<std::size_t>(type_)](date);
     else if (type_ == HEBREU)
         numeroJour = CalendrierHebreu().depuisHebreu(date);
     else if (type_ == MAYA)

@@ -69,8 +69,6 @@ public:
     Calendrier() = default;
     explicit Calendrier(TypeCalendrier type);
 
-    TypeCalendrier type() const { return type_; }
-
     // The date of this calendar on day number j.
     DateHeure versCalendrier(std::int64_t numeroJour);
     // The day number of a date of this calendar; remembered in dernierJour().
@@ -81,7 +79,6 @@ public:
     DateHeure convertir(TypeCalendrier arrivee, const DateHeure& date);
 
     std::int64_t dernierJour() const { return dernierJour_; }
-    std::int64_t derniereCorrection() const { return derniereCorrection_; }
     // How many times convertir had to compute a day number (the cache missed).
     int calculsJour() const { return calculsJour_; }
 
@@ -92,7 +89,6 @@ private:
     DateHeure derniereDate_;
     bool cacheValide_ = false;
     std::int64_t dernierJour_ = 0;
-    std::int64_t derniereCorrection_ = 0;
     int calculsJour_ = 0;
 };
 

@@ -17,6 +17,9 @@ int main(int argc, char** argv)
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     chronastre::Sortie sortie;
     const int code = chronastre::executerCommande(arguments, sortie);
+    // Every command succeeds; a standard output that cannot take the text (a
+    // full disk, a closed pipe) is the one failure reported, by the exit code.
     std::fwrite(sortie.octets().data(), 1, sortie.octets().size(), stdout);
-    return std::fflush(stdout) == 0 ? code : 1;
+    const bool ecrit = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    return ecrit ? code : 1;
 }

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
+#include <sys/wait.h>
 #include <string>
 #include <vector>
 
@@ -237,4 +240,15 @@ TEST(LigneCommande, OctetsLatin1)
     const Resultat u = lancer({"-h"});
     EXPECT_NE(u.sortie.find("cycle de M\xE9ton"), std::string::npos);
     EXPECT_EQ(u.sortie.find("\xC3"), std::string::npos); // no UTF-8 left
+}
+
+// A standard output that cannot be written is not reported as success.
+TEST(LigneCommande, SortieImpossibleAEcrire)
+{
+    if (!std::ifstream("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    const int statut = std::system((programme + " -h > /dev/full 2>/dev/null").c_str());
+    ASSERT_TRUE(WIFEXITED(statut));
+    EXPECT_EQ(WEXITSTATUS(statut), 1);
+    EXPECT_EQ(std::system((programme + " -h > /dev/null").c_str()), 0);
 }
