@@ -27,11 +27,11 @@ constexpr std::array<std::array<std::int64_t, 13>, 6> debutsMois = {{
     {0, 30, 60, 90, 119, 149, 179, 208, 238, 267, 297, 326, 356},
 }};
 
-// Table read with both indexes kept in bounds (types are 1..6 for every year;
-// months are clamped as documented).
+// Table read for a year type from typeAnnee (1..6), the month clamped as
+// documented.
 std::int64_t debutMois(int type, std::int64_t mois)
 {
-    const auto t = static_cast<std::size_t>(std::clamp(type, 1, 6) - 1);
+    const auto t = static_cast<std::size_t>(type - 1);
     const auto n = static_cast<std::size_t>(std::clamp<std::int64_t>(mois, 1, 13) - 1);
     return debutsMois[t][n];
 }

@@ -7,15 +7,10 @@
 #   fuzz/run.sh [SECONDS]      (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/preparer.sh
 secondes=${1:-60}
 
-mkdir -p build-fuzz
-if [ ! -f build-fuzz/build.ninja ]; then
-    cmake --preset fuzz >build-fuzz/configuration.log 2>&1 ||
-        { cat build-fuzz/configuration.log >&2; exit 1; }
-fi
-cmake --build build-fuzz >build-fuzz/construction.log 2>&1 ||
-    { cat build-fuzz/construction.log >&2; exit 1; }
+construire fuzz build-fuzz
 
 trouve=0
 for cible in fuzz_lignecommande fuzz_moteur; do

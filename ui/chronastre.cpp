@@ -65,7 +65,7 @@ Chronastre::~Chronastre()
 void Chronastre::ajusterSaisie()
 {
     const bool avantJC = ui->avjc->isChecked();
-    const std::int64_t annee = avantJC ? 1 - ui->annee->value() : ui->annee->value();
+    const std::int64_t annee = anneeSaisie();
     const int mois = ui->mois->value();
     const int jour = ui->jour->value();
 
@@ -89,7 +89,7 @@ void Chronastre::miseAJour()
 {
     ajusterSaisie();
 
-    const std::int64_t annee = ui->avjc->isChecked() ? 1 - ui->annee->value() : ui->annee->value();
+    const std::int64_t annee = anneeSaisie();
     DateHeure moment(annee, ui->mois->value(), ui->jour->value(), ui->heure->value(),
                      ui->minutes->value(), ui->secondes->value());
     moment.calculerJourJulien();
@@ -143,6 +143,11 @@ void Chronastre::miseAJour()
 
     miseAJourActive = true;
     emit recalcule();
+}
+
+std::int64_t Chronastre::anneeSaisie() const
+{
+    return ui->avjc->isChecked() ? 1 - ui->annee->value() : ui->annee->value();
 }
 
 void Chronastre::miseAJourSiActive()

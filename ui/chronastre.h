@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QMainWindow>
 
+#include <cstdint>
 #include <functional>
 
 namespace Ui {
@@ -54,6 +55,8 @@ private:
     void ajusterSaisie();
     // Recomputes the moment in every calendar and writes every result label.
     void miseAJour();
+    // The typed year in astronomical numbering (1 BC is 0).
+    std::int64_t anneeSaisie() const;
     // Recomputes from a value-changed slot, once the first recompute is done.
     void miseAJourSiActive();
 

@@ -42,7 +42,7 @@ QString nomMois(const std::array<noms::Nom, N>& table, std::int64_t mois)
     return nom(table, mois, 1);
 }
 
-QString numerique(const DateHeure& d)
+QString formeNumerique(const DateHeure& d)
 {
     return QStringLiteral("%1 / %2 / %3")
         .arg(nombreComplete(d.annee(), 4), nombreComplete(d.mois(), 2),
@@ -175,7 +175,7 @@ QString texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_t jo
                     nom(noms::nomsHaab, d.moisHaab()));
     }
     if (numerique)
-        return ::chronastre::rendu::numerique(d);
+        return formeNumerique(d);
 
     switch (type) {
     case ARMENIEN:
