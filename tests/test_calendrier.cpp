@@ -57,6 +57,149 @@ TEST(Calendrier, EpoqueDeChaqueCalendrier)
     }
 }
 
+namespace {
+
+struct Reference
+{
+    TypeCalendrier type;
+    const char* fait;
+    std::int64_t numeroJour;
+    Date date;
+};
+
+// Dated facts, each checked both ways. The day numbers are those of the civil
+// dates in the tags (Julian before 15 October 1582), recomputed by
+// scripts/oracle.py, which reckons each calendar from its published rules.
+// Where the program's arithmetic rule and the fact part, the row holds the
+// program's value and its tag says why.
+const Reference references[] = {
+    {ARMENIEN, "1 Navasart 1 = 11 July 552, Armenian era", 1922868, {1, 1, 1}},
+    {ARMENIEN, "5 Havelouatz 1: 365-day year, no leap day", 1923232, {1, 13, 5}},
+    {ARMENIEN, "1 Navasart 2 = 11 July 553", 1923233, {2, 1, 1}},
+
+    {EGYPTIEN, "1 Thot 1 = 26 February 747 BC, era of Nabonassar", 1448638, {1, 1, 1}},
+    {EGYPTIEN, "5 epagomenal 1 = 25 February 746 BC", 1449002, {1, 13, 5}},
+
+    {KHWARIZMIEN,
+     "1 Favardin 1 = 21 June 632: the row counts from 5 days after Yazdegerd's era",
+     1952068,
+     {1, 1, 1}},
+    {PERSE,
+     "1 Favardin 1 = 16 February 633: the row's constants start 245 days after "
+     "Yazdegerd's era (16 June 632, day 1952063)",
+     1952308,
+     {1, 1, 1}},
+    {PERSE, "5 Andargah 1368 = 23 March 2000", 2451627, {1368, 13, 5}},
+
+    {COPTE, "1 Tout 1 = 29 August 284, era of the Martyrs", 1825030, {1, 1, 1}},
+    {COPTE, "6 Al-nasi 1739 = 11 September 2023 (leap year)", 2460199, {1739, 13, 6}},
+    {COPTE, "1 Tout 1740 = 12 September 2023, Nayrouz", 2460200, {1740, 1, 1}},
+    {COPTE, "29 Kyahn 1741 = 7 January 2025, Coptic Christmas", 2460683, {1741, 4, 29}},
+
+    {ETHIOPIEN, "1 Meskerem 1 = 29 August 8", 1724221, {1, 1, 1}},
+    {ETHIOPIEN,
+     "1 Meskerem 2016 = 12 September 2023, Enkutatash after a leap year",
+     2460200,
+     {2016, 1, 1}},
+    {ETHIOPIEN, "1 Meskerem 2017 = 11 September 2024", 2460565, {2017, 1, 1}},
+    {ETHIOPIEN, "29 Tahesas 2017 = 7 January 2025, Genna", 2460683, {2017, 4, 29}},
+
+    {JULIEN, "1 January 4713 BC, Julian Day 0", 0, {-4712, 1, 1}},
+    {JULIEN, "4 October 1582, last day before the reform", 2299160, {1582, 10, 4}},
+    {JULIEN, "29 February 1700 = 11 March 1700 Gregorian", 2342042, {1700, 2, 29}},
+
+    {MACEDONIEN,
+     "1 Dios 1 = 1 September 312 BC: Seleucid era, the row opens the year on 1 "
+     "September",
+     1607709,
+     {1, 1, 1}},
+    {MACEDONIEN, "29 Xanthikos 2311 = 29 February 2000 Julian", 2451617, {2311, 6, 29}},
+    {SYRIEN, "1 Tishri I 1 = 1 October 312 BC, Seleucid era", 1607739, {1, 1, 1}},
+    {SYRIEN, "29 Shebat 2311 = 29 February 2000 Julian", 2451617, {2311, 5, 29}},
+
+    {BAHAI, "1 Baha 1 = 21 March 1844", 2394647, {1, 1, 1}},
+    {BAHAI, "Naw-Ruz 171 = 21 March 2014, fixed on 21 March before 2015", 2456738, {171, 1, 1}},
+    {BAHAI, "5 Ayyam-i-Ha 168 = 1 March 2012 (February 29 in 2012)", 2455988, {168, 19, 5}},
+    {BAHAI, "1 'Ala 168 = 2 March 2012", 2455989, {168, 20, 1}},
+    {BAHAI,
+     "20 March 2016 is 19 'Ala 172: since 2015 Naw-Ruz follows the equinox (173 began "
+     "that day), the program keeps 21 March",
+     2457468,
+     {172, 20, 19}},
+    {BAHAI, "4 Ayyam-i-Ha 256 = 1 March 2100, a common year", 2488129, {256, 19, 4}},
+
+    {GREGORIEN, "24 November 4714 BC, Julian Day 0", 0, {-4713, 11, 24}},
+    {GREGORIEN, "15 October 1582, first day of the reform", 2299161, {1582, 10, 15}},
+    {GREGORIEN, "29 February 2000, a leap century", 2451604, {2000, 2, 29}},
+    {GREGORIEN, "1 March 1900 follows 28 February", 2415080, {1900, 3, 1}},
+
+    {REPUBLICAIN, "1 Vendemiaire I = 22 September 1792", 2375840, {1, 1, 1}},
+    {REPUBLICAIN, "9 Thermidor II = 27 July 1794", 2376513, {2, 11, 9}},
+    {REPUBLICAIN, "6 Sansculotides III = 22 September 1795, sextile year III", 2376935, {3, 13, 6}},
+    {REPUBLICAIN, "13 Vendemiaire IV = 5 October 1795", 2376948, {4, 1, 13}},
+    {REPUBLICAIN, "18 Fructidor V = 4 September 1797", 2377648, {5, 12, 18}},
+    {REPUBLICAIN, "1 Vendemiaire VIII = 23 September 1799, after sextile VII", 2378397, {8, 1, 1}},
+    {REPUBLICAIN, "18 Brumaire VIII = 9 November 1799", 2378444, {8, 2, 18}},
+    {REPUBLICAIN, "6 Sansculotides XI = 23 September 1803, sextile year XI", 2379857, {11, 13, 6}},
+    {REPUBLICAIN,
+     "11 Nivose XIV = 1 January 1806, return to the Gregorian calendar",
+     2380688,
+     {14, 4, 11}},
+    {REPUBLICAIN,
+     "5 Sansculotides 100 = 21 September 1892: the arithmetic rule makes 100 common",
+     2412363,
+     {100, 13, 5}},
+
+    {SAKA, "1 Chaitra 1 = 22 March 79 (proleptic Gregorian), Saka era", 1749995, {1, 1, 1}},
+    {SAKA,
+     "1 Chaitra 1879 = 22 March 1957, the national calendar's first day",
+     2435920,
+     {1879, 1, 1}},
+    {SAKA, "1 Chaitra 1946 = 21 March 2024, leap year", 2460391, {1946, 1, 1}},
+    {SAKA, "31 Chaitra 1946 = 20 April 2024", 2460421, {1946, 1, 31}},
+    {SAKA, "1 Vaisakha 1946 = 21 April 2024", 2460422, {1946, 2, 1}},
+    {SAKA, "1 Chaitra 1947 = 22 March 2025", 2460757, {1947, 1, 1}},
+    {SAKA, "1 Phalguna 1945 = 20 February 2024", 2460361, {1945, 12, 1}},
+    {SAKA, "1 Chaitra 2022 = 22 March 2100, 2100 is common", 2488150, {2022, 1, 1}},
+
+    {ISLAMIQUE_B, "1 Muharram 1 = 16 July 622, the Hegira (civil epoch)", 1948440, {1, 1, 1}},
+    {ISLAMIQUE_B, "29 Dhu al-Hijjah 1, a common year", 1948793, {1, 12, 29}},
+    {ISLAMIQUE_B, "30 Dhu al-Hijjah 2, leap year 2 of 30", 1949148, {2, 12, 30}},
+    {ISLAMIQUE_B, "29 Dhu al-Hijjah 3", 1949502, {3, 12, 29}},
+    {ISLAMIQUE_B, "1 Muharram 1445 = 19 July 2023", 2460145, {1445, 1, 1}},
+    {ISLAMIQUE_B, "30 Dhu al-Hijjah 1445 = 7 July 2024, leap year", 2460499, {1445, 12, 30}},
+    // The same dates one day earlier: the astronomical epoch of 15 July 622.
+    {ISLAMIQUE_A,
+     "1 Muharram 1 = 15 July 622, the Hegira (astronomical epoch)",
+     1948439,
+     {1, 1, 1}},
+    {ISLAMIQUE_A, "29 Dhu al-Hijjah 1, a common year", 1948792, {1, 12, 29}},
+    {ISLAMIQUE_A, "30 Dhu al-Hijjah 2, leap year 2 of 30", 1949147, {2, 12, 30}},
+    {ISLAMIQUE_A, "29 Dhu al-Hijjah 3", 1949501, {3, 12, 29}},
+    {ISLAMIQUE_A, "1 Muharram 1445 = 18 July 2023", 2460144, {1445, 1, 1}},
+    {ISLAMIQUE_A, "30 Dhu al-Hijjah 1445 = 6 July 2024, leap year", 2460498, {1445, 12, 30}},
+
+    {ROMAIN_I, "1 January 709 AUC = 1 January 45 BC, first Julian year", 1704987, {709, 1, 1}},
+    {ROMAIN_I, "29 February 709: triennial leap years of the pontiffs", 1705046, {709, 2, 29}},
+    {ROMAIN_I, "1 March 710 follows 28 February", 1705412, {710, 3, 1}},
+    {ROMAIN_I, "29 February 712", 1706142, {712, 2, 29}},
+    {ROMAIN_II, "1 January 761 AUC = 1 January AD 8, leap years restored", 1723980, {761, 1, 1}},
+    {ROMAIN_II, "28 February 764: no leap day in this reckoning", 1725133, {764, 2, 28}},
+    {ROMAIN_II, "1 March 764", 1725134, {764, 3, 1}},
+};
+
+} // namespace
+
+TEST(Calendrier, DatesDeReference)
+{
+    for (const Reference& r : references) {
+        SCOPED_TRACE(r.fait);
+        Calendrier c(r.type);
+        EXPECT_EQ(texte(c.versCalendrier(r.numeroJour)), texte(r.date));
+        EXPECT_EQ(c.depuisCalendrier({r.date.annee, r.date.mois, r.date.jour}), r.numeroJour);
+    }
+}
+
 TEST(Calendrier, ReformeEtJourZero)
 {
     struct Cas

@@ -61,8 +61,15 @@ std::unique_ptr<Chronastre> fenetre(const Moment& m, bool numerique = false)
     return f;
 }
 
+// The text of a label, or what the user sees of two other things: the
+// tooltip of the date line ("date@infobulle") and whether the computus is
+// shown ("comput@visible": "oui" or "non").
 QString texte(const Chronastre& f, const char* nom)
 {
+    if (qstrcmp(nom, "date@infobulle") == 0)
+        return f.findChild<QLabel*>("date")->toolTip();
+    if (qstrcmp(nom, "comput@visible") == 0)
+        return f.findChild<QFrame*>("comput")->isHidden() ? "non" : "oui";
     const QLabel* etiquette = f.findChild<QLabel*>(nom);
     return etiquette ? etiquette->text() : QStringLiteral("<no label %1>").arg(nom);
 }
@@ -142,8 +149,8 @@ private slots:
     void reformeEnTapant_data();
     void reformeEnTapant();
     void octobre1582AvantJC();
-    void longueurFevrier_data();
-    void longueurFevrier();
+    void longueurMois_data();
+    void longueurMois();
     void borneEre();
     void avrilAbaisseLe31();
     void effacerHeureUneFois();
@@ -161,6 +168,8 @@ private slots:
 
     // Report.
     void rapportConnu();
+    void rapportsDeReference_data();
+    void rapportsDeReference();
     void rapportNumeriqueEtLitteral();
     void rapportDossierAbsent();
     void rapportPeripheriquePlein();
@@ -262,6 +271,21 @@ void TestFenetre::rendu_data()
     QTest::newRow("Easter on the first of a month")
         << Moment{2018, false, 5, 1, 0, 0, 0} << false << "dimanchePaques"
         << "1 Avril";
+    QTest::newRow("Roman II has no leap day: 25 February is V, not bis VI")
+        << Moment{2024, false, 10, 21, 0, 0, 0} << false << "calendrierRomainII"
+        << "Ante diem V Kalendas Martias MMDCCLXXIX (2779)";
+    QTest::newRow("tooltip of 25 February in a leap year")
+        << Moment{2024, false, 2, 25, 0, 0, 0} << false << "date@infobulle"
+        << "Ante diem bis VI Kalendas Martias MMXXIV (2024)";
+    QTest::newRow("tooltip of 25 February in a common year")
+        << Moment{2023, false, 2, 25, 0, 0, 0} << false << "date@infobulle"
+        << "Ante diem V Kalendas Martias MMXXIII (2023)";
+    QTest::newRow("no computus for 1 BC (year 0)")
+        << Moment{1, true, 6, 1, 0, 0, 0} << false << "comput@visible"
+        << "non";
+    QTest::newRow("computus for AD 1")
+        << Moment{1, false, 6, 1, 0, 0, 0} << false << "comput@visible"
+        << "oui";
     QTest::newRow("midnight changes every weekday at once")
         << Moment{2000, false, 1, 2, 0, 0, 0} << false << "calendrierIslamiqueA"
         << "Youm el Ahad 26 Ramadan 1420";
@@ -393,24 +417,33 @@ void TestFenetre::romainIBissextile()
              QStringLiteral("Ante diem bis VI Kalendas Martias DCCIX (709)"));
 }
 
-// Whatever a result holds, no table is read outside its bounds.
+// Whatever a result holds, no table is read outside its bounds: a number
+// outside a table is written in figures.
 void TestFenetre::bornesDesTables()
 {
-    const DateHeure etrange(2000, 99, 40);
-    for (int k = 0; k < nombreCalendriers; ++k) {
-        for (const std::int64_t semaine : {-1LL, 7LL, 1000LL}) {
-            rendu::texteCalendrier(static_cast<TypeCalendrier>(k), etrange, semaine, false);
-            rendu::texteCalendrier(static_cast<TypeCalendrier>(k), DateHeure(), semaine, false);
-        }
-    }
-    // Out of a table, the number itself.
-    QCOMPARE(rendu::texteCalendrier(GREGORIEN, DateHeure(2000, 13, 1), 9, false),
-             QStringLiteral("9 1er 13 2000"));
-    const DateHeure mayaEtrange(5, 25, 3, 40, 0, 0, 0, 0, 0, 0, 0);
-    QCOMPARE(rendu::texteCalendrier(MAYA, mayaEtrange, 0, false),
-             QStringLiteral("0.0.0.0.0.0, 5 25 3 40"));
-    QCOMPARE(rendu::texteCalendrier(HEBREU, DateHeure(5784, 14, 1), 0, false),
-             QStringLiteral("Yom rishon 1 14 5784"));
+    struct Cas
+    {
+        TypeCalendrier type;
+        DateHeure date;
+        std::int64_t semaine;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {GREGORIEN, {2000, 13, 1}, 9, "9 1er 13 2000"},
+        {ARMENIEN, {2000, 99, 40}, 7, "7 40 99 2000"},
+        {EGYPTIEN, {2000, 0, 1}, 0, "1 0 2000"},
+        {PERSE, {2000, 13, 40}, -1, "-1 40 Andargah 2000"},
+        {BAHAI, {2000, 21, 1}, 1000, "1000 1 21 2000"},
+        {REPUBLICAIN, {2000, 14, 0}, 0, "Décadi 0 14 MM (2000)"},
+        {SYRIEN, {2000, 99, 40}, 0, "2000 / 99 / 40"},
+        {ROMAIN_I, {2000, 99, 40}, 0, "Ante diem -VII Kalendas Apriles MM (2000)"},
+        {ISLAMIQUE_A, DateHeure(), -1, "-1 -1 -1 -9999"},
+        {HEBREU, {5784, 14, 1}, 0, "Yom rishon 1 14 5784"},
+        {MAYA, {5, 25, 3, 40, 0, 0, 0, 0, 0, 0, 0}, 0, "0.0.0.0.0.0, 5 25 3 40"},
+    };
+    for (const Cas& c : cas)
+        QCOMPARE(rendu::texteCalendrier(c.type, c.date, c.semaine, false),
+                 QString::fromUtf8(c.attendu));
     DateHeure moment(2000, 13, 1, 0, 0, 0);
     moment.calculerJourJulien();
     moment.calculerJourSemaine();
@@ -526,27 +559,35 @@ void TestFenetre::octobre1582AvantJC()
     QCOMPARE(champ(*f, "jour")->maximum(), 31);
 }
 
-void TestFenetre::longueurFevrier_data()
+void TestFenetre::longueurMois_data()
 {
     QTest::addColumn<int>("annee");
     QTest::addColumn<bool>("avantJC");
+    QTest::addColumn<int>("mois");
     QTest::addColumn<int>("jours");
-    QTest::newRow("1500") << 1500 << false << 29;
-    QTest::newRow("1600") << 1600 << false << 29;
-    QTest::newRow("1700") << 1700 << false << 28;
-    QTest::newRow("1900") << 1900 << false << 28;
-    QTest::newRow("2000") << 2000 << false << 29;
-    QTest::newRow("1 BC") << 1 << true << 29;
-    QTest::newRow("2 BC") << 2 << true << 28;
-    QTest::newRow("5 BC") << 5 << true << 29;
+    QTest::newRow("February 1500") << 1500 << false << 2 << 29;
+    QTest::newRow("February 1600") << 1600 << false << 2 << 29;
+    QTest::newRow("February 1700") << 1700 << false << 2 << 28;
+    QTest::newRow("February 1900") << 1900 << false << 2 << 28;
+    QTest::newRow("February 2000") << 2000 << false << 2 << 29;
+    QTest::newRow("February 1 BC") << 1 << true << 2 << 29;
+    QTest::newRow("February 2 BC") << 2 << true << 2 << 28;
+    QTest::newRow("February 5 BC") << 5 << true << 2 << 29;
+    QTest::newRow("June") << 2023 << false << 6 << 30;
+    QTest::newRow("July") << 2023 << false << 7 << 31;
+    QTest::newRow("August") << 2023 << false << 8 << 31;
+    QTest::newRow("September") << 2023 << false << 9 << 30;
+    QTest::newRow("November") << 2023 << false << 11 << 30;
+    QTest::newRow("December") << 2023 << false << 12 << 31;
 }
 
-void TestFenetre::longueurFevrier()
+void TestFenetre::longueurMois()
 {
     QFETCH(int, annee);
     QFETCH(bool, avantJC);
+    QFETCH(int, mois);
     QFETCH(int, jours);
-    const auto f = fenetre({annee, avantJC, 2, 1, 0, 0, 0});
+    const auto f = fenetre({annee, avantJC, mois, 1, 0, 0, 0});
     QCOMPARE(champ(*f, "jour")->maximum(), jours);
     champ(*f, "jour")->setValue(31);
     QCOMPARE(champ(*f, "jour")->value(), jours);
@@ -756,6 +797,80 @@ QByteArray lire(const QString& chemin)
 
 } // namespace
 
+namespace {
+
+// Moments whose reports, between them, show every month and weekday name of
+// every table, the Latin month words in both cases, Veadar, the epagomenal
+// months, every tzolkin day and haab month (a greedy cover over 2000-2002).
+const Moment momentsDeReference[] = {
+    {2000, false, 1, 7, 0, 0, 0},     {2000, false, 2, 17, 7, 13, 29},
+    {2000, false, 2, 26, 14, 26, 58}, {2000, false, 3, 6, 21, 39, 27},
+    {2000, false, 3, 20, 4, 52, 56},  {2000, false, 4, 2, 11, 5, 25},
+    {2000, false, 4, 8, 18, 18, 54},  {2000, false, 4, 18, 1, 31, 23},
+    {2000, false, 5, 3, 8, 44, 52},   {2000, false, 6, 3, 15, 57, 21},
+    {2000, false, 6, 21, 22, 10, 50}, {2000, false, 6, 29, 5, 23, 19},
+    {2000, false, 8, 1, 12, 36, 48},  {2000, false, 9, 6, 19, 49, 17},
+    {2000, false, 9, 21, 2, 2, 46},   {2000, false, 10, 29, 9, 15, 15},
+    {2000, false, 11, 4, 16, 28, 44}, {2000, false, 12, 1, 23, 41, 13},
+    {2000, false, 12, 3, 6, 54, 42},  {2000, false, 12, 12, 13, 7, 11},
+    {2001, false, 8, 14, 20, 20, 40}, {2002, false, 1, 31, 3, 33, 9},
+    {2002, false, 7, 25, 10, 46, 38}, {2002, false, 10, 7, 17, 59, 7},
+};
+
+// The lines that differ, numbered, or nothing.
+QString differences(const QByteArray& obtenu, const QByteArray& attendu)
+{
+    const QList<QByteArray> a = obtenu.split('\n');
+    const QList<QByteArray> b = attendu.split('\n');
+    QString texte;
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
+        const QByteArray la = a.value(i, "<absent>");
+        const QByteArray lb = b.value(i, "<absent>");
+        if (la != lb)
+            texte += QStringLiteral("\nline %1\n  expected: %2\n  got:      %3")
+                         .arg(i + 1)
+                         .arg(QString::fromUtf8(lb), QString::fromUtf8(la));
+    }
+    return texte;
+}
+
+} // namespace
+
+void TestFenetre::rapportsDeReference_data()
+{
+    QTest::addColumn<bool>("numerique");
+    QTest::addColumn<QString>("fichier");
+    QTest::newRow("literal") << false << "litteral.txt";
+    QTest::newRow("numeric") << true << "numerique.txt";
+}
+
+// The reports of momentsDeReference, byte for byte. The two files were
+// reviewed line by line when they were made: every date against
+// scripts/oracle.py, every name against the calendar's published list of
+// month and weekday names, the Julian Day, Easter and the computus against
+// the published algorithms (Meeus; the Gregorian epact). After a deliberate
+// change, CHRONASTRE_REGENERER=1 rewrites them: review the diff.
+void TestFenetre::rapportsDeReference()
+{
+    QFETCH(bool, numerique);
+    QFETCH(QString, fichier);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("rapport.txt");
+    QByteArray obtenu;
+    for (const Moment& m : momentsDeReference) {
+        QVERIFY(fenetre(m, numerique)->enregistrer(chemin));
+        obtenu += lire(chemin);
+    }
+    const QString reference = QStringLiteral(CHRONASTRE_DOSSIER_TESTS "/rapports/") + fichier;
+    if (qEnvironmentVariableIsSet("CHRONASTRE_REGENERER")) {
+        QFile sortie(reference);
+        QVERIFY(sortie.open(QIODevice::WriteOnly) && sortie.write(obtenu) == obtenu.size());
+        return;
+    }
+    const QString ecarts = differences(obtenu, lire(reference));
+    QVERIFY2(ecarts.isEmpty(), qPrintable(fichier + ecarts));
+}
+
 void TestFenetre::rapportConnu()
 {
     QTemporaryDir dossier;
@@ -883,11 +998,13 @@ void TestFenetre::rapportMessageEchec()
 }
 
 // The Islamic B row is the civil tabular calendar (epoch 16 July 622 Julian),
-// which Qt knows as IslamicCivil; the Julian row against Qt's Julian calendar.
+// which Qt knows as IslamicCivil, and Islamic A the same calendar one day
+// earlier (epoch 15 July 622); the Julian row against Qt's Julian calendar.
 void TestFenetre::islamiqueCivilContreQCalendar()
 {
     const QCalendar islamique(QCalendar::System::IslamicCivil);
     const QCalendar julien(QCalendar::System::Julian);
+    Calendrier a(ISLAMIQUE_A);
     Calendrier b(ISLAMIQUE_B);
     Calendrier j(JULIEN);
     for (qint64 jour = 1948440; jour <= 5373484; ++jour) {
@@ -895,7 +1012,11 @@ void TestFenetre::islamiqueCivilContreQCalendar()
         const QCalendar::YearMonthDay attendu = islamique.partsFromDate(date);
         const DateHeure d = b.versCalendrier(jour);
         if (d.annee() != attendu.year || d.mois() != attendu.month || d.jour() != attendu.day)
-            QFAIL(qPrintable(QStringLiteral("Islamic %1").arg(jour)));
+            QFAIL(qPrintable(QStringLiteral("Islamic B %1").arg(jour)));
+        const DateHeure veille = a.versCalendrier(jour - 1);
+        if (veille.annee() != attendu.year || veille.mois() != attendu.month ||
+            veille.jour() != attendu.day)
+            QFAIL(qPrintable(QStringLiteral("Islamic A %1").arg(jour - 1)));
         const QCalendar::YearMonthDay attenduJulien = julien.partsFromDate(date);
         const DateHeure dj = j.versCalendrier(jour);
         // Qt has no year 0: 1 BC is -1.

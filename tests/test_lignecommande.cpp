@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -131,6 +131,9 @@ const Cas cas[] = {
      jour("2451545.00000", "Samedi", "1")},
     {"JOUR 1582 10 15", {"JOUR", "1582", "10", "15"}, jour("2299160.50000", "Vendredi", "288")},
     {"JOUR 1582 10 4", {"JOUR", "1582", "10", "4"}, jour("2299159.50000", "Jeudi", "277")},
+    {"JOUR 1582 10 14: last day of the gap, Julian (24 October Gregorian, a Sunday)",
+     {"JOUR", "1582", "10", "14"},
+     jour("2299169.50000", "Dimanche", "287")},
     {"JOUR 2011 10 1 18 30 15",
      {"JOUR", "2011", "10", "1", "18", "30", "15"},
      jour("2455836.27101", "Samedi", "274")},
@@ -158,6 +161,23 @@ const Cas cas[] = {
     {"GREGORIEN HEBREU 2024 3 11", {"GREGORIEN", "HEBREU", "2024", "3", "11"}, "5784 7 1\n"},
     {"HEBREU GREGORIEN 5786 1 1", {"HEBREU", "GREGORIEN", "5786", "1", "1"}, "2025 9 23\n"},
     {"GREGORIEN REPUBLICAIN 1792 9 22", {"GREGORIEN", "REPUBLICAIN", "1792", "9", "22"}, "1 1 1\n"},
+    // 1 January 2000 into every keyword: each names its own calendar.
+    {"GREGORIEN ARMENIEN", {"GREGORIEN", "ARMENIEN", "2000", "1", "1"}, "1449 6 8\n"},
+    {"GREGORIEN EGYPTIEN", {"GREGORIEN", "EGYPTIEN", "2000", "1", "1"}, "2748 9 13\n"},
+    {"GREGORIEN KHWARIZMIEN", {"GREGORIEN", "KHWARIZMIEN", "2000", "1", "1"}, "1369 6 8\n"},
+    {"GREGORIEN PERSE", {"GREGORIEN", "PERSE", "2000", "1", "1"}, "1368 10 13\n"},
+    {"GREGORIEN COPTE", {"GREGORIEN", "COPTE", "2000", "1", "1"}, "1716 4 22\n"},
+    {"GREGORIEN ETHIOPIEN", {"GREGORIEN", "ETHIOPIEN", "2000", "1", "1"}, "1992 4 22\n"},
+    {"GREGORIEN MACEDONIEN", {"GREGORIEN", "MACEDONIEN", "2000", "1", "1"}, "2311 4 19\n"},
+    {"GREGORIEN SYRIEN", {"GREGORIEN", "SYRIEN", "2000", "1", "1"}, "2311 3 19\n"},
+    {"GREGORIEN BAHAI", {"GREGORIEN", "BAHAI", "2000", "1", "1"}, "156 16 2\n"},
+    {"GREGORIEN GREGORIEN", {"GREGORIEN", "GREGORIEN", "2000", "1", "1"}, "2000 1 1\n"},
+    {"GREGORIEN SAKA", {"GREGORIEN", "SAKA", "2000", "1", "1"}, "1921 10 11\n"},
+    {"GREGORIEN ISLAMIQUE_A", {"GREGORIEN", "ISLAMIQUE_A", "2000", "1", "1"}, "1420 9 25\n"},
+    {"GREGORIEN ISLAMIQUE_B", {"GREGORIEN", "ISLAMIQUE_B", "2000", "1", "1"}, "1420 9 24\n"},
+    {"GREGORIEN ROMAIN_I", {"GREGORIEN", "ROMAIN_I", "2000", "1", "1"}, "2752 7 1\n"},
+    {"GREGORIEN ROMAIN_II", {"GREGORIEN", "ROMAIN_II", "2000", "1", "1"}, "2754 5 1\n"},
+    {"ISLAMIQUE_A departure", {"ISLAMIQUE_A", "GREGORIEN", "1420", "9", "25"}, "2000 1 1\n"},
     {"GREGORIEN FOO", {"GREGORIEN", "FOO", "2000", "1", "1"}, ""},
     {"lower-case keyword", {"gregorien", "JULIEN", "2000", "1", "1"}, ""},
     {"keywords are not prefixes", {"GREG", "JULIEN", "2000", "1", "1"}, ""},
@@ -176,6 +196,11 @@ const Cas cas[] = {
     {"trailing letters", {"GREGORIEN", "JULIEN", "2000abc", "1x", "1.5"}, "1999 12 19\n"},
     {"blanks and sign", {"GREGORIEN", "JULIEN", " \t+2000", "+1", "  1"}, "1999 12 19\n"},
     {"no number reads as 0", {"JULIEN", "JULIEN", "abc", "-", ""}, "-1 11 30\n"},
+    // The 32-bit limits themselves, shown as read by an identity conversion.
+    {"lowest 32-bit year", {"JULIEN", "JULIEN", "-2147483648", "1", "1"}, "-2147483648 1 1\n"},
+    {"below it saturates", {"JULIEN", "JULIEN", "-99999999999", "1", "1"}, "-2147483648 1 1\n"},
+    {"highest 32-bit year", {"JULIEN", "JULIEN", "2147483647", "12", "31"}, "2147483647 12 31\n"},
+    {"above it saturates", {"JULIEN", "JULIEN", "2147483648", "12", "31"}, "2147483647 12 31\n"},
 };
 
 } // namespace

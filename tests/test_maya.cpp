@@ -15,6 +15,7 @@ struct Cas
     std::int64_t numeroJour;
     std::int64_t baktun, katun, tun, uinal, kin;
     std::int64_t nombreTzolkin, jourTzolkin, jourHaab, moisHaab, compte;
+    std::int64_t pictun = 0;
 };
 
 const Cas cas[] = {
@@ -25,6 +26,12 @@ const Cas cas[] = {
     {"second calendar round", 603265, 0, 2, 12, 13, 0, 4, 20, 8, 17, 1},
     {"2000-01-01", 2451545, 12, 19, 6, 15, 0, 9, 20, 8, 13, 98},
     {"2012-12-23 13 baktun", 2456285, 13, 0, 0, 0, 0, 4, 20, 3, 13, 98},
+    // 13.0.0.0.0 is often dated 21 December 2012: that is the GMT correlation
+    // (584283); with the program's 584285 that day is two days earlier.
+    {"2012-12-21 two days before 13 baktun", 2456283, 12, 19, 19, 17, 18, 2, 18, 1, 13, 98},
+    {"1.0.0.0.0.0 first pictun, 2 880 000 days", 3464285, 0, 0, 0, 0, 0, 10, 20, 13, 6, 151, 1},
+    {"19.19.19.19.17.19 last day before the pictun wraps", 58184284, 19, 19, 19, 17, 19, 6, 19, 2,
+     3, 3034, 19},
 };
 
 } // namespace
@@ -34,7 +41,7 @@ TEST(Maya, DatesConnuesDansLesDeuxSens)
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         const DateHeure d = CalendrierMaya::versMaya(c.numeroJour);
-        EXPECT_EQ(d.pictun(), 0);
+        EXPECT_EQ(d.pictun(), c.pictun);
         EXPECT_EQ(d.baktun(), c.baktun);
         EXPECT_EQ(d.katun(), c.katun);
         EXPECT_EQ(d.tun(), c.tun);
@@ -46,7 +53,8 @@ TEST(Maya, DatesConnuesDansLesDeuxSens)
         EXPECT_EQ(d.moisHaab(), c.moisHaab);
         EXPECT_EQ(d.compteCalendaire(), c.compte);
 
-        const DateHeure compteLong(0, 0, 0, 0, 0, c.kin, c.uinal, c.tun, c.katun, c.baktun, 0);
+        const DateHeure compteLong(0, 0, 0, 0, 0, c.kin, c.uinal, c.tun, c.katun, c.baktun,
+                                   c.pictun);
         EXPECT_EQ(CalendrierMaya::depuisMaya(compteLong), c.numeroJour);
         const DateHeure rondeCalendaire(c.nombreTzolkin, c.jourTzolkin, c.jourHaab, c.moisHaab,
                                         c.compte, 0, 0, 0, 0, 0, 0);
@@ -61,6 +69,19 @@ TEST(Maya, AncienneEpoque)
     EXPECT_EQ(d.kin(), -1);
     EXPECT_EQ(d.pictun(), -1);
     EXPECT_EQ(d.compteCalendaire(), -1);
+}
+
+// Twenty pictun later the long count starts again from 0.0.0.0.0.0, with the
+// tzolkin and haab of that day (7 Ahau 3 Zotz); 20 written as pictun finds it.
+TEST(Maya, LePictunRepartDeZero)
+{
+    const DateHeure d = CalendrierMaya::versMaya(58184285);
+    EXPECT_EQ(d.pictun() + d.baktun() + d.katun() + d.tun() + d.uinal() + d.kin(), 0);
+    EXPECT_EQ(d.nombreTzolkin(), 7);
+    EXPECT_EQ(d.jourTzolkin(), 20);
+    EXPECT_EQ(d.jourHaab(), 3);
+    EXPECT_EQ(d.moisHaab(), 3);
+    EXPECT_EQ(CalendrierMaya::depuisMaya({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20}), 58184285);
 }
 
 // Both forms invert over several pictun, the wrap of pictun at 20 aside.

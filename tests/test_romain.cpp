@@ -42,6 +42,8 @@ const Cas cas[] = {
     {2024, 4, 14, false, "Ante diem XVIII Kalendas Maias MMXXIV (2024)"},
     {2024, 8, 15, false, "Ante diem XVIII Kalendas Septembres MMXXIV (2024)"},
     {2024, 10, 14, false, "Pridie Idus Octobres MMXXIV (2024)"},
+    {2024, 11, 30, false, "Pridie Kalendas Decembres MMXXIV (2024)"},
+    {2024, 9, 29, false, "Ante diem III Kalendas Octobres MMXXIV (2024)"},
     {2024, 12, 31, false, "Pridie Kalendas Januarias MMXXIV (2024)"},
     {0, 1, 1, false, "Kalendis Januariis 0 (0)"},
     {-43, 1, 1, false, "Kalendis Januariis -XLIII (-43)"},
