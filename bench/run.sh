@@ -2,8 +2,9 @@
 # Measures Chronastre on this machine and prints one table: each figure, its
 # budget and whether it holds. Optimised build (build/), Google Benchmark for
 # the engine and the window's recompute, hyperfine for the command line
-# against /bin/true, launch-to-mapped time of the window under Xvfb against a
-# bare Qt main window, peak resident memory from /usr/bin/time.
+# against /bin/true, batch conversion of 10 million dates against GNU date,
+# launch-to-mapped time of the window under Xvfb against a bare Qt main
+# window, peak resident memory from /usr/bin/time.
 #   bench/run.sh          (exits with 1 when a budget is missed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +27,44 @@ QT_QPA_PLATFORM=offscreen build/bench_fenetre --benchmark_min_time=0.2 \
 echo "Ligne de commande (hyperfine)..." >&2
 hyperfine -N --warmup 30 --runs 300 --export-json "$resultats/commande.json" \
     /bin/true 'build/chronastre JOUR 2000 1 1' 'build/chronastre GREGORIEN HEBREU 2024 1 1' \
-    'build/chronastre COMPUT 2024' >/dev/null
+    'build/chronastre COMPUT 2024' 'build/chronastre GREGORIEN TOUS 2000 1 1' >/dev/null
+
+echo "Conversion par lots (10 millions de dates, GNU date, une commande par date)..." >&2
+# Random valid dates of years 1 to 2100, in ISO form (also Julian dates: the
+# Julian calendar has every day the Gregorian has).
+dates=$resultats/dates.txt
+awk 'BEGIN {
+    srand(20261208)
+    split("31 28 31 30 31 30 31 31 30 31 30 31", longueurs)
+    for (i = 0; i < 10000000; i++) {
+        a = 1 + int(rand() * 2100); m = 1 + int(rand() * 12); l = longueurs[m]
+        if (m == 2 && a % 4 == 0 && (a % 100 != 0 || a % 400 == 0)) l = 29
+        printf "%04d-%02d-%02d\n", a, m, 1 + int(rand() * l)
+    }
+}' >"$dates"
+# Seconds and maximum resident memory (KiB) of three runs, output to a
+# file; the table keeps the fastest (a busy machine only adds time).
+lot() {
+    local nom=$1
+    shift
+    for _ in 1 2 3; do
+        /usr/bin/time -f "%e %M" -a -o "$resultats/lot-$nom" "$@" <"$dates" >"$resultats/sortie-lot"
+    done
+}
+lot GREGORIEN-JULIEN build/chronastre GREGORIEN JULIEN
+lot JULIEN-GREGORIEN build/chronastre JULIEN GREGORIEN
+lot GREGORIEN-HEBREU build/chronastre GREGORIEN HEBREU
+lot GREGORIEN-MAYA build/chronastre GREGORIEN MAYA
+lot GREGORIEN-TOUS build/chronastre GREGORIEN TOUS
+/usr/bin/time -f "%e %M" -o "$resultats/lot-date" date -f "$dates" +%j >"$resultats/sortie-lot"
+# The shell loop a user writes without the batch: one process per date.
+head -n 1000 "$dates" >"$resultats/mille"
+debut=$(date +%s%N)
+while IFS=- read -r a m j; do
+    build/chronastre GREGORIEN JULIEN "$a" "$m" "$j"
+done <"$resultats/mille" >/dev/null
+echo $(($(date +%s%N) - debut)) >"$resultats/boucle"
+rm -f "$dates" "$resultats/sortie-lot"
 
 echo "Ouverture de la fenêtre (Xvfb)..." >&2
 # Xvfb picks a free display and writes its number.

@@ -58,6 +58,32 @@ for r in commandes[1:]:
     lignes.append((r["command"].replace("build/", ""), f"{r['mean'] * 1000:.2f} ms ({rapport:.2f} ×)",
                    "≤ 2 × /bin/true", rapport <= 2))
 
+def lot(nom):
+    """Nanoseconds per line of the fastest batch run, and the largest maximum
+    resident memory (KiB) of the runs."""
+    mesures = [ligne.split() for ligne in (dossier / f"lot-{nom}").read_text().splitlines()
+               if ligne.strip()]
+    return (min(float(s) for s, _ in mesures) * 1e9 / 1e7, max(int(m) for _, m in mesures))
+
+
+memoireLots = 0
+for nom, budget in (("GREGORIEN-JULIEN", 100), ("JULIEN-GREGORIEN", 100), ("GREGORIEN-HEBREU", 200),
+                    ("GREGORIEN-MAYA", 120), ("GREGORIEN-TOUS", 1500)):
+    valeur, memoire_lot = lot(nom)
+    memoireLots = max(memoireLots, memoire_lot)
+    depart, arrivee = nom.split("-")
+    lignes.append((f"lot {depart} {arrivee}, par ligne", f"{valeur:.0f} ns", f"≤ {budget} ns",
+                   valeur <= budget))
+gnu, _ = lot("date")
+nous, _ = lot("GREGORIEN-JULIEN")
+lignes.append(("GNU date -f +%j, par ligne", f"{gnu:.0f} ns ({gnu / nous:.0f} × le lot)",
+               "≥ 20 × le lot", gnu >= 20 * nous))
+boucle = int((dossier / "boucle").read_text()) / 1000  # nanoseconds per line
+lignes.append(("une commande par date (boucle shell), par ligne",
+               f"{boucle / 1e6:.2f} ms ({boucle / nous:.0f} × le lot)", "—", None))
+lignes.append(("mémoire maximale, lot de 10 millions de lignes", f"{memoireLots / 1024:.1f} Mio",
+               "≤ 4 Mio", memoireLots <= 4096))
+
 chronastre = statistics.median(int(x) for x in (dossier / "ouverture-chronastre").read_text().split())
 nue = statistics.median(int(x) for x in (dossier / "ouverture-nue").read_text().split())
 lignes.append(("QMainWindow nue, lancement → affichée", f"{nue / 1000:.1f} ms", "référence", None))

@@ -1,6 +1,6 @@
 // The command-line dispatcher fed any argument vector: the input split on NUL
 // bytes into 0 to 9 arguments. It must return 0 and write only what the
-// command line can write.
+// command line can write; a batch reads an empty standard input.
 
 #include "main/lignecommande.h"
 #include "main/sortie.h"
@@ -76,6 +76,14 @@ bool sortieValide(std::size_t nombreArguments, const std::string& octets)
                                  correspond(l[2], semaine) && correspond(l[3], jourAnnee));
     case 5:
     case 8:
+        if (l.size() == 24) { // TOUS: the report's calendar lines
+            for (std::size_t i = 0; i < l.size(); ++i) {
+                const bool vide = i == 2 || i == 7 || i == 12 || i == 15 || i == 19;
+                if (vide != l[i].empty() || (!vide && l[i].rfind("Calendrier ", 0) != 0))
+                    return false;
+            }
+            return true;
+        }
         return l.size() == 1 && (correspond(l[0], date) || correspond(l[0], maya));
     default:
         return false;
@@ -98,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         arguments.clear();
 
     chronastre::Sortie sortie;
-    if (chronastre::executerCommande(arguments, sortie) != 0)
+    chronastre::Canaux canaux{sortie};
+    if (chronastre::executerCommande(arguments, canaux) != 0)
         std::abort();
     if (!sortieValide(arguments.size(), sortie.octets()))
         std::abort();

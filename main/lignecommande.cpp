@@ -1,9 +1,13 @@
 #include "main/lignecommande.h"
 
+#include "engine/arithmetique.h"
 #include "engine/calendrier.h"
 #include "engine/comput.h"
 #include "engine/dateheure.h"
+#include "main/lot.h"
 #include "names/noms.h"
+#include "texte/rapport.h"
+#include "texte/rendu.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +20,7 @@ namespace chronastre {
 namespace {
 
 using Arguments = std::span<const std::string_view>;
+using chronastre::Canaux;
 
 constexpr std::array<std::string_view, nombreCalendriers> motsCalendriers = {
     "ARMENIEN",  "EGYPTIEN",    "KHWARIZMIEN", "PERSE",       "COPTE",
@@ -76,13 +81,14 @@ std::string nombre(std::int64_t n)
     return std::to_string(n);
 }
 
-void usageSeul(Arguments, Sortie& sortie)
+void usageSeul(Arguments, Canaux& canaux)
 {
-    afficherUsage(sortie);
+    afficherUsage(canaux.sortie);
 }
 
-void paques(Arguments arguments, Sortie& sortie)
+void paques(Arguments arguments, Canaux& canaux)
 {
+    Sortie& sortie = canaux.sortie;
     const std::int32_t annee = lireNombre(arguments[1]);
     if (annee <= 30)
         return;
@@ -91,8 +97,9 @@ void paques(Arguments arguments, Sortie& sortie)
     sortie.ligne(nombre(paques.jour()) + " " + nombre(paques.mois()));
 }
 
-void comput(Arguments arguments, Sortie& sortie)
+void comput(Arguments arguments, Canaux& canaux)
 {
+    Sortie& sortie = canaux.sortie;
     const std::int32_t annee = lireNombre(arguments[1]);
     if (annee <= 0)
         return;
@@ -105,8 +112,9 @@ void comput(Arguments arguments, Sortie& sortie)
     sortie.ligne("Lettre dominicale : " + comput.lettreDominicale());
 }
 
-void jour(Arguments arguments, Sortie& sortie)
+void jour(Arguments arguments, Canaux& canaux)
 {
+    Sortie& sortie = canaux.sortie;
     sortie.ligne("coucou");
     if (!selectionne(arguments[0], "JOUR"))
         return;
@@ -129,37 +137,55 @@ void jour(Arguments arguments, Sortie& sortie)
     sortie.ligne("Jour de l'année    : " + nombre(moment.jourAnnee()));
 }
 
-void ecrireDate(TypeCalendrier arrivee, const DateHeure& date, Sortie& sortie)
+// The result of one conversion: one line, or with TOUS as arrival the
+// nineteen calendars as the window's report writes them (its lines 13 to 36,
+// captions and literal forms).
+void ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const DateHeure& source,
+                      Sortie& sortie)
 {
-    if (arrivee == MAYA) {
-        sortie.ligne(nombre(date.pictun()) + "." + nombre(date.baktun()) + "." +
-                     nombre(date.katun()) + "." + nombre(date.tun()) + "." + nombre(date.uinal()) +
-                     "." + nombre(date.kin()) + ", " + nombre(date.nombreTzolkin()) + " " +
-                     nombre(date.jourTzolkin()) + " " + nombre(date.jourHaab()) + " " +
-                     nombre(date.moisHaab()));
-    } else {
-        sortie.ligne(nombre(date.annee()) + " " + nombre(date.mois()) + " " + nombre(date.jour()));
+    Calendrier calendrierDepart(depart);
+    const std::int64_t numeroJour = calendrierDepart.depuisCalendrier(source);
+    if (motArrivee != motTous) {
+        const TypeCalendrier arrivee = typeDepuisMot(motArrivee);
+        char ligne[longueurResultatMax];
+        const char* fin =
+            ecrireResultat(arrivee, Calendrier(arrivee).versCalendrier(numeroJour), ligne);
+        sortie.ligne(std::string_view(ligne, static_cast<std::size_t>(fin - ligne)));
+        return;
     }
+    const std::int64_t jourSemaine = floorMod(numeroJour + 1, 7);
+    std::array<texte::Legende, nombreCalendriers> calendriers;
+    for (int k = 0; k < nombreCalendriers; ++k) {
+        const auto type = static_cast<TypeCalendrier>(k);
+        calendriers[static_cast<std::size_t>(k)] = {
+            std::string(texte::legendesCalendriers[static_cast<std::size_t>(k)]),
+            texte::texteCalendrier(type, Calendrier(type).versCalendrier(numeroJour), jourSemaine,
+                                   false)};
+    }
+    for (const std::string& ligne : texte::lignesCalendriers(calendriers))
+        sortie.ligne(ligne);
+}
+
+bool arriveeConnue(std::string_view mot)
+{
+    return mot == motTous || typeDepuisMot(mot) != CALENDRIER_INCONNU;
 }
 
 // Year, month and day: any departure but MAYA, whose date is a long count.
-void conversion(Arguments arguments, Sortie& sortie)
+void conversion(Arguments arguments, Canaux& canaux)
 {
     const TypeCalendrier depart = typeDepuisMot(arguments[0]);
-    const TypeCalendrier arrivee = typeDepuisMot(arguments[1]);
-    if (depart == CALENDRIER_INCONNU || arrivee == CALENDRIER_INCONNU || depart == MAYA)
+    if (depart == CALENDRIER_INCONNU || depart == MAYA || !arriveeConnue(arguments[1]))
         return;
     const DateHeure source(lireNombre(arguments[2]), lireNombre(arguments[3]),
                            lireNombre(arguments[4]));
-    ecrireDate(arrivee, Calendrier(depart).convertir(arrivee, source), sortie);
+    ecrireConversion(depart, arguments[1], source, canaux.sortie);
 }
 
 // A Maya long count, most significant place first: departure MAYA only.
-void conversionMaya(Arguments arguments, Sortie& sortie)
+void conversionMaya(Arguments arguments, Canaux& canaux)
 {
-    const TypeCalendrier depart = typeDepuisMot(arguments[0]);
-    const TypeCalendrier arrivee = typeDepuisMot(arguments[1]);
-    if (depart != MAYA || arrivee == CALENDRIER_INCONNU)
+    if (typeDepuisMot(arguments[0]) != MAYA || !arriveeConnue(arguments[1]))
         return;
     std::int64_t places[6]; // pictun, baktun, katun, tun, uinal, kin
     for (std::size_t i = 0; i < 6; ++i)
@@ -167,7 +193,29 @@ void conversionMaya(Arguments arguments, Sortie& sortie)
     // nombreTzolkin 0: the date is read from its long count.
     const DateHeure source(0, 0, 0, 0, 0, places[5], places[4], places[3], places[2], places[1],
                            places[0]);
-    ecrireDate(arrivee, Calendrier(depart).convertir(arrivee, source), sortie);
+    ecrireConversion(MAYA, arguments[1], source, canaux.sortie);
+}
+
+// Two calendar keywords and nothing else: the dates come from standard input.
+// Two other words print nothing and read nothing.
+int lot(Arguments arguments, Canaux& canaux)
+{
+    const TypeCalendrier depart = typeDepuisMot(arguments[0]);
+    if (depart == CALENDRIER_INCONNU || !arriveeConnue(arguments[1]))
+        return 0;
+    const bool tous = arguments[1] == motTous;
+    return convertirLot(depart, tous ? depart : typeDepuisMot(arguments[1]), tous, canaux);
+}
+
+// A command: its output goes through canaux; a batch command also answers
+// with the exit code.
+using Executer = int (*)(Arguments, Canaux&);
+
+template <void (*F)(Arguments, Canaux&)>
+int sansEchec(Arguments arguments, Canaux& canaux)
+{
+    F(arguments, canaux);
+    return 0;
 }
 
 struct Commande
@@ -175,23 +223,24 @@ struct Commande
     std::size_t minimum; // argument counts served, bounds included
     std::size_t maximum;
     std::string_view mot; // command word selected by prefix; empty: any first argument
-    void (*executer)(Arguments, Sortie&);
+    Executer executer;
 };
 
 constexpr std::size_t sansLimite = std::numeric_limits<std::size_t>::max();
 
-constexpr std::array<Commande, 11> commandes = {{
-    {1, 1, "--help", usageSeul},
-    {1, 1, "-h", usageSeul},
-    {2, 2, "PAQUES", paques},
-    {2, 2, "COMPUT", comput},
-    {3, 3, {}, usageSeul},
-    {4, 4, {}, jour},
-    {5, 5, {}, conversion},
-    {6, 6, {}, usageSeul},
-    {7, 7, {}, jour},
-    {8, 8, {}, conversionMaya},
-    {9, sansLimite, {}, usageSeul},
+constexpr std::array<Commande, 12> commandes = {{
+    {1, 1, "--help", sansEchec<usageSeul>},
+    {1, 1, "-h", sansEchec<usageSeul>},
+    {2, 2, "PAQUES", sansEchec<paques>},
+    {2, 2, "COMPUT", sansEchec<comput>},
+    {2, 2, {}, lot},
+    {3, 3, {}, sansEchec<usageSeul>},
+    {4, 4, {}, sansEchec<jour>},
+    {5, 5, {}, sansEchec<conversion>},
+    {6, 6, {}, sansEchec<usageSeul>},
+    {7, 7, {}, sansEchec<jour>},
+    {8, 8, {}, sansEchec<conversionMaya>},
+    {9, sansLimite, {}, sansEchec<usageSeul>},
 }};
 
 } // namespace
@@ -203,6 +252,12 @@ TypeCalendrier typeDepuisMot(std::string_view mot)
             return static_cast<TypeCalendrier>(i);
     }
     return CALENDRIER_INCONNU;
+}
+
+std::string_view motDuType(TypeCalendrier type)
+{
+    return type >= 0 && type < nombreCalendriers ? motsCalendriers[static_cast<std::size_t>(type)]
+                                                 : std::string_view();
 }
 
 std::int32_t lireNombre(std::string_view texte)
@@ -235,14 +290,12 @@ void afficherUsage(Sortie& sortie)
         sortie.ligne(ligne);
 }
 
-int executerCommande(std::span<const std::string_view> arguments, Sortie& sortie)
+int executerCommande(std::span<const std::string_view> arguments, Canaux& canaux)
 {
     for (const Commande& commande : commandes) {
         if (arguments.size() >= commande.minimum && arguments.size() <= commande.maximum &&
-            (commande.mot.empty() || selectionne(arguments[0], commande.mot))) {
-            commande.executer(arguments, sortie);
-            break;
-        }
+            (commande.mot.empty() || selectionne(arguments[0], commande.mot)))
+            return commande.executer(arguments, canaux);
     }
     return 0;
 }

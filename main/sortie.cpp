@@ -26,9 +26,14 @@ std::string versLatin1(std::string_view utf8)
     return latin1;
 }
 
+std::string encoder(std::string_view utf8, Encodage encodage)
+{
+    return encodage == Encodage::Utf8 ? std::string(utf8) : versLatin1(utf8);
+}
+
 void Sortie::ligne(std::string_view texte)
 {
-    octets_ += versLatin1(texte);
+    octets_ += encoder(texte, encodage_);
     octets_ += '\n';
 }
 

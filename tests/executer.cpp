@@ -1,44 +1,90 @@
 #include "executer.h"
 
+#include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <stdexcept>
 
 extern char** environ;
 
-Resultat executer(const std::string& programme, const std::vector<std::string>& arguments)
+namespace {
+
+// The inherited environment with the given variables added or replaced.
+std::vector<std::string> environnementAvec(const std::vector<std::string>& ajouts)
 {
-    int sortie[2];
-    int erreurs[2];
-    if (pipe(sortie) != 0 || pipe(erreurs) != 0)
-        throw std::runtime_error("pipe");
+    std::vector<std::string> variables;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string variable(*e);
+        bool remplacee = false;
+        for (const std::string& a : ajouts)
+            remplacee = remplacee ||
+                        variable.substr(0, variable.find('=') + 1) == a.substr(0, a.find('=') + 1);
+        if (!remplacee)
+            variables.push_back(variable);
+    }
+    variables.insert(variables.end(), ajouts.begin(), ajouts.end());
+    return variables;
+}
+
+std::vector<char*> pointeurs(std::vector<std::string>& textes)
+{
+    std::vector<char*> p;
+    for (std::string& t : textes)
+        p.push_back(t.data());
+    p.push_back(nullptr);
+    return p;
+}
+
+// A file holding entree, open for reading from its start.
+int fichierEntree(const std::string& entree)
+{
+    FILE* f = std::tmpfile();
+    if (f == nullptr || std::fwrite(entree.data(), 1, entree.size(), f) != entree.size() ||
+        std::fflush(f) != 0)
+        throw std::runtime_error("tmpfile");
+    const int fd = dup(fileno(f));
+    std::fclose(f);
+    lseek(fd, 0, SEEK_SET);
+    return fd;
+}
+
+// Starts the program with the file descriptors given as its standard input,
+// output and error.
+pid_t lancer(const std::string& programme, const std::vector<std::string>& arguments,
+             const std::vector<std::string>& environnement, int entree, int sortie, int erreurs,
+             const std::vector<int>& aFermer)
+{
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, sortie[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, erreurs[1], STDERR_FILENO);
-    posix_spawn_file_actions_addclose(&actions, sortie[0]);
-    posix_spawn_file_actions_addclose(&actions, erreurs[0]);
+    posix_spawn_file_actions_adddup2(&actions, entree, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, sortie, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, erreurs, STDERR_FILENO);
+    for (const int fd : aFermer)
+        posix_spawn_file_actions_addclose(&actions, fd);
 
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(programme.c_str()));
-    for (const std::string& a : arguments)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-
+    std::vector<std::string> argv = {programme};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<std::string> envp = environnementAvec(environnement);
     pid_t pid = 0;
-    const int erreur =
-        posix_spawn(&pid, programme.c_str(), &actions, nullptr, argv.data(), environ);
+    const int erreur = posix_spawn(&pid, programme.c_str(), &actions, nullptr,
+                                   pointeurs(argv).data(), pointeurs(envp).data());
     posix_spawn_file_actions_destroy(&actions);
-    close(sortie[1]);
-    close(erreurs[1]);
     if (erreur != 0)
         throw std::runtime_error("posix_spawn " + programme);
+    return pid;
+}
 
+// Reads both descriptors to their end (EOF, or EIO for a terminal whose
+// other side has closed), then waits for the program.
+Resultat recueillir(pid_t pid, int sortie, int erreurs)
+{
     Resultat resultat;
-    pollfd fds[2] = {{sortie[0], POLLIN, 0}, {erreurs[0], POLLIN, 0}};
+    pollfd fds[2] = {{sortie, POLLIN, 0}, {erreurs, POLLIN, 0}};
     std::string* tampons[2] = {&resultat.sortie, &resultat.erreurs};
     int ouverts = 2;
     while (ouverts > 0) {
@@ -61,5 +107,68 @@ Resultat executer(const std::string& programme, const std::vector<std::string>& 
     int statut = 0;
     waitpid(pid, &statut, 0);
     resultat.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : 128 + WTERMSIG(statut);
+    return resultat;
+}
+
+} // namespace
+
+Resultat executer(const std::string& programme, const std::vector<std::string>& arguments,
+                  const std::string& entree, const std::vector<std::string>& environnement)
+{
+    int sortie[2];
+    int erreurs[2];
+    if (pipe(sortie) != 0 || pipe(erreurs) != 0)
+        throw std::runtime_error("pipe");
+    const int fichier = fichierEntree(entree);
+    const pid_t pid = lancer(programme, arguments, environnement, fichier, sortie[1], erreurs[1],
+                             {sortie[0], erreurs[0]});
+    close(fichier);
+    close(sortie[1]);
+    close(erreurs[1]);
+    return recueillir(pid, sortie[0], erreurs[0]);
+}
+
+Resultat executerSurTerminal(const std::string& programme,
+                             const std::vector<std::string>& arguments, bool terminalEnSortie,
+                             const std::string& entree,
+                             const std::vector<std::string>& environnement)
+{
+    int maitre = -1;
+    int esclave = -1;
+    if (openpty(&maitre, &esclave, nullptr, nullptr, nullptr) != 0)
+        throw std::runtime_error("openpty");
+    int sortie[2];
+    int erreurs[2];
+    if (pipe(sortie) != 0 || pipe(erreurs) != 0)
+        throw std::runtime_error("pipe");
+    Resultat resultat;
+    if (terminalEnSortie) {
+        const int fichier = fichierEntree(entree);
+        const pid_t pid = lancer(programme, arguments, environnement, fichier, esclave, erreurs[1],
+                                 {maitre, sortie[0], sortie[1], erreurs[0]});
+        close(fichier);
+        close(esclave);
+        close(sortie[0]);
+        close(sortie[1]);
+        close(erreurs[1]);
+        resultat = recueillir(pid, maitre, erreurs[0]);
+        std::string sansRetours;
+        for (const char c : resultat.sortie) {
+            if (c != '\r')
+                sansRetours += c;
+        }
+        resultat.sortie = sansRetours;
+    } else {
+        const pid_t pid = lancer(programme, arguments, environnement, esclave, sortie[1],
+                                 erreurs[1], {maitre, sortie[0], erreurs[0]});
+        close(esclave);
+        close(sortie[1]);
+        close(erreurs[1]);
+        // Typed on the terminal; what the terminal echoes is not read.
+        if (write(maitre, entree.data(), entree.size()) != static_cast<ssize_t>(entree.size()))
+            throw std::runtime_error("write");
+        resultat = recueillir(pid, sortie[0], erreurs[0]);
+        close(maitre);
+    }
     return resultat;
 }

@@ -35,6 +35,7 @@ attendu=$(printf "coucou\nJour julien        : 2451545.00000\nJour de la semaine
 obtenu=$(cd / && "$usr/bin/chronastre" JOUR 2000 1 1 12 0 0)
 [ "$obtenu" = "$attendu" ] || echec "JOUR installé : $obtenu"
 [ "$(cd / && "$usr/bin/chronastre" GREGORIEN JULIEN 2000 1 1)" = "1999 12 19" ] || echec "conversion"
+[ "$(printf '2000 1 1\n' | "$usr/bin/chronastre" GREGORIEN JULIEN)" = "1999 12 19" ] || echec "lot"
 
 # The window from the installed tree (offscreen): still running after two
 # seconds means the module was found and the event loop runs.
@@ -60,6 +61,9 @@ MANWIDTH=80 man -l "$usr/share/man/man1/chronastre.1.gz" 2>/dev/null | grep -q "
 propositions=$(bash -c '. "$1"; COMP_WORDS=(chronastre GREGORIEN IS); COMP_CWORD=2; _chronastre;
     echo "${COMPREPLY[*]}"' _ "$usr/share/bash-completion/completions/chronastre")
 [ "$propositions" = "ISLAMIQUE_A ISLAMIQUE_B" ] || echec "complétion : $propositions"
+propositions=$(bash -c '. "$1"; COMP_WORDS=(chronastre MAYA T); COMP_CWORD=2; _chronastre;
+    echo "${COMPREPLY[*]}"' _ "$usr/share/bash-completion/completions/chronastre")
+[ "$propositions" = "TOUS" ] || echec "complétion : $propositions"
 propositions=$(bash -c '. "$1"; COMP_WORDS=(chronastre P); COMP_CWORD=1; _chronastre;
     echo "${COMPREPLY[*]}"' _ "$usr/share/bash-completion/completions/chronastre")
 [ "$propositions" = "PERSE PAQUES" ] || echec "complétion : $propositions"

@@ -2,10 +2,10 @@
 // temporary folder and a fixed clock.
 
 #include "engine/calendrier.h"
+#include "texte/rendu.h"
 #include "ui/chronastre.h"
 #include "ui/rapport.h"
 #include "ui/reglages.h"
-#include "ui/rendu.h"
 
 #include <QApplication>
 #include <QCalendar>
@@ -64,7 +64,7 @@ std::unique_ptr<Chronastre> fenetre(const Moment& m, bool numerique = false)
 // The text of a label, or what the user sees of two other things: the
 // tooltip of the date line ("date@infobulle") and whether the computus is
 // shown ("comput@visible": "oui" or "non").
-QString texte(const Chronastre& f, const char* nom)
+QString affiche(const Chronastre& f, const char* nom)
 {
     if (qstrcmp(nom, "date@infobulle") == 0)
         return f.findChild<QLabel*>("date")->toolTip();
@@ -141,7 +141,7 @@ private slots:
     void avantLesEpoques();
     void jourUnSansEr();
     void romainIBissextile();
-    void bornesDesTables();
+    void jourJulienCommeQt();
     void textesEntiers();
 
     // Input constraints and slots.
@@ -298,7 +298,7 @@ void TestFenetre::rendu()
     QFETCH(QString, etiquette);
     QFETCH(QString, attendu);
     const auto f = fenetre(moment, numerique);
-    QCOMPARE(texte(*f, etiquette.toLatin1().constData()), attendu);
+    QCOMPARE(affiche(*f, etiquette.toLatin1().constData()), attendu);
 }
 
 void TestFenetre::premierJanvier2000LitteralEtNumerique()
@@ -343,20 +343,20 @@ void TestFenetre::premierJanvier2000LitteralEtNumerique()
     };
     const auto f = fenetre(m);
     for (auto it = litteral.begin(); it != litteral.end(); ++it)
-        QCOMPARE(texte(*f, it.key().toLatin1().constData()), it.value());
+        QCOMPARE(affiche(*f, it.key().toLatin1().constData()), it.value());
     QCOMPARE(f->findChild<QLabel*>("date")->toolTip(),
              QStringLiteral("Kalendis Januariis MM (2000)"));
     f->findChild<QRadioButton*>("affichageNumerique")->click();
     for (auto it = numerique.begin(); it != numerique.end(); ++it)
-        QCOMPARE(texte(*f, it.key().toLatin1().constData()), it.value());
-    QCOMPARE(texte(*f, "date"), litteral["date"]);
+        QCOMPARE(affiche(*f, it.key().toLatin1().constData()), it.value());
+    QCOMPARE(affiche(*f, "date"), litteral["date"]);
 }
 
 void TestFenetre::avantJesusChrist()
 {
     const auto f = fenetre({44, true, 3, 15, 0, 0, 0}, true);
-    QCOMPARE(texte(*f, "date"), QStringLiteral("Mercredi 15 Mars -43  00:00:00"));
-    QCOMPARE(texte(*f, "calendrierJulien"), QStringLiteral("-043 / 03 / 15"));
+    QCOMPARE(affiche(*f, "date"), QStringLiteral("Mercredi 15 Mars -43  00:00:00"));
+    QCOMPARE(affiche(*f, "calendrierJulien"), QStringLiteral("-043 / 03 / 15"));
     QCOMPARE(f->findChild<QLabel*>("date")->toolTip(),
              QStringLiteral("Idibus Martiis -XLIII (-43)"));
     const QFrame* comput = f->findChild<QFrame*>("comput");
@@ -365,10 +365,10 @@ void TestFenetre::avantJesusChrist()
     f->findChild<QSpinBox*>("annee")->setValue(1);
     f->findChild<QRadioButton*>("apjc")->click();
     QVERIFY(!comput->isHidden());
-    QCOMPARE(texte(*f, "nombreOr"), QStringLiteral("2"));
-    QCOMPARE(texte(*f, "epacte"), QStringLiteral("19"));
-    QCOMPARE(texte(*f, "lettreDominicale"), QStringLiteral("B"));
-    QCOMPARE(texte(*f, "dimanchePaques"), QStringLiteral("27 Mars"));
+    QCOMPARE(affiche(*f, "nombreOr"), QStringLiteral("2"));
+    QCOMPARE(affiche(*f, "epacte"), QStringLiteral("19"));
+    QCOMPARE(affiche(*f, "lettreDominicale"), QStringLiteral("B"));
+    QCOMPARE(affiche(*f, "dimanchePaques"), QStringLiteral("27 Mars"));
 }
 
 void TestFenetre::avantLesEpoques()
@@ -376,17 +376,18 @@ void TestFenetre::avantLesEpoques()
     for (const bool numerique : {false, true}) {
         // 6 October 3761 BC: the eve of 1 Tishri of year 1.
         auto f = fenetre({3761, true, 10, 6, 0, 0, 0}, numerique);
-        QCOMPARE(texte(*f, "calendrierHebreu"),
+        QCOMPARE(affiche(*f, "calendrierHebreu"),
                  QStringLiteral("Date antérieure à la création du monde"));
         f->findChild<QSpinBox*>("jour")->setValue(7);
-        QCOMPARE(texte(*f, "calendrierHebreu"), numerique ? QStringLiteral("0001 / 01 / 01")
-                                                          : QStringLiteral("Yom sheni 1 Tishri 1"));
+        QCOMPARE(affiche(*f, "calendrierHebreu"), numerique
+                                                      ? QStringLiteral("0001 / 01 / 01")
+                                                      : QStringLiteral("Yom sheni 1 Tishri 1"));
         // 7 September 3114 BC: the eve of the Maya epoch; the others still show.
         f = fenetre({3114, true, 9, 7, 0, 0, 0}, numerique);
-        QCOMPARE(texte(*f, "calendrierMaya"), QStringLiteral("Ancienne époque"));
-        QVERIFY(!texte(*f, "calendrierJulien").isEmpty());
+        QCOMPARE(affiche(*f, "calendrierMaya"), QStringLiteral("Ancienne époque"));
+        QVERIFY(!affiche(*f, "calendrierJulien").isEmpty());
         f->findChild<QSpinBox*>("jour")->setValue(8);
-        QVERIFY(texte(*f, "calendrierMaya").startsWith(QLatin1String("0.0.0.0.0.0, 4 ")));
+        QVERIFY(affiche(*f, "calendrierMaya").startsWith(QLatin1String("0.0.0.0.0.0, 4 ")));
     }
 }
 
@@ -395,10 +396,10 @@ void TestFenetre::jourUnSansEr()
     // 1 Vendémiaire II, 1 Muharram ... fall on days other than the 1st: only
     // the date line and the Julian and Gregorian forms write "1er".
     const auto f = fenetre({1793, false, 9, 22, 0, 0, 0});
-    QCOMPARE(texte(*f, "calendrierRepublicain"), QStringLiteral("Primidi 1 Vendémiaire II (2)"));
+    QCOMPARE(affiche(*f, "calendrierRepublicain"), QStringLiteral("Primidi 1 Vendémiaire II (2)"));
     const auto premier = fenetre({2024, false, 3, 1, 0, 0, 0});
-    QVERIFY(texte(*premier, "date").startsWith(QLatin1String("Vendredi 1er Mars")));
-    QCOMPARE(texte(*premier, "calendrierGregorien"), QStringLiteral("Vendredi 1er Mars 2024"));
+    QVERIFY(affiche(*premier, "date").startsWith(QLatin1String("Vendredi 1er Mars")));
+    QCOMPARE(affiche(*premier, "calendrierGregorien"), QStringLiteral("Vendredi 1er Mars 2024"));
     for (const auto& [nom, valeur] : resultats(*premier).asKeyValueRange()) {
         if (nom != QLatin1String("date") && nom != QLatin1String("calendrierGregorien"))
             QVERIFY2(!valeur.contains(QLatin1String("1er")), qPrintable(nom + " " + valeur));
@@ -408,49 +409,23 @@ void TestFenetre::jourUnSansEr()
 void TestFenetre::romainIBissextile()
 {
     for (const int annee : {1, 4, 7, -2, 709, 712})
-        QVERIFY2(rendu::bissextileRomainI(annee), qPrintable(QString::number(annee)));
+        QVERIFY2(texte::bissextileRomainI(annee), qPrintable(QString::number(annee)));
     for (const int annee : {2, 3, 5, 0, -1, 710})
-        QVERIFY2(!rendu::bissextileRomainI(annee), qPrintable(QString::number(annee)));
+        QVERIFY2(!texte::bissextileRomainI(annee), qPrintable(QString::number(annee)));
     // 25 February 45 BC is 25 February 709 of the first Roman calendar.
     const auto f = fenetre({45, true, 2, 25, 0, 0, 0});
-    QCOMPARE(texte(*f, "calendrierRomainI"),
+    QCOMPARE(affiche(*f, "calendrierRomainI"),
              QStringLiteral("Ante diem bis VI Kalendas Martias DCCIX (709)"));
 }
 
-// Whatever a result holds, no table is read outside its bounds: a number
-// outside a table is written in figures.
-void TestFenetre::bornesDesTables()
+// The Julian Day reads as Qt would write it, ties included: five decimals,
+// a tie rounded away from zero.
+void TestFenetre::jourJulienCommeQt()
 {
-    struct Cas
-    {
-        TypeCalendrier type;
-        DateHeure date;
-        std::int64_t semaine;
-        const char* attendu;
-    };
-    const Cas cas[] = {
-        {GREGORIEN, {2000, 13, 1}, 9, "9 1er 13 2000"},
-        {ARMENIEN, {2000, 99, 40}, 7, "7 40 99 2000"},
-        {EGYPTIEN, {2000, 0, 1}, 0, "1 0 2000"},
-        {PERSE, {2000, 13, 40}, -1, "-1 40 Andargah 2000"},
-        {BAHAI, {2000, 21, 1}, 1000, "1000 1 21 2000"},
-        {REPUBLICAIN, {2000, 14, 0}, 0, "Décadi 0 14 MM (2000)"},
-        {SYRIEN, {2000, 99, 40}, 0, "2000 / 99 / 40"},
-        {ROMAIN_I, {2000, 99, 40}, 0, "Ante diem -VII Kalendas Apriles MM (2000)"},
-        {ISLAMIQUE_A, DateHeure(), -1, "-1 -1 -1 -9999"},
-        {HEBREU, {5784, 14, 1}, 0, "Yom rishon 1 14 5784"},
-        {MAYA, {5, 25, 3, 40, 0, 0, 0, 0, 0, 0, 0}, 0, "0.0.0.0.0.0, 5 25 3 40"},
-    };
-    for (const Cas& c : cas)
-        QCOMPARE(rendu::texteCalendrier(c.type, c.date, c.semaine, false),
-                 QString::fromUtf8(c.attendu));
-    DateHeure moment(2000, 13, 1, 0, 0, 0);
-    moment.calculerJourJulien();
-    moment.calculerJourSemaine();
-    QVERIFY(rendu::ligneDate(moment).contains(QLatin1String(" 13 ")));
-    QCOMPARE(rendu::nombreComplete(-43, 4), QStringLiteral("-043"));
-    QCOMPARE(rendu::nombreComplete(7, 4), QStringLiteral("0007"));
-    QCOMPARE(rendu::nombreComplete(12345, 4), QStringLiteral("12345"));
+    for (const double jourJulien : {2451544.515625, 2451544.578125, -0.484375, -0.5, 0.999995,
+                                    -0.999995, 99999.999995, 5373484.49999, 0.0, 1e15 + 0.5})
+        QCOMPARE(QString::fromStdString(texte::texteJourJulien(jourJulien)),
+                 QString::number(jourJulien, 'f', 5));
 }
 
 // The widest texts the window can show, all of them found over every day of
@@ -522,10 +497,10 @@ void TestFenetre::reformeParPas()
     QSpinBox* jour = champ(*f, "jour");
     jour->stepUp();
     QCOMPARE(jour->value(), 15);
-    QCOMPARE(texte(*f, "calendrierGregorien"), QStringLiteral("Vendredi 15 Octobre 1582"));
+    QCOMPARE(affiche(*f, "calendrierGregorien"), QStringLiteral("Vendredi 15 Octobre 1582"));
     jour->stepDown();
     QCOMPARE(jour->value(), 4);
-    QCOMPARE(texte(*f, "calendrierJulien"), QStringLiteral("Jeudi 4 Octobre 1582"));
+    QCOMPARE(affiche(*f, "calendrierJulien"), QStringLiteral("Jeudi 4 Octobre 1582"));
 }
 
 void TestFenetre::reformeEnTapant_data()
@@ -546,14 +521,14 @@ void TestFenetre::reformeEnTapant()
     const auto f = fenetre({1582, false, 10, 20, 0, 0, 0});
     taper(champ(*f, "jour"), tape);
     QCOMPARE(champ(*f, "jour")->value(), jour);
-    QVERIFY(texte(*f, "date").contains(QStringLiteral(" %1 Octobre 1582").arg(jour)));
+    QVERIFY(affiche(*f, "date").contains(QStringLiteral(" %1 Octobre 1582").arg(jour)));
 }
 
 void TestFenetre::octobre1582AvantJC()
 {
     const auto f = fenetre({1000, true, 10, 7, 0, 0, 0});
     champ(*f, "annee")->setValue(1582);
-    QCOMPARE(texte(*f, "date").mid(texte(*f, "date").indexOf(' ') + 1),
+    QCOMPARE(affiche(*f, "date").mid(affiche(*f, "date").indexOf(' ') + 1),
              QStringLiteral("7 Octobre -1581  00:00:00"));
     QCOMPARE(champ(*f, "jour")->value(), 7);
     QCOMPARE(champ(*f, "jour")->maximum(), 31);
@@ -599,7 +574,7 @@ void TestFenetre::borneEre()
     f->findChild<QRadioButton*>("avjc")->click();
     QCOMPARE(champ(*f, "annee")->maximum(), 4713);
     QCOMPARE(champ(*f, "annee")->value(), 4713);
-    QVERIFY(texte(*f, "date").contains(QLatin1String(" -4712 ")));
+    QVERIFY(affiche(*f, "date").contains(QLatin1String(" -4712 ")));
     f->findChild<QRadioButton*>("apjc")->click();
     QCOMPARE(champ(*f, "annee")->maximum(), 9999);
 }
@@ -609,7 +584,7 @@ void TestFenetre::avrilAbaisseLe31()
     const auto f = fenetre({2024, false, 1, 31, 0, 0, 0});
     champ(*f, "mois")->setValue(4);
     QCOMPARE(champ(*f, "jour")->value(), 30);
-    QCOMPARE(texte(*f, "calendrierGregorien"), QStringLiteral("Mardi 30 Avril 2024"));
+    QCOMPARE(affiche(*f, "calendrierGregorien"), QStringLiteral("Mardi 30 Avril 2024"));
 }
 
 void TestFenetre::effacerHeureUneFois()
@@ -621,7 +596,7 @@ void TestFenetre::effacerHeureUneFois()
 
     const auto g = fenetre({2024, false, 5, 5, 13, 14, 15});
     g->findChild<QPushButton*>("effacerHeure")->click();
-    QCOMPARE(texte(*g, "date"), QStringLiteral("Dimanche 5 Mai 2024  00:00:00"));
+    QCOMPARE(affiche(*g, "date"), QStringLiteral("Dimanche 5 Mai 2024  00:00:00"));
 }
 
 void TestFenetre::dateActuelleLe31()
@@ -633,7 +608,7 @@ void TestFenetre::dateActuelleLe31()
     QCOMPARE(champ(*f, "jour")->value(), 31);
     QCOMPARE(champ(*f, "mois")->value(), 3);
     QVERIFY(f->findChild<QRadioButton*>("apjc")->isChecked());
-    QCOMPARE(texte(*f, "date"), QStringLiteral("Lundi 31 Mars 2025  08:09:10"));
+    QCOMPARE(affiche(*f, "date"), QStringLiteral("Lundi 31 Mars 2025  08:09:10"));
 }
 
 void TestFenetre::changementDePanneau()
@@ -654,7 +629,7 @@ void TestFenetre::reglagesParDefaut()
     QCOMPARE(f.findChild<QComboBox*>("typeCalendrier")->currentIndex(), 2);
     QCOMPARE(panneauxVisibles(f), QStringList{QStringLiteral("calendriersGregoriens")});
     QVERIFY(f.findChild<QRadioButton*>("affichageLitteral")->isChecked());
-    QVERIFY(!texte(f, "calendrierGregorien").contains(QLatin1Char('/')));
+    QVERIFY(!affiche(f, "calendrierGregorien").contains(QLatin1Char('/')));
 }
 
 void TestFenetre::reglagesRestaures()
@@ -664,7 +639,7 @@ void TestFenetre::reglagesRestaures()
     Chronastre f;
     QCOMPARE(panneauxVisibles(f), QStringList{QStringLiteral("calendriersAlexandrins")});
     QVERIFY(f.findChild<QRadioButton*>("affichageNumerique")->isChecked());
-    QVERIFY(texte(f, "calendrierGregorien").contains(QLatin1String(" / ")));
+    QVERIFY(affiche(f, "calendrierGregorien").contains(QLatin1String(" / ")));
 }
 
 void TestFenetre::reglagesInvalides_data()
@@ -695,7 +670,7 @@ void TestFenetre::reglagesInvalides()
     {
         Chronastre f;
         QCOMPARE(panneauxVisibles(f), visibles);
-        QVERIFY(!texte(f, "jourJulien").isEmpty());
+        QVERIFY(!affiche(f, "jourJulien").isEmpty());
     }
     QCOMPARE(reglages().value("typeCalendrier").toInt(), stocke);
 }
@@ -744,7 +719,7 @@ void TestFenetre::reglagesCorrompus()
     {
         Chronastre f;
         QVERIFY(panneauxVisibles(f).size() <= 1);
-        QVERIFY(!texte(f, "calendrierGregorien").isEmpty());
+        QVERIFY(!affiche(f, "calendrierGregorien").isEmpty());
     }
     reglages().sync();
     QVERIFY(reglages().contains("typeCalendrier"));

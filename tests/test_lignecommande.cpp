@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -276,4 +279,281 @@ TEST(LigneCommande, SortieImpossibleAEcrire)
     ASSERT_TRUE(WIFEXITED(statut));
     EXPECT_EQ(WEXITSTATUS(statut), 1);
     EXPECT_EQ(std::system((programme + " -h > /dev/null").c_str()), 0);
+}
+
+namespace {
+
+using namespace std::string_literals;
+
+struct CasLot
+{
+    const char* nom;
+    std::vector<std::string> arguments;
+    std::string entree;
+    std::string locale; // LC_ALL of the run: the encoding of the messages
+    std::string sortie;
+    std::string erreurs;
+    int code;
+};
+
+const std::string avertissement2023 =
+    "chronastre : ligne 5 : attention, la date 2023 2 30 n'existe pas dans le calendrier "
+    "GREGORIEN ; elle est lue comme 2023 3 2\n";
+
+// One result line per input line; the Julian dates are those of any
+// conversion table (13 days behind the Gregorian since 1900, 2 ahead in 44 BC).
+const CasLot casLot[] = {
+    {"a file of good, bad and odd lines",
+     {"GREGORIEN", "JULIEN"},
+     "2024-03-11\n2024 3 11\r\n\n-0043-03-15\n2023;2;30\nabc\n2024 3\n99999999999 1 1\n"
+     "2024.3.11\n1582/10/15 et la suite\n,, \t\n2024,2,29",
+     "C.UTF-8",
+     "2024 2 27\n2024 2 27\n\n-43 3 17\n2023 2 17\n\n\n\n\n1582 10 5\n\n2024 2 16\n",
+     avertissement2023 + "chronastre : ligne 6 : nombre attendu à la place de « a »\n"
+                         "chronastre : ligne 7 : date incomplète (2 nombres sur 3)\n"
+                         "chronastre : ligne 8 : nombre hors des limites de 32 bits\n"
+                         "chronastre : ligne 9 : caractère inattendu « . » après un nombre\n"
+                         "chronastre : ligne 11 : aucun nombre\n",
+     1},
+    {"messages in Latin-1 outside a UTF-8 locale",
+     {"GREGORIEN", "JULIEN"},
+     "2024 3\n",
+     "C",
+     "\n",
+     "chronastre : ligne 1 : date incompl\xE8te (2 nombres sur 3)\n",
+     1},
+    {"every line converted: status 0, warnings aside",
+     {"GREGORIEN", "JULIEN"},
+     "2000 1 1\n\n2024 2 29\n2023 2 30\n2023 2 30\n",
+     "C.UTF-8",
+     "1999 12 19\n\n2024 2 16\n2023 2 17\n2023 2 17\n",
+     "chronastre : ligne 4 : attention, la date 2023 2 30 n'existe pas dans le calendrier "
+     "GREGORIEN ; elle est lue comme 2023 3 2\n"
+     "chronastre : ligne 5 : attention, la date 2023 2 30 n'existe pas dans le calendrier "
+     "GREGORIEN ; elle est lue comme 2023 3 2\n",
+     0},
+    {"32-bit limits are dates, one more is not",
+     {"JULIEN", "JULIEN"},
+     "-2147483648 1 1\n2147483647 12 31\n-2147483649 1 1\n2147483648 1 1\n",
+     "C.UTF-8",
+     "-2147483648 1 1\n2147483647 12 31\n\n\n",
+     "chronastre : ligne 3 : nombre hors des limites de 32 bits\n"
+     "chronastre : ligne 4 : nombre hors des limites de 32 bits\n",
+     1},
+    {"a sign alone, a NUL byte, a spaced minus, a word",
+     {"JULIEN", "GREGORIEN"},
+     "2000 1 -\n2000\0 1 1\n- 1 1\n2000 --1 1\n2000 1 1er\nmars 2000\n"s,
+     "C.UTF-8",
+     "\n\n\n\n2000 1 14\n\n",
+     "chronastre : ligne 1 : chiffre attendu après le signe\n"
+     "chronastre : ligne 2 : caractère inattendu l'octet 0x00 après un nombre\n"
+     "chronastre : ligne 3 : chiffre attendu après le signe\n"
+     "chronastre : ligne 4 : chiffre attendu après le signe\n"
+     "chronastre : ligne 6 : nombre attendu à la place de « m »\n",
+     1},
+    {"MAYA departure: six numbers, any separator",
+     {"MAYA", "GREGORIEN"},
+     "0.13.0.0.0.0\n0 13 0 0 0 0\n0-13-0-0-0-0\n0 0 0 0 18 0\n",
+     "C.UTF-8",
+     "\n2012 12 23\n2012 12 23\n-3112 8 7\n",
+     "chronastre : ligne 1 : caractère inattendu « . » après un nombre\n"
+     "chronastre : ligne 4 : attention, la date 0 0 0 0 18 0 n'existe pas dans le calendrier "
+     "MAYA ; elle est lue comme 0.0.0.1.0.0, 13 20 3 17\n",
+     1},
+    {"MAYA arrival and dates before the epochs",
+     {"GREGORIEN", "MAYA"},
+     "2012 12 23\n-3113 8 12\n",
+     "C.UTF-8",
+     "0.13.0.0.0.0, 4 20 3 13\n-1.-1.-1.-1.-1.-1, -1 -1 -1 -1\n",
+     "",
+     0},
+    {"a Hebrew year before the first",
+     {"HEBREU", "GREGORIEN"},
+     "0 1 1\n",
+     "C.UTF-8",
+     "-3761 8 20\n",
+     "chronastre : ligne 1 : attention, la date 0 1 1 n'existe pas dans le calendrier HEBREU ; "
+     "elle est antérieure à son début\n",
+     0},
+    {"TOUS: nineteen fields in kind order",
+     {"GREGORIEN", "TOUS"},
+     "2000 1 1\n",
+     "C.UTF-8",
+     "1449 6 8\t2748 9 13\t1369 6 8\t1368 10 13\t1716 4 22\t1992 4 22\t1999 12 19\t2311 4 "
+     "19\t2311 3 19\t156 16 2\t2000 1 1\t208 4 11\t1921 10 11\t1420 9 25\t1420 9 24\t2752 7 "
+     "1\t2754 5 1\t5760 4 23\t0.12.19.6.15.0, 9 20 8 13\n",
+     "",
+     0},
+    {"an empty input gives an empty output", {"SAKA", "TOUS"}, "", "C.UTF-8", "", "", 0},
+    {"two words that are not both keywords read nothing",
+     {"GREGORIEN", "FOO"},
+     "2000 1 1\n",
+     "C.UTF-8",
+     "",
+     "",
+     0},
+    {"TOUS is no departure", {"TOUS", "GREGORIEN"}, "2000 1 1\n", "C.UTF-8", "", "", 0},
+};
+
+} // namespace
+
+TEST(LigneCommande, LotCommeUnUtilisateur)
+{
+    for (const CasLot& c : casLot) {
+        SCOPED_TRACE(c.nom);
+        const Resultat r = executer(programme, c.arguments, c.entree, {"LC_ALL=" + c.locale});
+        EXPECT_EQ(r.sortie, c.sortie);
+        EXPECT_EQ(r.erreurs, c.erreurs);
+        EXPECT_EQ(r.code, c.code);
+    }
+}
+
+// A line longer than 4 KiB is refused, and the lines around it are converted.
+TEST(LigneCommande, LotLigneTropLongue)
+{
+    const std::string longue(5000, '1');
+    const Resultat r =
+        executer(programme, {"GREGORIEN", "JULIEN"},
+                 "2000 1 1\n" + longue + "\n2000 1 1\n" + longue, {"LC_ALL=C.UTF-8"});
+    EXPECT_EQ(r.sortie, "1999 12 19\n\n1999 12 19\n\n");
+    EXPECT_EQ(r.erreurs, "chronastre : ligne 2 : ligne trop longue (plus de 4096 octets)\n"
+                         "chronastre : ligne 4 : ligne trop longue (plus de 4096 octets)\n");
+    EXPECT_EQ(r.code, 1);
+}
+
+namespace {
+
+// One date of each departure, in that calendar.
+const std::pair<const char*, const char*> datesDeDepart[] = {
+    {"ARMENIEN", "1449 13 5"}, {"EGYPTIEN", "2748 9 13"},     {"KHWARIZMIEN", "1369 6 8"},
+    {"PERSE", "1368 13 1"},    {"COPTE", "1739 13 6"},        {"ETHIOPIEN", "2016 1 1"},
+    {"JULIEN", "1582 10 4"},   {"MACEDONIEN", "2311 6 29"},   {"SYRIEN", "-5 5 29"},
+    {"BAHAI", "168 19 5"},     {"GREGORIEN", "1582 10 15"},   {"REPUBLICAIN", "8 2 18"},
+    {"SAKA", "1946 1 31"},     {"ISLAMIQUE_A", "1445 12 30"}, {"ISLAMIQUE_B", "1 1 1"},
+    {"ROMAIN_I", "709 2 29"},  {"ROMAIN_II", "764 2 28"},     {"HEBREU", "5784 7 1"},
+    {"MAYA", "0 13 0 0 0 0"},
+};
+
+const char* const mots[] = {"ARMENIEN",  "EGYPTIEN",    "KHWARIZMIEN", "PERSE",       "COPTE",
+                            "ETHIOPIEN", "JULIEN",      "MACEDONIEN",  "SYRIEN",      "BAHAI",
+                            "GREGORIEN", "REPUBLICAIN", "SAKA",        "ISLAMIQUE_A", "ISLAMIQUE_B",
+                            "ROMAIN_I",  "ROMAIN_II",   "HEBREU",      "MAYA"};
+
+std::vector<std::string> decouper(const std::string& texte, char separateur)
+{
+    std::vector<std::string> parties;
+    std::string partie;
+    std::istringstream flux(texte);
+    while (std::getline(flux, partie, separateur))
+        parties.push_back(partie);
+    return parties;
+}
+
+} // namespace
+
+// For every departure and arrival, a batch line is the line the single
+// command prints, and each field of TOUS is that line too.
+TEST(LigneCommande, LotEgalConversionUnique)
+{
+    for (const auto& [depart, date] : datesDeDepart) {
+        SCOPED_TRACE(depart);
+        std::vector<std::string> arguments = {depart, ""};
+        for (const std::string& nombre : decouper(date, ' '))
+            arguments.push_back(nombre);
+        const Resultat tous = executer(programme, {depart, "TOUS"}, std::string(date) + "\n");
+        ASSERT_EQ(tous.code, 0);
+        const std::vector<std::string> champs =
+            decouper(tous.sortie.substr(0, tous.sortie.size() - 1), '\t');
+        ASSERT_EQ(champs.size(), 19U) << tous.sortie;
+        for (std::size_t k = 0; k < 19; ++k) {
+            arguments[1] = mots[k];
+            const Resultat unique = executer(programme, arguments);
+            EXPECT_EQ(unique.sortie, champs[k] + "\n") << mots[k];
+            const Resultat lot = executer(programme, {depart, mots[k]}, std::string(date) + "\n");
+            EXPECT_EQ(lot.sortie, unique.sortie) << mots[k];
+        }
+    }
+}
+
+namespace {
+
+std::string lire(const std::string& chemin)
+{
+    std::ifstream fichier(chemin, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(fichier), {});
+}
+
+std::string latin1VersUtf8(const std::string& latin1)
+{
+    std::string utf8;
+    for (const char c : latin1) {
+        const auto octet = static_cast<unsigned char>(c);
+        if (octet < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (octet >> 6));
+            utf8 += static_cast<char>(0x80 | (octet & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+} // namespace
+
+// TOUS prints lines 13 to 36 of the window's report of the same day: those of
+// the reviewed reports of tests/rapports/, whose day is found from their
+// Julian Day through std::chrono.
+TEST(LigneCommande, TousCommeLeRapport)
+{
+    const std::vector<std::string> lignes =
+        decouper(lire(CHRONASTRE_DOSSIER_TESTS "/rapports/litteral.txt"), '\n');
+    ASSERT_EQ(lignes.size(), 24U * 36);
+    for (std::size_t debut = 0; debut < lignes.size(); debut += 36) {
+        const double jourJulien = std::stod(lignes[debut + 4].substr(lignes[debut + 4].find('\t')));
+        const auto jour = static_cast<long>(std::floor(jourJulien + 0.5)) - 2440588;
+        const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{jour}}};
+        const Resultat r =
+            executer(programme, {"GREGORIEN", "TOUS", std::to_string(int(date.year())),
+                                 std::to_string(unsigned(date.month())),
+                                 std::to_string(unsigned(date.day()))});
+        std::string attendu;
+        for (std::size_t i = 12; i < 36; ++i)
+            attendu += lignes[debut + i] + "\n";
+        EXPECT_EQ(latin1VersUtf8(r.sortie), attendu) << lignes[debut + 3];
+    }
+    // A Maya departure, and the bytes themselves: Latin-1 outside a terminal.
+    const Resultat maya = executer(programme, {"MAYA", "TOUS", "0", "12", "19", "6", "15", "0"});
+    EXPECT_NE(maya.sortie.find("Calendrier gr\xE9gorien :\t Samedi 1er Janvier 2000\n"),
+              std::string::npos);
+    EXPECT_EQ(executer(programme, {"MAYA", "TOUS", "2000", "1", "1"}).sortie, "");
+    EXPECT_EQ(executer(programme, {"GREGORIEN", "TOUS", "0", "13", "0", "0", "0", "0"}).sortie, "");
+}
+
+// On a terminal that reads UTF-8 the accents leave as UTF-8; in the C locale,
+// in a pipe or a file, as Latin-1 bytes.
+TEST(LigneCommande, EncodageDuTerminal)
+{
+    const std::vector<std::string> jour = {"JOUR", "2000", "1", "1"};
+    const std::string utf8 = "Jour de l'ann\xC3\xA9"
+                             "e    : 1\n";
+    const std::string latin1 = "Jour de l'ann\xE9"
+                               "e    : 1\n";
+    const Resultat terminal = executerSurTerminal(programme, jour, true, "", {"LC_ALL=C.UTF-8"});
+    EXPECT_NE(terminal.sortie.find(utf8), std::string::npos) << terminal.sortie;
+    const Resultat terminalC = executerSurTerminal(programme, jour, true, "", {"LC_ALL=C"});
+    EXPECT_NE(terminalC.sortie.find(latin1), std::string::npos) << terminalC.sortie;
+    const Resultat tube = executer(programme, jour, "", {"LC_ALL=C.UTF-8"});
+    EXPECT_NE(tube.sortie.find(latin1), std::string::npos) << tube.sortie;
+}
+
+// Typed on a terminal: the batch says what it expects, answers each line and
+// ends with Ctrl+D.
+TEST(LigneCommande, LotAuClavier)
+{
+    const Resultat r = executerSurTerminal(programme, {"GREGORIEN", "JULIEN"}, false,
+                                           "2000 1 1\n\x04", {"LC_ALL=C.UTF-8"});
+    EXPECT_EQ(r.sortie, "1999 12 19\n");
+    EXPECT_EQ(r.erreurs, "chronastre : une date GREGORIEN par ligne (année mois jour), convertie "
+                         "en JULIEN ; Ctrl+D pour terminer.\n");
+    EXPECT_EQ(r.code, 0);
 }

@@ -4,10 +4,9 @@
 #include "engine/comput.h"
 #include "engine/dateheure.h"
 #include "engine/romain.h"
-#include "names/noms.h"
+#include "texte/rendu.h"
 #include "ui/rapport.h"
 #include "ui/reglages.h"
-#include "ui/rendu.h"
 #include "ui_chronastre.h"
 
 #include <QFileDialog>
@@ -19,6 +18,11 @@
 using namespace chronastre;
 
 namespace {
+
+QString qtexte(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
 
 // The form reads "Icon3.ico" from the working directory. Started from the
 // application menu or elsewhere, the window takes the icon beside the
@@ -101,10 +105,9 @@ void Chronastre::miseAJour()
     Calendrier source(estDateGregorienne(moment.annee(), moment.mois(), moment.jour()) ? GREGORIEN
                                                                                        : JULIEN);
 
-    ui->date->setText(rendu::ligneDate(moment));
-    ui->date->setToolTip(
-        QString::fromStdString(nommerJourRomain(moment, estBissextile(moment.annee()))));
-    ui->jourJulien->setText(rendu::texteJourJulien(moment.jourJulien()));
+    ui->date->setText(qtexte(texte::ligneDate(moment)));
+    ui->date->setToolTip(qtexte(nommerJourRomain(moment, estBissextile(moment.annee()))));
+    ui->jourJulien->setText(qtexte(texte::texteJourJulien(moment.jourJulien())));
     ui->jourAnnee->setText(QString::number(moment.jourAnnee()));
 
     if (annee < 1) {
@@ -112,9 +115,8 @@ void Chronastre::miseAJour()
     } else {
         Paques paques;
         paques.calculer(annee);
-        ui->dimanchePaques->setText(QStringLiteral("%1 %2").arg(
-            QString::number(paques.jour()),
-            QString::fromUtf8(noms::nomA(noms::moisFrancais, paques.mois() - 1))));
+        ui->dimanchePaques->setText(
+            qtexte(texte::texteDimanchePaques(paques.jour(), paques.mois())));
         Comput comput;
         comput.calculer(annee);
         ui->nombreOr->setText(QString::number(comput.nombreOr()));
@@ -137,8 +139,8 @@ void Chronastre::miseAJour()
     const bool numerique = ui->affichageNumerique->isChecked();
     for (int k = 0; k < nombreCalendriers; ++k) {
         const auto type = static_cast<TypeCalendrier>(k);
-        etiquettes[static_cast<std::size_t>(k)]->setText(rendu::texteCalendrier(
-            type, source.convertir(type, moment), moment.jourSemaine(), numerique));
+        etiquettes[static_cast<std::size_t>(k)]->setText(qtexte(texte::texteCalendrier(
+            type, source.convertir(type, moment), moment.jourSemaine(), numerique)));
     }
 
     miseAJourActive = true;

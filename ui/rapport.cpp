@@ -1,5 +1,6 @@
 #include "ui/rapport.h"
 
+#include "texte/rapport.h"
 #include "ui_chronastre.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringList>
 
 #include <cerrno>
 #include <cstring>
@@ -17,12 +17,6 @@ namespace {
 QString tr(const char* texte)
 {
     return QCoreApplication::translate("QObject", texte);
-}
-
-// The caption, a separator and the value.
-QString ligne(const QLabel* legende, const char* separateur, const QLabel* valeur)
-{
-    return legende->text() + QLatin1String(separateur) + valeur->text();
 }
 
 // Why a file cannot be created or replaced, when the file system says so
@@ -56,51 +50,45 @@ QString raisonSysteme(const QFileDevice& fichier)
 
 QString texteRapport(const Ui::Chronastre& ui)
 {
-    const QStringList lignes = {
-        QStringLiteral("Chronastre 2.0 - convertisseur de calendriers"),
-        QString(),
-        QString(),
-        ui.date->text(),
-        ligne(ui.lbl_jourJulien, "\t    ", ui.jourJulien),
-        ligne(ui.lbl_jourAnnee, " ", ui.jourAnnee),
-        QString(),
-        ligne(ui.lbl_dimanchePaques, " ", ui.dimanchePaques) + QLatin1String("\t\t") +
-            ligne(ui.lbl_cycleSolaire, "     ", ui.cycleSolaire),
-        ligne(ui.lbl_nombreOr, "\t     ", ui.nombreOr) + QLatin1String("\t\t\t") +
-            ligne(ui.lbl_indictionRomaine, " ", ui.indictionRomaine),
-        ligne(ui.lbl_epacte, "\t     ", ui.epacte) + QLatin1String("\t\t\t") +
-            ligne(ui.lbl_lettreDominicale, " ", ui.lettreDominicale),
-        QString(),
-        QString(),
-        ligne(ui.lbl_calendrierCopte, "\t ", ui.calendrierCopte),
-        ligne(ui.lbl_calendrierEthiopien, "\t ", ui.calendrierEthiopien),
-        QString(),
-        ligne(ui.lbl_calendrierArmenien, "\t ", ui.calendrierArmenien),
-        ligne(ui.lbl_calendrierEgyptien, "\t ", ui.calendrierEgyptien),
-        ligne(ui.lbl_calendrierKhwarizmien, " ", ui.calendrierKhwarizmien),
-        ligne(ui.lbl_calendrierPerse, "\t ", ui.calendrierPerse),
-        QString(),
-        ligne(ui.lbl_calendrierBahai, "\t ", ui.calendrierBahai),
-        ligne(ui.lbl_calendrierGregorien, "\t ", ui.calendrierGregorien),
-        ligne(ui.lbl_calendrierRepublicain, " ", ui.calendrierRepublicain),
-        ligne(ui.lbl_calendrierSaka, "\t ", ui.calendrierSaka),
-        QString(),
-        ligne(ui.lbl_calendrierIslamiqueA, " ", ui.calendrierIslamiqueA),
-        ligne(ui.lbl_calendrierIslamiqueB, " ", ui.calendrierIslamiqueB),
-        QString(),
-        ligne(ui.lbl_calendrierJulien, "\t ", ui.calendrierJulien),
-        ligne(ui.lbl_calendrierMacedonien, "\t ", ui.calendrierMacedonien),
-        ligne(ui.lbl_calendrierSyrien, "\t ", ui.calendrierSyrien),
-        QString(),
-        ligne(ui.lbl_calendrierRomainI, "\t ", ui.calendrierRomainI),
-        ligne(ui.lbl_calendrierRomainII, "\t ", ui.calendrierRomainII),
-        ligne(ui.lbl_calendrierHebreu, "\t ", ui.calendrierHebreu),
-        ligne(ui.lbl_calendrierMaya, "\t ", ui.calendrierMaya),
+    using chronastre::texte::Legende;
+    const auto texte = [](const QLabel* l) {
+        return l->text().toStdString();
     };
-    QString texte;
-    for (const QString& l : lignes)
-        texte += l + QLatin1Char('\n');
-    return texte;
+    const auto legende = [&](const QLabel* l, const QLabel* valeur) {
+        return Legende{texte(l), texte(valeur)};
+    };
+    chronastre::texte::ContenuRapport c;
+    c.date = texte(ui.date);
+    c.jourJulien = legende(ui.lbl_jourJulien, ui.jourJulien);
+    c.jourAnnee = legende(ui.lbl_jourAnnee, ui.jourAnnee);
+    c.dimanchePaques = legende(ui.lbl_dimanchePaques, ui.dimanchePaques);
+    c.cycleSolaire = legende(ui.lbl_cycleSolaire, ui.cycleSolaire);
+    c.nombreOr = legende(ui.lbl_nombreOr, ui.nombreOr);
+    c.indictionRomaine = legende(ui.lbl_indictionRomaine, ui.indictionRomaine);
+    c.epacte = legende(ui.lbl_epacte, ui.epacte);
+    c.lettreDominicale = legende(ui.lbl_lettreDominicale, ui.lettreDominicale);
+    c.calendriers = {
+        legende(ui.lbl_calendrierArmenien, ui.calendrierArmenien),
+        legende(ui.lbl_calendrierEgyptien, ui.calendrierEgyptien),
+        legende(ui.lbl_calendrierKhwarizmien, ui.calendrierKhwarizmien),
+        legende(ui.lbl_calendrierPerse, ui.calendrierPerse),
+        legende(ui.lbl_calendrierCopte, ui.calendrierCopte),
+        legende(ui.lbl_calendrierEthiopien, ui.calendrierEthiopien),
+        legende(ui.lbl_calendrierJulien, ui.calendrierJulien),
+        legende(ui.lbl_calendrierMacedonien, ui.calendrierMacedonien),
+        legende(ui.lbl_calendrierSyrien, ui.calendrierSyrien),
+        legende(ui.lbl_calendrierBahai, ui.calendrierBahai),
+        legende(ui.lbl_calendrierGregorien, ui.calendrierGregorien),
+        legende(ui.lbl_calendrierRepublicain, ui.calendrierRepublicain),
+        legende(ui.lbl_calendrierSaka, ui.calendrierSaka),
+        legende(ui.lbl_calendrierIslamiqueA, ui.calendrierIslamiqueA),
+        legende(ui.lbl_calendrierIslamiqueB, ui.calendrierIslamiqueB),
+        legende(ui.lbl_calendrierRomainI, ui.calendrierRomainI),
+        legende(ui.lbl_calendrierRomainII, ui.calendrierRomainII),
+        legende(ui.lbl_calendrierHebreu, ui.calendrierHebreu),
+        legende(ui.lbl_calendrierMaya, ui.calendrierMaya),
+    };
+    return QString::fromStdString(chronastre::texte::rapport(c));
 }
 
 bool ecrireRapport(const QString& chemin, const QString& texte, QString* raison)

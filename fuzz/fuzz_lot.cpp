@@ -1,0 +1,134 @@
+// The batch reader fed any bytes: the first byte picks the departure, the
+// second the arrival (19 is TOUS), the rest is standard input, handed over in
+// pieces of varying size. One output line per input line, each empty or of
+// the form a conversion prints; the exit code says whether a line was
+// rejected; every message names a line that exists.
+
+#include "main/lignecommande.h"
+#include "main/lot.h"
+#include "main/sortie.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// An optional minus sign and at least one digit.
+bool entier(std::string_view t)
+{
+    if (!t.empty() && t[0] == '-')
+        t.remove_prefix(1);
+    return !t.empty() &&
+           std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::vector<std::string_view> decouper(std::string_view t, char separateur)
+{
+    std::vector<std::string_view> parties;
+    for (std::size_t fin; (fin = t.find(separateur)) != std::string_view::npos;) {
+        parties.push_back(t.substr(0, fin));
+        t.remove_prefix(fin + 1);
+    }
+    parties.push_back(t);
+    return parties;
+}
+
+bool date(std::string_view t)
+{
+    const auto p = decouper(t, ' ');
+    return p.size() == 3 && std::all_of(p.begin(), p.end(), entier);
+}
+
+// "p.b.k.t.u.k, n j h m"
+bool maya(std::string_view t)
+{
+    const std::size_t virgule = t.find(", ");
+    if (virgule == std::string_view::npos)
+        return false;
+    const auto compteLong = decouper(t.substr(0, virgule), '.');
+    const auto ronde = decouper(t.substr(virgule + 2), ' ');
+    return compteLong.size() == 6 && ronde.size() == 4 &&
+           std::all_of(compteLong.begin(), compteLong.end(), entier) &&
+           std::all_of(ronde.begin(), ronde.end(), entier);
+}
+
+bool ligneValide(std::string_view ligne, int arrivee)
+{
+    if (ligne.empty())
+        return true;
+    if (arrivee == 18)
+        return maya(ligne);
+    if (arrivee < 18)
+        return date(ligne);
+    const auto champs = decouper(ligne, '\t');
+    return champs.size() == 19 && std::all_of(champs.begin(), champs.end() - 1, date) &&
+           maya(champs.back());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    if (taille < 2)
+        return 0;
+    const auto depart = static_cast<chronastre::TypeCalendrier>(donnees[0] % 19);
+    const int arrivee = donnees[1] % 20;
+    const std::string_view entree(reinterpret_cast<const char*>(donnees) + 2, taille - 2);
+
+    std::size_t lu = 0;
+    std::size_t piece = 1;
+    std::string sortie;
+    std::vector<std::string> messages;
+    chronastre::Sortie inutilisee;
+    chronastre::Canaux canaux{inutilisee};
+    canaux.lire = [&](char* tampon, std::size_t place) -> std::ptrdiff_t {
+        const std::size_t n = std::min({place, entree.size() - lu, piece});
+        std::memcpy(tampon, entree.data() + lu, n);
+        lu += n;
+        piece = piece % 9000 + 1 + n % 7; // small and large pieces, across every boundary
+        return static_cast<std::ptrdiff_t>(n);
+    };
+    canaux.ecrire = [&](std::string_view octets) {
+        sortie += octets;
+        return true;
+    };
+    canaux.signaler = [&](std::string_view message) {
+        messages.emplace_back(message);
+    };
+
+    const int code = chronastre::convertirLot(
+        depart, arrivee == 19 ? depart : static_cast<chronastre::TypeCalendrier>(arrivee),
+        arrivee == 19, canaux);
+
+    const auto lignesEntree =
+        static_cast<std::size_t>(std::count(entree.begin(), entree.end(), '\n') +
+                                 (!entree.empty() && entree.back() != '\n' ? 1 : 0));
+    if (!sortie.empty() && sortie.back() != '\n')
+        std::abort();
+    const auto lignesSortie =
+        static_cast<std::size_t>(std::count(sortie.begin(), sortie.end(), '\n'));
+    if (lignesSortie != lignesEntree)
+        std::abort();
+    for (std::string_view ligne : decouper(
+             std::string_view(sortie).substr(0, sortie.size() - (sortie.empty() ? 0 : 1)), '\n')) {
+        if (!ligneValide(ligne, arrivee))
+            std::abort();
+    }
+    bool rejet = false;
+    for (const std::string& m : messages) {
+        if (m.rfind("chronastre : ligne ", 0) != 0)
+            std::abort();
+        const long numero = std::strtol(m.c_str() + 19, nullptr, 10);
+        if (numero < 1 || static_cast<std::size_t>(numero) > lignesEntree)
+            std::abort();
+        rejet = rejet || m.find(" : attention, ") == std::string::npos;
+    }
+    if (code != (rejet ? 1 : 0))
+        std::abort();
+    return 0;
+}

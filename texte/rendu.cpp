@@ -1,0 +1,245 @@
+#include "texte/rendu.h"
+
+#include "engine/arithmetique.h"
+#include "engine/romain.h"
+#include "names/noms.h"
+
+#include <array>
+#include <cstdio>
+#include <initializer_list>
+#include <string_view>
+
+namespace chronastre::texte {
+
+namespace {
+
+std::string nombre(std::int64_t n)
+{
+    return std::to_string(n);
+}
+
+// The name of number numero in a table whose first entry is numero premier;
+// a number outside the table is written in figures, so that an unexpected
+// result still reads as something and never reads past the table.
+template <std::size_t N>
+std::string nom(const std::array<noms::Nom, N>& table, std::int64_t numero,
+                std::int64_t premier = 0)
+{
+    const std::int64_t index = numero - premier;
+    if (index < 0 || index >= static_cast<std::int64_t>(N))
+        return nombre(numero);
+    return std::string(table[static_cast<std::size_t>(index)]);
+}
+
+// Months are numbered from 1.
+template <std::size_t N>
+std::string nomMois(const std::array<noms::Nom, N>& table, std::int64_t mois)
+{
+    return nom(table, mois, 1);
+}
+
+// The parts joined by single blanks.
+std::string joindre(std::initializer_list<std::string> parties)
+{
+    std::string texte;
+    for (const std::string& partie : parties) {
+        if (!texte.empty())
+            texte += ' ';
+        texte += partie;
+    }
+    return texte;
+}
+
+std::string maya(const DateHeure& d, const std::string& tzolkin, const std::string& haab)
+{
+    return nombre(d.pictun()) + '.' + nombre(d.baktun()) + '.' + nombre(d.katun()) + '.' +
+           nombre(d.tun()) + '.' + nombre(d.uinal()) + '.' + nombre(d.kin()) + ", " +
+           nombre(d.nombreTzolkin()) + ' ' + tzolkin + ' ' + nombre(d.jourHaab()) + ' ' + haab;
+}
+
+// "Y / MM / DD", the year padded to largeurAnnee.
+std::string formeNumerique(const DateHeure& d, int largeurAnnee)
+{
+    return nombreComplete(d.annee(), largeurAnnee) + " / " + nombreComplete(d.mois(), 2) + " / " +
+           nombreComplete(d.jour(), 2);
+}
+
+// "W D N Y": weekday, day, month name and year.
+template <std::size_t J, std::size_t M>
+std::string semaineJourMoisAnnee(const std::array<noms::Nom, J>& jours, std::int64_t jourSemaine,
+                                 const DateHeure& d, const std::array<noms::Nom, M>& mois)
+{
+    return joindre(
+        {nom(jours, jourSemaine), nombre(d.jour()), nomMois(mois, d.mois()), nombre(d.annee())});
+}
+
+template <std::size_t M>
+std::string jourMoisAnnee(const DateHeure& d, const std::array<noms::Nom, M>& mois)
+{
+    return joindre({nombre(d.jour()), nomMois(mois, d.mois()), nombre(d.annee())});
+}
+
+// Julian and Gregorian: "Samedi 1er Janvier 2000".
+std::string civil(const DateHeure& d, std::int64_t jourSemaine)
+{
+    return joindre({nom(noms::joursFrancais, jourSemaine),
+                    d.jour() == 1 ? std::string("1er") : nombre(d.jour()),
+                    nomMois(noms::moisFrancais, d.mois()), nombre(d.annee())});
+}
+
+// Persian and Khwarizmian: twelve named months and the epagomenal days.
+std::string perse(const DateHeure& d, std::int64_t jourSemaine)
+{
+    return joindre(
+        {nom(noms::joursPerses, jourSemaine), nombre(d.jour()),
+         d.mois() == 13 ? std::string(noms::epagomenesPerses) : nomMois(noms::moisPerses, d.mois()),
+         nombre(d.annee())});
+}
+
+// "Primidi 1 Vendémiaire VIII (8)"; month 13 holds the complementary days.
+std::string republicain(const DateHeure& d)
+{
+    return joindre({nom(noms::joursDecade, floorMod(d.jour() - 1, 10)), nombre(d.jour()),
+                    d.mois() == 13 ? std::string(noms::sansculotides)
+                                   : nomMois(noms::moisRepublicains, d.mois()),
+                    chiffresRomains(sature32(d.annee()))}) +
+           " (" + nombre(d.annee()) + ')';
+}
+
+// A 13-month year inserts Veadar as month 7; the months after it shift by one.
+std::string moisHebreu(const DateHeure& d)
+{
+    if (d.embolismique() && d.mois() == 7)
+        return std::string(noms::veadar);
+    if (d.embolismique() && d.mois() > 7)
+        return nomMois(noms::moisHebreux, d.mois() - 1);
+    return nomMois(noms::moisHebreux, d.mois());
+}
+
+constexpr std::string_view avantCreation = "Date antérieure à la création du monde";
+constexpr std::string_view ancienneEpoque = "Ancienne époque";
+
+} // namespace
+
+std::string nombreComplete(std::int64_t n, int largeur)
+{
+    // The magnitude as unsigned: the most negative value has no opposite.
+    const auto magnitude =
+        n < 0 ? 0 - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    std::string chiffres = std::to_string(magnitude);
+    const int signe = n < 0 ? 1 : 0;
+    const int manque = largeur - signe - static_cast<int>(chiffres.size());
+    if (manque > 0)
+        chiffres.insert(0, static_cast<std::size_t>(manque), '0');
+    return signe ? '-' + chiffres : chiffres;
+}
+
+std::string ligneDate(const DateHeure& moment)
+{
+    return nom(noms::joursFrancais, moment.jourSemaine()) + ' ' + nombre(moment.jour()) +
+           (moment.jour() == 1 ? "er" : "") + ' ' + nomMois(noms::moisFrancais, moment.mois()) +
+           ' ' + nombre(moment.annee()) + "  " + nombreComplete(moment.heure(), 2) + ':' +
+           nombreComplete(moment.minutes(), 2) + ':' + nombreComplete(moment.secondes(), 2);
+}
+
+std::string texteJourJulien(double jourJulien)
+{
+    // The exact decimal expansion of the double (a double below 2^53 has at
+    // most 52 fractional binary digits, so 80 decimals hold it whole), then
+    // the fifth decimal rounded, a tie away from zero.
+    char exact[400];
+    const int longueur = std::snprintf(exact, sizeof exact, "%.80f", jourJulien);
+    std::string texte(exact, longueur > 0 && longueur < static_cast<int>(sizeof exact)
+                                 ? static_cast<std::size_t>(longueur)
+                                 : 0);
+    const std::size_t point = texte.find('.');
+    if (point == std::string::npos)
+        return texte; // inf, nan, or beyond the buffer
+    const bool arrondiHaut = texte[point + 6] >= '5';
+    texte.resize(point + 6);
+    for (std::size_t i = texte.size(); arrondiHaut && i-- > 0;) {
+        char& chiffre = texte[i];
+        if (chiffre == '.')
+            continue;
+        if (chiffre != '9') {
+            ++chiffre;
+            break;
+        }
+        chiffre = '0';
+        if (i == 0 || texte[i - 1] == '-') {
+            texte.insert(i, 1, '1');
+            break;
+        }
+    }
+    return texte;
+}
+
+std::string texteDimanchePaques(int jour, int mois)
+{
+    return nombre(jour) + ' ' + nomMois(noms::moisFrancais, mois);
+}
+
+bool bissextileRomainI(std::int64_t annee)
+{
+    return floorMod(annee - 1, 3) == 0;
+}
+
+std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_t jourSemaine,
+                            bool numerique)
+{
+    if (type == HEBREU && d.annee() < 1)
+        return std::string(avantCreation);
+    if (type == MAYA) {
+        if (d.nombreTzolkin() < 1)
+            return std::string(ancienneEpoque);
+        if (numerique)
+            return maya(d, nombre(d.jourTzolkin()), nombre(d.moisHaab()));
+        return maya(d, nom(noms::nomsTzolkin, d.jourTzolkin(), 1),
+                    nom(noms::nomsHaab, d.moisHaab()));
+    }
+    if (numerique)
+        return formeNumerique(d, 4);
+
+    switch (type) {
+    case ARMENIEN:
+        return semaineJourMoisAnnee(noms::joursArmeniens, jourSemaine, d, noms::moisArmeniens);
+    case EGYPTIEN:
+        return jourMoisAnnee(d, noms::moisEgyptiens);
+    case KHWARIZMIEN:
+    case PERSE:
+        return perse(d, jourSemaine);
+    case COPTE:
+        return semaineJourMoisAnnee(noms::joursCoptes, jourSemaine, d, noms::moisCoptes);
+    case ETHIOPIEN:
+        return semaineJourMoisAnnee(noms::joursEthiopiens, jourSemaine, d, noms::moisEthiopiens);
+    case JULIEN:
+    case GREGORIEN:
+        return civil(d, jourSemaine);
+    case MACEDONIEN:
+        return jourMoisAnnee(d, noms::moisMacedoniens);
+    case SYRIEN:
+        return formeNumerique(d, 0); // no names: figures, the year unpadded
+    case BAHAI:
+        return semaineJourMoisAnnee(noms::joursBahais, jourSemaine, d, noms::moisBahais);
+    case REPUBLICAIN:
+        return republicain(d);
+    case SAKA:
+        return semaineJourMoisAnnee(noms::joursSaka, jourSemaine, d, noms::moisSaka);
+    case ISLAMIQUE_A:
+    case ISLAMIQUE_B:
+        return semaineJourMoisAnnee(noms::joursIslamiques, jourSemaine, d, noms::moisIslamiques);
+    case ROMAIN_I:
+        return nommerJourRomain(d, bissextileRomainI(d.annee()));
+    case ROMAIN_II:
+        return nommerJourRomain(d, false);
+    case HEBREU:
+        return joindre({nom(noms::joursHebreux, jourSemaine), nombre(d.jour()), moisHebreu(d),
+                        nombre(d.annee())});
+    case MAYA:
+    case CALENDRIER_INCONNU:
+        break;
+    }
+    return {};
+}
+
+} // namespace chronastre::texte

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/dateheure.h"
+#include "engine/typecalendrier.h"
+
+#include <cstdint>
+#include <string>
+
+// How a result reads: a date of each calendar in numeric and literal form,
+// the date line of a moment, its Julian Day. UTF-8 text, shared by the
+// window and the command line.
+namespace chronastre::texte {
+
+// n in decimal, zeros inserted after the sign up to largeur characters, the
+// sign included: -43 at width 4 is "-043".
+std::string nombreComplete(std::int64_t n, int largeur);
+
+// "Samedi 1er Janvier 2000  12:00:00": weekday, day, month and year of the
+// moment, then its time.
+std::string ligneDate(const DateHeure& moment);
+
+// The Julian Date with exactly five decimals, a tie rounded away from zero
+// (2451544.515625 gives 2451544.51563).
+std::string texteJourJulien(double jourJulien);
+
+// Easter Sunday as the window shows it: "23 Avril" (no ordinal suffix).
+std::string texteDimanchePaques(int jour, int mois);
+
+// The result of a conversion into calendar type, in numeric or literal form.
+// jourSemaine is the weekday of the converted day (0 = Sunday), used by every
+// literal form.
+std::string texteCalendrier(TypeCalendrier type, const DateHeure& resultat,
+                            std::int64_t jourSemaine, bool numerique);
+
+// Whether year annee of the first Roman calendar has a leap day (years 1, 4,
+// 7 ... and -2, -5 ...).
+bool bissextileRomainI(std::int64_t annee);
+
+} // namespace chronastre::texte
