@@ -18,6 +18,10 @@ using Nom = std::string_view;
 inline constexpr std::array<Nom, 12> moisLatins = {"Januari",  "Februari", "Marti",   "April",
                                                    "Mai",      "Juni",     "Juli",    "August",
                                                    "Septembr", "Octobr",   "Novembr", "Decembr"};
+// The Roman months by their own names, for choosing one.
+inline constexpr std::array<Nom, 12> moisRomains = {
+    "Januarius", "Februarius", "Martius",   "Aprilis", "Maius",    "Junius",
+    "Julius",    "Augustus",   "September", "October", "November", "December"};
 inline constexpr std::array<Nom, 12> ablatifsLatins = {"is", "is", "is",   "ibus", "is",   "is",
                                                        "is", "is", "ibus", "ibus", "ibus", "ibus"};
 inline constexpr std::array<Nom, 12> accusatifsLatins = {"as", "as", "as", "es", "as", "as",

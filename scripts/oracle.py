@@ -8,6 +8,7 @@ something other than the code under test. Day numbers are Julian Day Numbers.
 
     scripts/oracle.py JDN [JDN ...]          every calendar's date of each day
     scripts/oracle.py -c CALENDAR Y M D      the day number of a date
+    scripts/oracle.py --saisies              the rows of tests/saisies.txt
 
 Years are astronomical (1 BC is 0). The Maya correlation is 584285, the one
 the program uses (the "GMT" correlation 584283 puts every Maya date two days
@@ -24,6 +25,8 @@ def fdiv(a, b):
 # Julian Day Number of a civil date, from the day count of each calendar's
 # months (no closed formula shared with the engine).
 def jdn_julien(y, m, d):
+    if not 1 <= m <= 12:
+        raise IndexError
     jours = [31, 29 if y % 4 == 0 else 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
     # 1 January of astronomical year -4712 is day 0; 1461 days every 4 years.
     annees = y + 4712
@@ -36,6 +39,8 @@ def bissextile_gregorien(y):
 
 
 def jdn_gregorien(y, m, d):
+    if not 1 <= m <= 12:
+        raise IndexError
     jours = [31, 29 if bissextile_gregorien(y) else 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
     # 1 January of year 1 is day 1721426; 146097 days every 400 years.
     a = y - 1
@@ -254,7 +259,64 @@ def maya(j, correlation=584285):
             f"{haab % 20} {haab // 20}")
 
 
+def civile(j):
+    """The civil date of the window: Julian before 15 October 1582."""
+    return date("GREGORIEN" if j >= 2299161 else "JULIEN", j)
+
+
+# Two years of each calendar, one of them leap, embolismic or with the longer
+# last month where the calendar has one; three for the Hebrew calendar (its
+# 353-, 383- and 355-day years give Heshvan and Kislev every length).
+ANNEES_SAISIES = {
+    "ARMENIEN": (1449, 1450), "EGYPTIEN": (2748, 2749), "KHWARIZMIEN": (1369, 1370),
+    "PERSE": (1368, 1369), "COPTE": (1739, 1740), "ETHIOPIEN": (2015, 2016),
+    "JULIEN": (1700, 1701), "MACEDONIEN": (2311, 2312), "SYRIEN": (2311, 2312),
+    "BAHAI": (168, 171), "GREGORIEN": (1900, 2000), "REPUBLICAIN": (3, 4),
+    "SAKA": (1946, 1947), "ISLAMIQUE_A": (1444, 1445), "ISLAMIQUE_B": (1444, 1445),
+    "ROMAIN_I": (709, 710), "ROMAIN_II": (764, 765), "HEBREU": (5781, 5784, 5785),
+}
+
+
+def saisies():
+    """The rows of tests/saisies.txt: dates of each calendar as the entry
+    dialog takes them, with the civil date they fall on ("hors" when the
+    window cannot show it); "fin" marks the last day of its month."""
+    premier, dernier = 0, 5373484
+
+    def ligne(cal, champs, j, fin=False):
+        # The window shows no Hebrew date before its year 1, no Maya date
+        # before 0.0.0.0.0.0.
+        montre = premier <= j <= dernier and not (cal == "HEBREU" and champs[0] < 1) and \
+            not (cal == "MAYA" and j < 584285)
+        cible = " ".join(map(str, civile(j))) if montre else "hors"
+        print(f"{cal} {' '.join(map(str, champs))}{' fin' if fin else ''} = {cible}")
+
+    for cal, annees in ANNEES_SAISIES.items():
+        jdn = CALENDRIERS[cal]
+        for y in annees:
+            m = 1
+            while jdn_de_existe(jdn, y, m) and m <= 20:
+                debut = jdn(y, m, 1)
+                fin = (jdn(y, m + 1, 1) if jdn_de_existe(jdn, y, m + 1) else jdn(y + 1, 1, 1)) - 1
+                ligne(cal, (y, m, 1), debut)
+                ligne(cal, (y, m, fin - debut + 1), fin, True)
+                m += 1
+        # The first days of the years around the ends of the window (of the
+        # Hebrew count, which starts later).
+        for limite in (347998 if cal == "HEBREU" else premier, dernier):
+            y = date(cal, limite)[0]
+            for annee in (y - 1, y) if cal == "HEBREU" and limite != dernier else (y, y + 1):
+                ligne(cal, (annee, 1, 1), jdn(annee, 1, 1))
+    for j in (584285, 2456285, 603265, 3464284, 3464285, 5373484):
+        compte = maya(j).split(",")[0].split(".")
+        ligne("MAYA", [int(c) for c in compte], j)
+    ligne("MAYA", (-1, 19, 19, 19, 17, 19), 584284)
+
+
 def main(arguments):
+    if arguments[:1] == ["--saisies"]:
+        saisies()
+        return
     if arguments[:1] == ["-c"]:
         calendrier, y, m, d = arguments[1], *map(int, arguments[2:5])
         print(CALENDRIERS[calendrier](y, m, d))

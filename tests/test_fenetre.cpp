@@ -4,18 +4,25 @@
 #include "engine/calendrier.h"
 #include "texte/rendu.h"
 #include "ui/chronastre.h"
+#include "ui/modelesaisie.h"
 #include "ui/rapport.h"
 #include "ui/reglages.h"
+#include "ui/saisiedate.h"
+#include "ui/traductions.h"
 
 #include <QApplication>
 #include <QCalendar>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -176,6 +183,18 @@ private slots:
     void rapportEchecGardeAncienFichier();
     void rapportDossierProtege();
     void rapportMessageEchec();
+    void rapportPasUnDossier();
+    void rapportSansCompute();
+    void boutonsEnFrancais();
+
+    // Entering a date of any calendar, copying.
+    void saisiesDeReference();
+    void saisieHorsLimites_data();
+    void saisieHorsLimites();
+    void saisieParLeDialogue();
+    void menusContextuels();
+    void raccourcisClavier();
+    void fevrier9999AvantJC();
 
     // Oracle.
     void islamiqueCivilContreQCalendar();
@@ -900,7 +919,7 @@ void TestFenetre::rapportPeripheriquePlein()
         QSKIP("no /dev/full here");
     QString raison;
     QVERIFY(!ecrireRapport(QStringLiteral("/dev/full"), QStringLiteral("x\n"), &raison));
-    QVERIFY(!raison.isEmpty());
+    QVERIFY2(raison.contains(QStringLiteral("plus de place sur le disque")), qPrintable(raison));
     QVERIFY(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
 }
 
@@ -923,13 +942,15 @@ void TestFenetre::rapportEchecGardeAncienFichier()
     setrlimit(RLIMIT_FSIZE, &avant);
 
     QVERIFY(!ecrit);
+    QVERIFY2(raison.contains(QStringLiteral("(fichier trop grand)")), qPrintable(raison));
     QVERIFY2(raison.contains(QStringLiteral("inchangé")), qPrintable(raison));
     QCOMPARE(lire(chemin), QByteArray("ancien rapport\n"));
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{"rapport.txt"});
 }
 
 // A folder where no file can be created: read-only for a user; immutable for
-// root, whom permissions do not stop.
+// root, whom permissions do not stop. The existing, writable report is
+// written in place; a new file cannot be made there.
 void TestFenetre::rapportDossierProtege()
 {
     QTemporaryDir dossier;
@@ -943,15 +964,30 @@ void TestFenetre::rapportDossierProtege()
         QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
     QString raison;
-    const bool ecrit = ecrireRapport(chemin, QStringLiteral("nouveau\n"), &raison);
+    const bool remplace = ecrireRapport(chemin, QStringLiteral("nouveau\n"), &raison);
+    QString raisonNouveau;
+    const bool cree =
+        ecrireRapport(dossier.filePath("autre.txt"), QStringLiteral("x\n"), &raisonNouveau);
     if (root)
         QProcess::execute("chattr", {"-i", dossier.path()});
     else
         QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                   QFileDevice::ExeOwner);
-    QVERIFY(!ecrit);
-    QVERIFY2(raison.contains(QStringLiteral("protégé")), qPrintable(raison));
-    QCOMPARE(lire(chemin), QByteArray("ancien rapport\n"));
+    QVERIFY2(remplace, qPrintable(raison));
+    QCOMPARE(lire(chemin), QByteArray("nouveau\n"));
+    QVERIFY(!cree);
+    QVERIFY2(raisonNouveau.contains(QStringLiteral("protégé")), qPrintable(raisonNouveau));
+}
+
+// The reasons of a failed save are French for the common causes.
+void TestFenetre::rapportPasUnDossier()
+{
+    QTemporaryDir dossier;
+    QVERIFY(ecrireRapport(dossier.filePath("fichier"), QStringLiteral("x\n"), nullptr));
+    QString raison;
+    QVERIFY(
+        !ecrireRapport(dossier.filePath("fichier/rapport.txt"), QStringLiteral("x\n"), &raison));
+    QVERIFY2(raison.contains(QStringLiteral("n'est pas un dossier")), qPrintable(raison));
 }
 
 void TestFenetre::rapportMessageEchec()
@@ -970,6 +1006,336 @@ void TestFenetre::rapportMessageEchec()
     QVERIFY(!f->enregistrer(chemin));
     QVERIFY2(message.contains(chemin), qPrintable(message));
     QVERIFY2(message.contains(QLatin1String("n'existe pas")), qPrintable(message));
+}
+
+// Before the year 1 there is no Easter nor computus: the report's lines 8 to
+// 10 keep their captions and separators, whatever was shown before.
+void TestFenetre::rapportSansCompute()
+{
+    QTemporaryDir dossier;
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    f->findChild<QRadioButton*>("avjc")->click(); // 2000 BC
+    QVERIFY(f->enregistrer(dossier.filePath("r.txt")));
+    const QList<QByteArray> lignes = lire(dossier.filePath("r.txt")).split('\n');
+    QCOMPARE(lignes.size(), 37);
+    QCOMPARE(QString::fromUtf8(lignes[7]),
+             QStringLiteral("Dimanche de Pâques : \t\tCycle solaire :     "));
+    QCOMPARE(lignes[8], QByteArray("Nombre d'or :\t     \t\t\tIndiction romaine : "));
+    QCOMPARE(lignes[9], QByteArray("Epacte :\t     \t\t\tLettre dominicale : "));
+    QVERIFY(f->findChild<QFrame*>("comput")->isHidden());
+}
+
+// Qt's own dialogs and buttons speak French; the program's texts are as
+// written (the reports above are unchanged).
+void TestFenetre::boutonsEnFrancais()
+{
+    QDialogButtonBox boutons(QDialogButtonBox::Save | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Yes);
+    QCOMPARE(boutons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Enregistrer"));
+    QCOMPARE(boutons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+    QCOMPARE(boutons.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Oui"));
+    QVERIFY(
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+            .contains(QStringLiteral("existe déjà")));
+}
+
+namespace {
+
+const char* const motsCalendriers[] = {"ARMENIEN",  "EGYPTIEN",    "KHWARIZMIEN", "PERSE",
+                                       "COPTE",     "ETHIOPIEN",   "JULIEN",      "MACEDONIEN",
+                                       "SYRIEN",    "BAHAI",       "GREGORIEN",   "REPUBLICAIN",
+                                       "SAKA",      "ISLAMIQUE_A", "ISLAMIQUE_B", "ROMAIN_I",
+                                       "ROMAIN_II", "HEBREU",      "MAYA"};
+
+const char* const etiquettesCalendriers[] = {
+    "calendrierArmenien", "calendrierEgyptien",   "calendrierKhwarizmien", "calendrierPerse",
+    "calendrierCopte",    "calendrierEthiopien",  "calendrierJulien",      "calendrierMacedonien",
+    "calendrierSyrien",   "calendrierBahai",      "calendrierGregorien",   "calendrierRepublicain",
+    "calendrierSaka",     "calendrierIslamiqueA", "calendrierIslamiqueB",  "calendrierRomainI",
+    "calendrierRomainII", "calendrierHebreu",     "calendrierMaya"};
+
+// "-043" and "0208": a number padded to width with zeros after its sign.
+QString complete(qint64 n, int largeur)
+{
+    const QString chiffres = QString::number(qAbs(n));
+    return (n < 0 ? QStringLiteral("-") : QString()) +
+           chiffres.rightJustified(largeur - (n < 0 ? 1 : 0), QLatin1Char('0'));
+}
+
+// Runs action on the next modal dialog once it shows, then closes it.
+void surLeDialogue(const std::function<void(QDialog*)>& action)
+{
+    auto* minuterie = new QTimer;
+    QObject::connect(minuterie, &QTimer::timeout, [minuterie, action] {
+        if (auto* dialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            minuterie->stop();
+            minuterie->deleteLater();
+            action(dialogue);
+        }
+    });
+    minuterie->start(5);
+}
+
+} // namespace
+
+// Every row of tests/saisies.txt (the first and last day of each month of
+// two or three years of every calendar, the first days of the years at the
+// ends of the window, long counts), entered through the dialog's model: the
+// entry offers that many days, and confirmed, the window shows the civil date
+// the independent reckoning gives and that very date in the calendar's label.
+void TestFenetre::saisiesDeReference()
+{
+    QFile fichier(QStringLiteral(CHRONASTRE_DOSSIER_TESTS "/saisies.txt"));
+    QVERIFY(fichier.open(QIODevice::ReadOnly | QIODevice::Text));
+    const auto f = fenetre({2000, false, 1, 1, 12, 34, 56}, true);
+    int lignes = 0;
+    while (!fichier.atEnd()) {
+        const QString ligne = QString::fromUtf8(fichier.readLine()).trimmed();
+        if (ligne.isEmpty() || ligne.startsWith(QLatin1Char('#')))
+            continue;
+        ++lignes;
+        const QStringList cote = ligne.split(QStringLiteral(" = "));
+        QStringList champs = cote[0].split(QLatin1Char(' '));
+        const QString mot = champs.takeFirst();
+        const bool fin = champs.last() == QLatin1String("fin");
+        if (fin)
+            champs.removeLast();
+        const auto type = static_cast<TypeCalendrier>(
+            std::find_if(std::begin(motsCalendriers), std::end(motsCalendriers),
+                         [&mot](const char* m) { return mot == QLatin1String(m); }) -
+            std::begin(motsCalendriers));
+        QList<qint64> v;
+        for (const QString& c : champs)
+            v << c.toLongLong();
+
+        ModeleSaisie modele(type, 2451545);
+        if (type == MAYA) {
+            for (std::size_t place = 0; place < 6; ++place)
+                modele.setCompteLong(place, v[static_cast<qsizetype>(place)]);
+        } else {
+            modele.setAnnee(v[0]);
+            modele.setMois(static_cast<int>(v[1]));
+            modele.setJour(static_cast<int>(v[2]));
+            QVERIFY2(modele.mois() == v[1] && modele.jour() == v[2], qPrintable(ligne));
+            if (fin)
+                QVERIFY2(modele.joursDuMois() == v[2], qPrintable(ligne));
+        }
+        if (cote[1] == QLatin1String("hors")) {
+            QVERIFY2(!modele.confirmable(), qPrintable(ligne));
+            continue;
+        }
+        QVERIFY2(modele.confirmable(),
+                 qPrintable(ligne + " " + QString::fromStdString(modele.raison())));
+        f->allerA(modele.dateCivile());
+
+        const QStringList civil = cote[1].split(QLatin1Char(' '));
+        const qint64 annee = civil[0].toLongLong();
+        QVERIFY2(champ(*f, "annee")->value() == (annee < 1 ? 1 - annee : annee) &&
+                     f->findChild<QRadioButton*>("avjc")->isChecked() == (annee < 1) &&
+                     champ(*f, "mois")->value() == civil[1].toInt() &&
+                     champ(*f, "jour")->value() == civil[2].toInt(),
+                 qPrintable(ligne));
+        const QString attendu = type == MAYA ? QStringLiteral("%1.%2.%3.%4.%5.%6, ")
+                                                   .arg(v[0])
+                                                   .arg(v[1])
+                                                   .arg(v[2])
+                                                   .arg(v[3])
+                                                   .arg(v[4])
+                                                   .arg(v[5])
+                                             : complete(v[0], 4) + " / " + complete(v[1], 2) +
+                                                   " / " + complete(v[2], 2);
+        const QString etiquette = affiche(*f, etiquettesCalendriers[type]);
+        QVERIFY2(type == MAYA ? etiquette.startsWith(attendu) : etiquette == attendu,
+                 qPrintable(ligne + " -> " + etiquette));
+    }
+    QVERIFY(lignes > 1000);
+    QVERIFY(affiche(*f, "date").endsWith(QLatin1String("12:34:56"))); // the time is kept
+}
+
+void TestFenetre::saisieHorsLimites_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QList<int>>("champs");
+    QTest::addColumn<QString>("raison");
+    QTest::newRow("31 December 4714 BC")
+        << int(JULIEN) << QList<int>{-4713, 12, 31}
+        << "Cette date précède le 1er janvier 4713 avant J. C., premier jour que la fenêtre "
+           "montre.";
+    QTest::newRow("1 January 10000") << int(GREGORIEN) << QList<int>{10000, 1, 1}
+                                     << "Cette date suit le 31 décembre 9999, dernier jour que la "
+                                        "fenêtre montre.";
+    QTest::newRow("Hebrew year 0") << int(HEBREU) << QList<int>{0, 1, 1}
+                                   << "Le calendrier hébreu commence en l'an 1, le 7 octobre 3761 "
+                                      "avant J. C.";
+    QTest::newRow("the day before 0.0.0.0.0.0")
+        << int(MAYA) << QList<int>{-1, 19, 19, 19, 17, 19}
+        << "Le compte long commence à 0.0.0.0.0.0, le 8 septembre 3114 avant J. C.";
+}
+
+// Out of what the window shows, OK is disabled and the dialog says why.
+void TestFenetre::saisieHorsLimites()
+{
+    QFETCH(int, type);
+    QFETCH(QList<int>, champs);
+    QFETCH(QString, raison);
+    SaisieDate dialogue(static_cast<TypeCalendrier>(type), 2451545);
+    if (type == MAYA) {
+        const char* places[] = {"pictun", "baktun", "katun", "tun", "uinal", "kin"};
+        for (int i = 0; i < 6; ++i)
+            dialogue.findChild<QSpinBox*>(places[i])->setValue(champs[i]);
+    } else {
+        dialogue.findChild<QSpinBox*>("annee")->setValue(champs[0]);
+        dialogue.findChild<QComboBox*>("mois")->setCurrentIndex(champs[1] - 1);
+        dialogue.findChild<QSpinBox*>("jour")->setValue(champs[2]);
+    }
+    QVERIFY(!dialogue.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+    QCOMPARE(dialogue.findChild<QLabel*>("raison")->text(), raison);
+}
+
+// Through the dialog itself: cancelling changes nothing; the Hebrew month
+// list follows the year; confirming 1 Tishri 5785 shows 3 October 2024.
+void TestFenetre::saisieParLeDialogue()
+{
+    const auto f = fenetre({2000, false, 1, 1, 8, 0, 0});
+    const QMap<QString, QString> avant = resultats(*f);
+    surLeDialogue([](QDialog* d) {
+        d->findChild<QSpinBox*>("annee")->setValue(1500);
+        d->reject();
+    });
+    f->saisirDate(GREGORIEN);
+    QCOMPARE(resultats(*f), avant);
+
+    QStringList moisCommuns;
+    QStringList moisEmbolismiques;
+    QString apercu;
+    surLeDialogue([&](QDialog* d) {
+        auto* mois = d->findChild<QComboBox*>("mois");
+        d->findChild<QSpinBox*>("annee")->setValue(5784);
+        for (int i = 0; i < mois->count(); ++i)
+            moisEmbolismiques << mois->itemText(i);
+        d->findChild<QSpinBox*>("annee")->setValue(5785);
+        for (int i = 0; i < mois->count(); ++i)
+            moisCommuns << mois->itemText(i);
+        mois->setCurrentIndex(0);
+        d->findChild<QSpinBox*>("jour")->setValue(1);
+        apercu = d->findChild<QLabel*>("apercuCivil")->text();
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    f->saisirDate(HEBREU);
+    QCOMPARE(moisEmbolismiques,
+             QStringList({"Tishri", "Heshvan", "Kislev", "Tebeth", "Shebat", "Adar", "Veadar",
+                          "Nisan", "Iyyar", "Sivan", "Tammuz", "Ab", "Ellul"}));
+    QCOMPARE(moisCommuns.size(), 12);
+    QCOMPARE(moisCommuns[6], QStringLiteral("Nisan"));
+    QCOMPARE(apercu, QStringLiteral("Jeudi 3 Octobre 2024 après J. C."));
+    QCOMPARE(affiche(*f, "date"), QStringLiteral("Jeudi 3 Octobre 2024  08:00:00"));
+    QCOMPARE(affiche(*f, "calendrierHebreu"), QStringLiteral("Yom chamishi 1 Tishri 5785"));
+}
+
+// "Copier" copies a label as shown, "Copier le rapport" the whole report, and
+// a calendar's menu enters a date of that calendar.
+void TestFenetre::menusContextuels()
+{
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    const auto declencher = [&f](const char* etiquette, const QString& action) {
+        QMenu* menu = f->menuContextuel(f->findChild<QLabel*>(etiquette));
+        QStringList textes;
+        for (QAction* a : menu->actions()) {
+            textes << a->text();
+            if (a->text() == action)
+                a->trigger();
+        }
+        delete menu;
+        return textes;
+    };
+    QClipboard* pressePapiers = QGuiApplication::clipboard();
+    QCOMPARE(declencher("calendrierGregorien", "Copier"),
+             QStringList({"Saisir une date de ce calendrier…", "Copier", "", "Copier le rapport"}));
+    QCOMPARE(pressePapiers->text(), QStringLiteral("Samedi 1er Janvier 2000"));
+    QCOMPARE(declencher("jourJulien", "Copier"), QStringList({"Copier", "", "Copier le rapport"}));
+    QCOMPARE(pressePapiers->text(), QStringLiteral("2451545.00000"));
+    declencher("date", "Copier");
+    QCOMPARE(pressePapiers->text(), QStringLiteral("Samedi 1er Janvier 2000  12:00:00"));
+    declencher("jourAnnee", "Copier le rapport");
+    QCOMPARE(pressePapiers->text(), QString::fromUtf8(rapport2000));
+    f->findChild<QRadioButton*>("affichageNumerique")->click();
+    declencher("calendrierMaya", "Copier");
+    QCOMPARE(pressePapiers->text(), QStringLiteral("0.12.19.6.15.0, 9 20 8 13"));
+
+    // The right click shows the menu; a double click opens the entry.
+    QLabel* maya = f->findChild<QLabel*>("calendrierMaya");
+    emit maya->customContextMenuRequested(QPoint(2, 2));
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    QApplication::activePopupWidget()->close();
+    QString ouvert;
+    surLeDialogue([&ouvert](QDialog* d) {
+        ouvert = d->findChild<QComboBox*>("calendrier")->currentText();
+        d->reject();
+    });
+    QTest::mouseDClick(maya, Qt::LeftButton);
+    QCOMPARE(ouvert, QStringLiteral("Calendrier maya"));
+}
+
+// Real key presses on the shown window.
+void TestFenetre::raccourcisClavier()
+{
+    auto f = fenetre({2024, false, 5, 5, 13, 14, 15});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QSignalSpy recalculs(f.get(), &Chronastre::recalcule);
+    QString ouvert;
+    const auto guetter = [&ouvert] {
+        ouvert.clear();
+        surLeDialogue([&ouvert](QDialog* d) {
+            ouvert = QString::fromLatin1(d->metaObject()->className());
+            d->reject();
+        });
+    };
+
+    QTest::keyClick(f.get(), Qt::Key_S, Qt::AltModifier); // nothing
+    QTest::qWait(300);
+    QCOMPARE(recalculs.count(), 0);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    guetter();
+    QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
+    QTRY_COMPARE(ouvert,
+                 QStringLiteral("QFileDialog")); // a button's shortcut clicks it a moment later
+    f->activateWindow(); // a window manager gives the focus back after a dialog
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+
+    // The entry opens on the first calendar of the visible panel.
+    f->findChild<QComboBox*>("typeCalendrier")->setCurrentIndex(0);
+    ouvert.clear();
+    surLeDialogue([&ouvert](QDialog* d) {
+        ouvert = d->findChild<QComboBox*>("calendrier")->currentText();
+        d->reject();
+    });
+    QTest::keyClick(f.get(), Qt::Key_G, Qt::ControlModifier);
+    QTRY_COMPARE(ouvert, QStringLiteral("Calendrier copte"));
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+
+    QTest::keyClick(f.get(), Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(affiche(*f, "date"), QStringLiteral("Dimanche 5 Mai 2024  00:00:00"));
+    f->setHorloge([] { return QDateTime(QDate(2025, 3, 31), QTime(8, 9, 10)); });
+    QTest::keyClick(f.get(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(affiche(*f, "date"), QStringLiteral("Lundi 31 Mars 2025  08:09:10"));
+
+    QTest::keyClick(f.get(), Qt::Key_Q, Qt::AltModifier);
+    QTRY_VERIFY(!f->isVisible());
+}
+
+// Choosing "avant J. C." on 28 February 9999 gives 4713 BC, a leap year:
+// February has its 29th day at once.
+void TestFenetre::fevrier9999AvantJC()
+{
+    const auto f = fenetre({9999, false, 2, 28, 0, 0, 0});
+    f->findChild<QRadioButton*>("avjc")->click();
+    QCOMPARE(champ(*f, "annee")->value(), 4713);
+    QCOMPARE(champ(*f, "jour")->maximum(), 29);
+    champ(*f, "jour")->setValue(29);
+    QCOMPARE(affiche(*f, "date"), QStringLiteral("Jeudi 29 Février -4712  00:00:00"));
 }
 
 // The Islamic B row is the civil tabular calendar (epoch 16 July 622 Julian),
@@ -1010,6 +1376,9 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", configuration.path().toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // As the program does: Qt's own dialogs in French.
+    if (!installerTraductionsQt(application))
+        qWarning("qtbase_fr not found: install qt6-translations-l10n");
     TestFenetre test;
     return QTest::qExec(&test, argc, argv);
 }

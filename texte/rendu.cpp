@@ -65,55 +65,28 @@ std::string formeNumerique(const DateHeure& d, int largeurAnnee)
 }
 
 // "W D N Y": weekday, day, month name and year.
-template <std::size_t J, std::size_t M>
+template <std::size_t J>
 std::string semaineJourMoisAnnee(const std::array<noms::Nom, J>& jours, std::int64_t jourSemaine,
-                                 const DateHeure& d, const std::array<noms::Nom, M>& mois)
+                                 const DateHeure& d, const std::string& mois)
 {
-    return joindre(
-        {nom(jours, jourSemaine), nombre(d.jour()), nomMois(mois, d.mois()), nombre(d.annee())});
+    return joindre({nom(jours, jourSemaine), nombre(d.jour()), mois, nombre(d.annee())});
 }
 
-template <std::size_t M>
-std::string jourMoisAnnee(const DateHeure& d, const std::array<noms::Nom, M>& mois)
-{
-    return joindre({nombre(d.jour()), nomMois(mois, d.mois()), nombre(d.annee())});
-}
-
-// Julian and Gregorian: "Samedi 1er Janvier 2000".
-std::string civil(const DateHeure& d, std::int64_t jourSemaine)
+// Julian and Gregorian: "Samedi 1er Janvier 2000", the year as given.
+std::string civil(const DateHeure& d, std::int64_t jourSemaine, const std::string& annee)
 {
     return joindre({nom(noms::joursFrancais, jourSemaine),
                     d.jour() == 1 ? std::string("1er") : nombre(d.jour()),
-                    nomMois(noms::moisFrancais, d.mois()), nombre(d.annee())});
+                    nomMois(noms::moisFrancais, d.mois()), annee});
 }
 
-// Persian and Khwarizmian: twelve named months and the epagomenal days.
-std::string perse(const DateHeure& d, std::int64_t jourSemaine)
-{
-    return joindre(
-        {nom(noms::joursPerses, jourSemaine), nombre(d.jour()),
-         d.mois() == 13 ? std::string(noms::epagomenesPerses) : nomMois(noms::moisPerses, d.mois()),
-         nombre(d.annee())});
-}
-
-// "Primidi 1 Vendémiaire VIII (8)"; month 13 holds the complementary days.
+// "Primidi 1 Vendémiaire VIII (8)".
 std::string republicain(const DateHeure& d)
 {
     return joindre({nom(noms::joursDecade, floorMod(d.jour() - 1, 10)), nombre(d.jour()),
-                    d.mois() == 13 ? std::string(noms::sansculotides)
-                                   : nomMois(noms::moisRepublicains, d.mois()),
+                    nomDuMois(REPUBLICAIN, d.mois(), false),
                     chiffresRomains(sature32(d.annee()))}) +
            " (" + nombre(d.annee()) + ')';
-}
-
-// A 13-month year inserts Veadar as month 7; the months after it shift by one.
-std::string moisHebreu(const DateHeure& d)
-{
-    if (d.embolismique() && d.mois() == 7)
-        return std::string(noms::veadar);
-    if (d.embolismique() && d.mois() > 7)
-        return nomMois(noms::moisHebreux, d.mois() - 1);
-    return nomMois(noms::moisHebreux, d.mois());
 }
 
 constexpr std::string_view avantCreation = "Date antérieure à la création du monde";
@@ -174,9 +147,65 @@ std::string texteJourJulien(double jourJulien)
     return texte;
 }
 
+std::string texteDateCivile(const DateHeure& civile, std::int64_t jourSemaine)
+{
+    const bool avant = civile.annee() < 1;
+    return civil(civile, jourSemaine, nombre(avant ? 1 - civile.annee() : civile.annee())) +
+           (avant ? " avant J. C." : " après J. C.");
+}
+
 std::string texteDimanchePaques(int jour, int mois)
 {
     return nombre(jour) + ' ' + nomMois(noms::moisFrancais, mois);
+}
+
+std::string nomDuMois(TypeCalendrier type, std::int64_t mois, bool embolismique)
+{
+    switch (type) {
+    case ARMENIEN:
+        return nomMois(noms::moisArmeniens, mois);
+    case EGYPTIEN:
+        return nomMois(noms::moisEgyptiens, mois);
+    case KHWARIZMIEN:
+    case PERSE:
+        // Twelve named months, and the epagomenal days that close the year.
+        return mois == 13 ? std::string(noms::epagomenesPerses) : nomMois(noms::moisPerses, mois);
+    case COPTE:
+        return nomMois(noms::moisCoptes, mois);
+    case ETHIOPIEN:
+        return nomMois(noms::moisEthiopiens, mois);
+    case JULIEN:
+    case GREGORIEN:
+        return nomMois(noms::moisFrancais, mois);
+    case MACEDONIEN:
+        return nomMois(noms::moisMacedoniens, mois);
+    case BAHAI:
+        return nomMois(noms::moisBahais, mois);
+    case REPUBLICAIN:
+        // Month 13 holds the complementary days.
+        return mois == 13 ? std::string(noms::sansculotides)
+                          : nomMois(noms::moisRepublicains, mois);
+    case SAKA:
+        return nomMois(noms::moisSaka, mois);
+    case ISLAMIQUE_A:
+    case ISLAMIQUE_B:
+        return nomMois(noms::moisIslamiques, mois);
+    case ROMAIN_I:
+    case ROMAIN_II:
+        return nomMois(noms::moisRomains, mois);
+    case HEBREU:
+        // A 13-month year inserts Veadar as month 7; the months after it
+        // shift by one.
+        if (embolismique && mois == 7)
+            return std::string(noms::veadar);
+        return nomMois(noms::moisHebreux, embolismique && mois > 7 ? mois - 1 : mois);
+    case SYRIEN:
+        return nombreComplete(mois, 2); // this calendar has no names
+    case MAYA:
+    case CALENDRIER_INCONNU:
+        break;
+    }
+    return nombre(mois);
 }
 
 bool bissextileRomainI(std::int64_t annee)
@@ -200,41 +229,40 @@ std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_
     if (numerique)
         return formeNumerique(d, 4);
 
+    const std::string mois = nomDuMois(type, d.mois(), d.embolismique());
     switch (type) {
     case ARMENIEN:
-        return semaineJourMoisAnnee(noms::joursArmeniens, jourSemaine, d, noms::moisArmeniens);
+        return semaineJourMoisAnnee(noms::joursArmeniens, jourSemaine, d, mois);
     case EGYPTIEN:
-        return jourMoisAnnee(d, noms::moisEgyptiens);
+    case MACEDONIEN:
+        return joindre({nombre(d.jour()), mois, nombre(d.annee())}); // no weekday
     case KHWARIZMIEN:
     case PERSE:
-        return perse(d, jourSemaine);
+        return semaineJourMoisAnnee(noms::joursPerses, jourSemaine, d, mois);
     case COPTE:
-        return semaineJourMoisAnnee(noms::joursCoptes, jourSemaine, d, noms::moisCoptes);
+        return semaineJourMoisAnnee(noms::joursCoptes, jourSemaine, d, mois);
     case ETHIOPIEN:
-        return semaineJourMoisAnnee(noms::joursEthiopiens, jourSemaine, d, noms::moisEthiopiens);
+        return semaineJourMoisAnnee(noms::joursEthiopiens, jourSemaine, d, mois);
     case JULIEN:
     case GREGORIEN:
-        return civil(d, jourSemaine);
-    case MACEDONIEN:
-        return jourMoisAnnee(d, noms::moisMacedoniens);
+        return civil(d, jourSemaine, nombre(d.annee()));
     case SYRIEN:
         return formeNumerique(d, 0); // no names: figures, the year unpadded
     case BAHAI:
-        return semaineJourMoisAnnee(noms::joursBahais, jourSemaine, d, noms::moisBahais);
+        return semaineJourMoisAnnee(noms::joursBahais, jourSemaine, d, mois);
     case REPUBLICAIN:
         return republicain(d);
     case SAKA:
-        return semaineJourMoisAnnee(noms::joursSaka, jourSemaine, d, noms::moisSaka);
+        return semaineJourMoisAnnee(noms::joursSaka, jourSemaine, d, mois);
     case ISLAMIQUE_A:
     case ISLAMIQUE_B:
-        return semaineJourMoisAnnee(noms::joursIslamiques, jourSemaine, d, noms::moisIslamiques);
+        return semaineJourMoisAnnee(noms::joursIslamiques, jourSemaine, d, mois);
     case ROMAIN_I:
         return nommerJourRomain(d, bissextileRomainI(d.annee()));
     case ROMAIN_II:
         return nommerJourRomain(d, false);
     case HEBREU:
-        return joindre({nom(noms::joursHebreux, jourSemaine), nombre(d.jour()), moisHebreu(d),
-                        nombre(d.annee())});
+        return semaineJourMoisAnnee(noms::joursHebreux, jourSemaine, d, mois);
     case MAYA:
     case CALENDRIER_INCONNU:
         break;

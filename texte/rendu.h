@@ -23,6 +23,11 @@ std::string ligneDate(const DateHeure& moment);
 // (2451544.515625 gives 2451544.51563).
 std::string texteJourJulien(double jourJulien);
 
+// A civil date with its era, as the window's fields read it: "Samedi 9
+// Novembre 1799 après J. C.", "Mercredi 15 Mars 44 avant J. C." (the year of
+// civile is astronomical: 0 is 1 before Christ).
+std::string texteDateCivile(const DateHeure& civile, std::int64_t jourSemaine);
+
 // Easter Sunday as the window shows it: "23 Avril" (no ordinal suffix).
 std::string texteDimanchePaques(int jour, int mois);
 
@@ -31,6 +36,12 @@ std::string texteDimanchePaques(int jour, int mois);
 // literal form.
 std::string texteCalendrier(TypeCalendrier type, const DateHeure& resultat,
                             std::int64_t jourSemaine, bool numerique);
+
+// The name of month mois of calendar type, in that calendar's language; for
+// HEBREU, embolismique says whether the year has 13 months (Veadar is then
+// month 7). A calendar without names (SYRIEN) and a month outside the table
+// give the number.
+std::string nomDuMois(TypeCalendrier type, std::int64_t mois, bool embolismique);
 
 // Whether year annee of the first Roman calendar has a leap day (years 1, 4,
 // 7 ... and -2, -5 ...).

@@ -7,13 +7,21 @@
 #include "texte/rendu.h"
 #include "ui/rapport.h"
 #include "ui/reglages.h"
+#include "ui/saisiedate.h"
 #include "ui_chronastre.h"
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QShortcut>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 using namespace chronastre;
 
@@ -39,6 +47,31 @@ QIcon iconeDeRepli()
     return QIcon::fromTheme(QStringLiteral("chronastre"));
 }
 
+// Opens the entry of a calendar's date on a double click of its label.
+class DoubleClic : public QObject
+{
+public:
+    DoubleClic(Chronastre* fenetre, QLabel* etiquette, TypeCalendrier type)
+        : QObject(etiquette), fenetre_(fenetre), type_(type)
+    {
+        etiquette->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::MouseButtonDblClick &&
+            static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+            fenetre_->saisirDate(type_);
+            return true;
+        }
+        return QObject::eventFilter(objet, evenement);
+    }
+
+private:
+    Chronastre* fenetre_;
+    TypeCalendrier type_;
+};
+
 } // namespace
 
 Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chronastre)
@@ -55,6 +88,7 @@ Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chrona
         ui->affichageNumerique->setChecked(true);
     on_typeCalendrier_currentIndexChanged(ui->typeCalendrier->currentIndex());
     on_dateActuelle_clicked();
+    installerActions();
 }
 
 Chronastre::~Chronastre()
@@ -69,13 +103,15 @@ Chronastre::~Chronastre()
 void Chronastre::ajusterSaisie()
 {
     const bool avantJC = ui->avjc->isChecked();
-    const std::int64_t annee = anneeSaisie();
     const int mois = ui->mois->value();
     const int jour = ui->jour->value();
 
     // Each bound or value set here that changes a field runs a nested
-    // recompute through that field's slot, before this one goes on.
+    // recompute through that field's slot, before this one goes on. The year
+    // is read once the era's bound holds, so that February has the length
+    // of the year shown (9999 lowered to 4713 BC, a leap year).
     ui->annee->setMaximum(avantJC ? 4713 : 9999);
+    const std::int64_t annee = anneeSaisie();
     const bool bissextile = estBissextile(annee);
 
     // 5 to 14 October 1582 do not exist: the nearer of 4 and 15.
@@ -111,7 +147,11 @@ void Chronastre::miseAJour()
     ui->jourAnnee->setText(QString::number(moment.jourAnnee()));
 
     if (annee < 1) {
+        // No Easter nor computus before the year 1: none shown, none saved.
         ui->comput->hide();
+        for (QLabel* valeur : {ui->dimanchePaques, ui->nombreOr, ui->epacte, ui->cycleSolaire,
+                               ui->indictionRomaine, ui->lettreDominicale})
+            valeur->clear();
     } else {
         Paques paques;
         paques.calculer(annee);
@@ -127,15 +167,7 @@ void Chronastre::miseAJour()
         ui->comput->show();
     }
 
-    const std::array<QLabel*, nombreCalendriers> etiquettes = {
-        ui->calendrierArmenien, ui->calendrierEgyptien,   ui->calendrierKhwarizmien,
-        ui->calendrierPerse,    ui->calendrierCopte,      ui->calendrierEthiopien,
-        ui->calendrierJulien,   ui->calendrierMacedonien, ui->calendrierSyrien,
-        ui->calendrierBahai,    ui->calendrierGregorien,  ui->calendrierRepublicain,
-        ui->calendrierSaka,     ui->calendrierIslamiqueA, ui->calendrierIslamiqueB,
-        ui->calendrierRomainI,  ui->calendrierRomainII,   ui->calendrierHebreu,
-        ui->calendrierMaya,
-    };
+    const std::array<QLabel*, nombreCalendriers> etiquettes = etiquettesCalendriers();
     const bool numerique = ui->affichageNumerique->isChecked();
     for (int k = 0; k < nombreCalendriers; ++k) {
         const auto type = static_cast<TypeCalendrier>(k);
@@ -145,6 +177,95 @@ void Chronastre::miseAJour()
 
     miseAJourActive = true;
     emit recalcule();
+}
+
+std::array<QLabel*, nombreCalendriers> Chronastre::etiquettesCalendriers() const
+{
+    return {
+        ui->calendrierArmenien, ui->calendrierEgyptien,   ui->calendrierKhwarizmien,
+        ui->calendrierPerse,    ui->calendrierCopte,      ui->calendrierEthiopien,
+        ui->calendrierJulien,   ui->calendrierMacedonien, ui->calendrierSyrien,
+        ui->calendrierBahai,    ui->calendrierGregorien,  ui->calendrierRepublicain,
+        ui->calendrierSaka,     ui->calendrierIslamiqueA, ui->calendrierIslamiqueB,
+        ui->calendrierRomainI,  ui->calendrierRomainII,   ui->calendrierHebreu,
+        ui->calendrierMaya,
+    };
+}
+
+std::int64_t Chronastre::numeroJourAffiche() const
+{
+    const DateHeure date(anneeSaisie(), ui->mois->value(), ui->jour->value());
+    return Calendrier(estDateGregorienne(date.annee(), date.mois(), date.jour()) ? GREGORIEN
+                                                                                 : JULIEN)
+        .depuisCalendrier(date);
+}
+
+void Chronastre::allerA(const DateHeure& civile)
+{
+    // As "Date actuelle" does: the fields first, then one recompute.
+    miseAJourActive = false;
+    const bool avantJC = civile.annee() < 1;
+    (avantJC ? ui->avjc : ui->apjc)->setChecked(true);
+    ui->annee->setMaximum(avantJC ? 4713 : 9999);
+    ui->annee->setValue(static_cast<int>(avantJC ? 1 - civile.annee() : civile.annee()));
+    ui->mois->setValue(static_cast<int>(civile.mois()));
+    ui->jour->setMaximum(31);
+    ui->jour->setValue(static_cast<int>(civile.jour()));
+    miseAJour();
+}
+
+void Chronastre::saisirDate(TypeCalendrier type)
+{
+    SaisieDate dialogue(type, numeroJourAffiche(), this);
+    if (dialogue.exec() == QDialog::Accepted && dialogue.modele().confirmable())
+        allerA(dialogue.modele().dateCivile());
+}
+
+QMenu* Chronastre::menuContextuel(QLabel* etiquette)
+{
+    auto* menu = new QMenu(etiquette);
+    const auto etiquettes = etiquettesCalendriers();
+    const auto calendrier = std::find(etiquettes.begin(), etiquettes.end(), etiquette);
+    if (calendrier != etiquettes.end()) {
+        const auto type = static_cast<TypeCalendrier>(calendrier - etiquettes.begin());
+        menu->addAction(tr("Saisir une date de ce calendrier…"), this,
+                        [this, type] { saisirDate(type); });
+    }
+    menu->addAction(tr("Copier"), this,
+                    [etiquette] { QGuiApplication::clipboard()->setText(etiquette->text()); });
+    menu->addSeparator();
+    menu->addAction(tr("Copier le rapport"), this,
+                    [this] { QGuiApplication::clipboard()->setText(texteRapport(*ui)); });
+    return menu;
+}
+
+void Chronastre::installerActions()
+{
+    std::vector<QLabel*> etiquettes = {ui->date, ui->jourJulien, ui->jourAnnee};
+    const auto calendriers = etiquettesCalendriers();
+    for (std::size_t k = 0; k < calendriers.size(); ++k) {
+        etiquettes.push_back(calendriers[k]);
+        new DoubleClic(this, calendriers[k], static_cast<TypeCalendrier>(k));
+    }
+    for (QLabel* etiquette : etiquettes) {
+        etiquette->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(etiquette, &QWidget::customContextMenuRequested, this,
+                [this, etiquette](const QPoint& position) {
+                    QMenu* menu = menuContextuel(etiquette);
+                    menu->setAttribute(Qt::WA_DeleteOnClose);
+                    menu->popup(etiquette->mapToGlobal(position));
+                });
+    }
+
+    // For the keyboard: the entry on the first calendar of the visible panel.
+    auto* raccourci = new QShortcut(QKeySequence(tr("Ctrl+G")), this);
+    connect(raccourci, &QShortcut::activated, this, [this] {
+        constexpr std::array<TypeCalendrier, 7> premiers = {COPTE,  ARMENIEN, BAHAI, ISLAMIQUE_A,
+                                                            JULIEN, ROMAIN_I, HEBREU};
+        const int panneau = ui->typeCalendrier->currentIndex();
+        saisirDate(panneau >= 0 && panneau < 7 ? premiers[static_cast<std::size_t>(panneau)]
+                                               : GREGORIEN);
+    });
 }
 
 std::int64_t Chronastre::anneeSaisie() const

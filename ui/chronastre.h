@@ -1,10 +1,17 @@
 #pragma once
 
+#include "engine/dateheure.h"
+#include "engine/typecalendrier.h"
+
 #include <QDateTime>
 #include <QMainWindow>
 
+#include <array>
 #include <cstdint>
 #include <functional>
+
+class QLabel;
+class QMenu;
 
 namespace Ui {
 class Chronastre;
@@ -27,6 +34,16 @@ public:
 
     // The clock read by "Date actuelle" (the local time by default).
     void setHorloge(std::function<QDateTime()> horloge) { horloge_ = std::move(horloge); }
+
+    // Shows the civil date given (astronomical year, Julian before 15 October
+    // 1582), keeping the time of day: what typing it in the fields shows.
+    void allerA(const chronastre::DateHeure& civile);
+    // The entry of a date of calendar type, opened on the day shown; its date
+    // is shown when the user confirms it.
+    void saisirDate(chronastre::TypeCalendrier type);
+    // The context menu of a result label: "Copier", "Copier le rapport", and
+    // for a calendar's label the entry of a date of that calendar.
+    QMenu* menuContextuel(QLabel* etiquette);
 
 signals:
     // Emitted at the end of every recompute.
@@ -59,6 +76,12 @@ private:
     std::int64_t anneeSaisie() const;
     // Recomputes from a value-changed slot, once the first recompute is done.
     void miseAJourSiActive();
+    // The nineteen calendar labels, by kind.
+    std::array<QLabel*, chronastre::nombreCalendriers> etiquettesCalendriers() const;
+    // The day number of the civil date shown.
+    std::int64_t numeroJourAffiche() const;
+    // Context menus, double clicks and the entry's shortcut.
+    void installerActions();
 
     Ui::Chronastre* ui;
     // Off until the first recompute and while "Date actuelle" fills the fields.

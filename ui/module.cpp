@@ -2,6 +2,7 @@
 // started without arguments, so that the command line never loads Qt.
 
 #include "ui/chronastre.h"
+#include "ui/traductions.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ extern "C" Q_DECL_EXPORT int chronastre_lancerFenetre(int argc, char** argv)
     // connects to the display; fontconfig is thread-safe and keeps them.
     std::thread polices([] { FcInit(); });
     QApplication application(argc, argv);
+    installerTraductionsQt(application);
     polices.join();
     Chronastre fenetre;
     fenetre.show();

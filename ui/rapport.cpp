@@ -19,9 +19,42 @@ QString tr(const char* texte)
     return QCoreApplication::translate("QObject", texte);
 }
 
+// A system error in French for the common causes, in the system's words for
+// the others.
+QString raisonErreur(int erreur)
+{
+    switch (erreur) {
+    case ENOENT:
+        return tr("fichier ou dossier absent");
+    case ENOTDIR:
+        return tr("un élément du chemin n'est pas un dossier");
+    case EACCES:
+    case EPERM:
+        return tr("permission refusée");
+    case EROFS:
+        return tr("système de fichiers en lecture seule");
+    case ENOSPC:
+    case EDQUOT:
+        return tr("plus de place sur le disque");
+    case EFBIG:
+        return tr("fichier trop grand");
+    case EISDIR:
+        return tr("c'est un dossier");
+    default:
+        return QString::fromLocal8Bit(std::strerror(erreur));
+    }
+}
+
+// The reason of the last failure of fichier: errno when the system set it,
+// Qt's words otherwise.
+QString raisonEchec(int erreur, const QFileDevice& fichier)
+{
+    return erreur != 0 ? raisonErreur(erreur) : fichier.errorString();
+}
+
 // Why a file cannot be created or replaced, when the file system says so
 // before anything is written.
-QString raisonOuverture(const QString& chemin, const QString& erreurSysteme)
+QString raisonOuverture(const QString& chemin, const QString& raisonSysteme)
 {
     const QFileInfo fichier(chemin);
     const QFileInfo dossier(fichier.absolutePath());
@@ -30,20 +63,14 @@ QString raisonOuverture(const QString& chemin, const QString& erreurSysteme)
     if (!dossier.exists())
         return tr("Le dossier « %1 » n'existe pas.")
             .arg(QDir::toNativeSeparators(dossier.filePath()));
+    if (!dossier.isDir())
+        return tr("« %1 » n'est pas un dossier.").arg(QDir::toNativeSeparators(dossier.filePath()));
     if (!dossier.isWritable())
         return tr("Le dossier « %1 » est protégé en écriture.")
             .arg(QDir::toNativeSeparators(dossier.filePath()));
     if (fichier.exists() && !fichier.isWritable())
         return tr("Le fichier existant est protégé en écriture.");
-    return tr("Le fichier ne peut pas être créé (%1).").arg(erreurSysteme);
-}
-
-// The system's words for the last failure (in the user's language), or Qt's.
-QString raisonSysteme(const QFileDevice& fichier)
-{
-    if (errno != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    return fichier.errorString();
+    return tr("Le fichier ne peut pas être créé (%1).").arg(raisonSysteme);
 }
 
 } // namespace
@@ -91,6 +118,23 @@ QString texteRapport(const Ui::Chronastre& ui)
     return QString::fromStdString(chronastre::texte::rapport(c));
 }
 
+namespace {
+
+// Writes a file in place, replacing its content; on failure, why.
+QString ecrireSurPlace(const QString& chemin, const QByteArray& octets, const QString& suite)
+{
+    QFile fichier(chemin);
+    errno = 0;
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return raisonOuverture(chemin, raisonEchec(errno, fichier));
+    errno = 0;
+    if (fichier.write(octets) != octets.size() || !fichier.flush())
+        return tr("L'écriture a échoué (%1)%2").arg(raisonEchec(errno, fichier), suite);
+    return {};
+}
+
+} // namespace
+
 bool ecrireRapport(const QString& chemin, const QString& texte, QString* raison)
 {
     const QByteArray octets = texte.toUtf8();
@@ -98,24 +142,36 @@ bool ecrireRapport(const QString& chemin, const QString& texte, QString* raison)
     const QFileInfo info(chemin);
     if (info.exists() && !info.isFile() && !info.isDir()) {
         // A device or a pipe is written in place: there is nothing to replace.
-        QFile fichier(chemin);
-        if (!fichier.open(QIODevice::WriteOnly))
-            echec = raisonOuverture(chemin, fichier.errorString());
-        else if (errno = 0; fichier.write(octets) != octets.size() || !fichier.flush())
-            echec = tr("L'écriture a échoué (%1).").arg(raisonSysteme(fichier));
+        echec = ecrireSurPlace(chemin, octets, QStringLiteral("."));
     } else {
+        // Written beside and renamed over the previous file, so that a failure
+        // leaves it whole. An existing, writable file in a folder where no new
+        // file can be created is written in place instead (Qt does so for a
+        // folder without write permission; an immutable or otherwise
+        // protected folder is handled here).
+        const QString horsAtome = tr(" ; le fichier, écrit sur place faute de pouvoir créer un "
+                                     "fichier dans son dossier, peut être incomplet.");
         QSaveFile fichier(chemin);
+        fichier.setDirectWriteFallback(true);
+        errno = 0;
         if (!fichier.open(QIODevice::WriteOnly)) {
-            echec = raisonOuverture(chemin, fichier.errorString());
+            const int erreur = errno;
+            if (info.isFile() && info.isWritable())
+                echec = ecrireSurPlace(chemin, octets, horsAtome);
+            else
+                echec = raisonOuverture(chemin, raisonEchec(erreur, fichier));
         } else {
             // The explicit flush matters: commit() alone would rename a file
             // whose last write failed (a full disk) over the previous one.
             // Without commit, the temporary file is removed.
+            const bool surPlace = !QFileInfo(info.absolutePath()).isWritable();
             errno = 0;
             if (fichier.write(octets) != octets.size() || !fichier.flush() || !fichier.commit())
-                echec = tr("L'écriture a échoué (%1) ; le fichier précédent, s'il existait, est "
-                           "inchangé.")
-                            .arg(raisonSysteme(fichier));
+                echec = tr("L'écriture a échoué (%1)%2")
+                            .arg(raisonEchec(errno, fichier),
+                                 surPlace ? horsAtome
+                                          : tr(" ; le fichier précédent, s'il existait, est "
+                                               "inchangé."));
         }
     }
     if (!echec.isEmpty() && raison != nullptr)

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/dateheure.h"
+#include "engine/typecalendrier.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace chronastre {
+
+// A date of one of the nineteen calendars being entered: the months that
+// calendar has in the year, the days of the chosen month, the civil date the
+// entry falls on and whether the window can show it. Month lengths come from
+// the engine: a day exists when it converts to a day number and back to
+// itself. A Maya date is a long count (pictun, baktun, katun, tun, uinal,
+// kin); a negative pictun counts back from the epoch.
+class ModeleSaisie
+{
+public:
+    // The day numeroJour in calendar type.
+    ModeleSaisie(TypeCalendrier type, std::int64_t numeroJour);
+
+    // Another calendar, on the same day when that calendar can say it (the
+    // first day of its count when it cannot).
+    void setType(TypeCalendrier type);
+    // The month and the day are brought within what the year has.
+    void setAnnee(std::int64_t annee);
+    void setMois(int mois);
+    void setJour(int jour);
+    // place 0 is the pictun, 5 the kin.
+    void setCompteLong(std::size_t place, std::int64_t valeur);
+
+    TypeCalendrier type() const { return type_; }
+    std::int64_t annee() const { return annee_; }
+    int mois() const { return mois_; }
+    int jour() const { return jour_; }
+    const std::array<std::int64_t, 6>& compteLong() const { return compteLong_; }
+
+    // The months of the calendar in the year, in order (13 in a Hebrew leap
+    // year, with Veadar); empty for the Maya long count.
+    std::vector<std::string> nomsMois() const;
+    // Days in the chosen month of the year; 0 when none exists (a Hebrew year
+    // before the first).
+    int joursDuMois() const;
+
+    std::int64_t numeroJour() const;
+    // The window shows days 0 (1 January 4713 BC) to 5373484 (31 December
+    // 9999), and no Hebrew date before its year 1 nor Maya one before 0.0.0.0.0.
+    bool confirmable() const;
+    // Why the entry cannot be confirmed, in French; empty when it can.
+    std::string raison() const;
+
+    // The civil date of the entry, in astronomical years: Julian up to
+    // 4 October 1582, Gregorian from 15 October 1582, as the window reads it.
+    DateHeure dateCivile() const;
+    // "Samedi 9 Novembre 1799 après J. C."
+    std::string texteCivil() const;
+    // The entry in its own calendar's literal form: "Octidi 18 Brumaire VIII (8)".
+    std::string texteEntree() const;
+
+private:
+    void placer(std::int64_t numeroJour);
+    int nombreMois() const;
+    bool existe(int jour) const;
+    void ramener();
+
+    TypeCalendrier type_;
+    std::int64_t annee_ = 1;
+    int mois_ = 1;
+    int jour_ = 1;
+    std::array<std::int64_t, 6> compteLong_{};
+};
+
+} // namespace chronastre

@@ -1,0 +1,104 @@
+#include "ui/saisiedate.h"
+
+#include "texte/rapport.h"
+#include "ui_saisiedate.h"
+
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <array>
+
+using namespace chronastre;
+
+namespace {
+
+// "Calendrier arménien" from the caption "Calendrier arménien :".
+QString nomCalendrier(std::size_t type)
+{
+    QString nom =
+        QString::fromUtf8(texte::legendesCalendriers[type].data(),
+                          static_cast<qsizetype>(texte::legendesCalendriers[type].size()));
+    return nom.chopped(2);
+}
+
+} // namespace
+
+SaisieDate::SaisieDate(TypeCalendrier type, std::int64_t numeroJour, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::SaisieDate>()), modele_(type, numeroJour)
+{
+    ui->setupUi(this);
+    for (std::size_t k = 0; k < texte::legendesCalendriers.size(); ++k)
+        ui->calendrier->addItem(nomCalendrier(k));
+
+    connect(ui->calendrier, &QComboBox::currentIndexChanged, this, [this](int index) {
+        modele_.setType(static_cast<TypeCalendrier>(index));
+        afficher();
+    });
+    connect(ui->annee, &QSpinBox::valueChanged, this, [this](int annee) {
+        modele_.setAnnee(annee);
+        afficher();
+    });
+    connect(ui->mois, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) {
+            modele_.setMois(index + 1);
+            afficher();
+        }
+    });
+    connect(ui->jour, &QSpinBox::valueChanged, this, [this](int jour) {
+        modele_.setJour(jour);
+        afficher();
+    });
+    const std::array<QSpinBox*, 6> places = {ui->pictun, ui->baktun, ui->katun,
+                                             ui->tun,    ui->uinal,  ui->kin};
+    for (std::size_t place = 0; place < places.size(); ++place) {
+        connect(places[place], &QSpinBox::valueChanged, this, [this, place](int valeur) {
+            modele_.setCompteLong(place, valeur);
+            afficher();
+        });
+    }
+    afficher();
+}
+
+SaisieDate::~SaisieDate() = default;
+
+void SaisieDate::afficher()
+{
+    const QSignalBlocker b1(ui->calendrier), b2(ui->annee), b3(ui->mois), b4(ui->jour);
+    const bool maya = modele_.type() == MAYA;
+    ui->calendrier->setCurrentIndex(static_cast<int>(modele_.type()));
+    ui->formulaire->setRowVisible(ui->annee, !maya);
+    ui->formulaire->setRowVisible(ui->mois, !maya);
+    ui->formulaire->setRowVisible(ui->jour, !maya);
+    ui->formulaire->setRowVisible(ui->compteLong, maya);
+    if (maya) {
+        const std::array<QSpinBox*, 6> places = {ui->pictun, ui->baktun, ui->katun,
+                                                 ui->tun,    ui->uinal,  ui->kin};
+        for (std::size_t place = 0; place < places.size(); ++place) {
+            const QSignalBlocker bloque(places[place]);
+            places[place]->setValue(static_cast<int>(modele_.compteLong()[place]));
+        }
+    } else {
+        ui->annee->setValue(static_cast<int>(modele_.annee()));
+        // The month list changes with the calendar, and with the year for
+        // the Hebrew one (Veadar).
+        QStringList mois;
+        for (const std::string& nom : modele_.nomsMois())
+            mois << QString::fromStdString(nom);
+        if (mois != moisAffiches_) {
+            ui->mois->clear();
+            ui->mois->addItems(mois);
+            moisAffiches_ = mois;
+        }
+        ui->mois->setCurrentIndex(modele_.mois() - 1);
+        const int jours = modele_.joursDuMois();
+        ui->jour->setEnabled(jours > 0);
+        ui->jour->setMaximum(std::max(jours, 1));
+        ui->jour->setValue(modele_.jour());
+    }
+    ui->apercuSaisie->setText(QString::fromStdString(modele_.texteEntree()));
+    ui->apercuCivil->setText(QString::fromStdString(modele_.texteCivil()));
+    const QString raison = QString::fromStdString(modele_.raison());
+    ui->raison->setText(raison);
+    ui->raison->setVisible(!raison.isEmpty());
+    ui->boutons->button(QDialogButtonBox::Ok)->setEnabled(raison.isEmpty());
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/typecalendrier.h"
+#include "ui/modelesaisie.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+
+namespace Ui {
+class SaisieDate;
+}
+
+// The dialog that enters a date of any of the nineteen calendars: the
+// calendar, then the year, the month by its name and the day (the long count
+// for the Maya calendar), each bounded by what the calendar has; a live line
+// shows the entry and the civil date it falls on. OK is offered only for a
+// date the window can show, and otherwise the dialog says why.
+class SaisieDate : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Opens on day numeroJour, in calendar type.
+    SaisieDate(chronastre::TypeCalendrier type, std::int64_t numeroJour, QWidget* parent = nullptr);
+    ~SaisieDate() override;
+
+    const chronastre::ModeleSaisie& modele() const { return modele_; }
+
+private:
+    // Fields from the model, signals held back: one entry, one refresh.
+    void afficher();
+
+    std::unique_ptr<Ui::SaisieDate> ui;
+    chronastre::ModeleSaisie modele_;
+    QStringList moisAffiches_;
+};
