@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Chronastre and runs its whole test suite (installing missing Debian
 # packages first), in three stages:
-#   1. optimised build (build/), every test, the installed tree included;
+#   1. optimised, hardened build (build/), every test, the installed tree
+#      included; then the Debian package, checked by lintian;
 #   2. AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/), every
 #      test again: any report fails the run;
 #   3. a short fuzzing run of each libFuzzer target (build-fuzz/), when clang's
@@ -17,6 +18,9 @@ coeurs=$(nproc)
 echo "== 1/3 Construction optimisée et tests (build/)"
 construire release build
 ctest --test-dir build --output-on-failure --no-tests=error -j "$coeurs"
+
+echo "== Paquet Debian et lintian (build/)"
+scripts/paquet.sh
 
 echo "== 2/3 Sanitizers ASan + UBSan (build-asan/)"
 construire asan build-asan

@@ -14,20 +14,26 @@ extern char** environ;
 
 namespace {
 
-// The inherited environment with the given variables added or replaced.
+// The inherited environment with the given variables added or replaced
+// ("NAME=value"), or removed ("NAME").
 std::vector<std::string> environnementAvec(const std::vector<std::string>& ajouts)
 {
+    const auto nom = [](const std::string& v) {
+        return v.substr(0, v.find('='));
+    };
     std::vector<std::string> variables;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string variable(*e);
         bool remplacee = false;
         for (const std::string& a : ajouts)
-            remplacee = remplacee ||
-                        variable.substr(0, variable.find('=') + 1) == a.substr(0, a.find('=') + 1);
+            remplacee = remplacee || nom(variable) == nom(a);
         if (!remplacee)
             variables.push_back(variable);
     }
-    variables.insert(variables.end(), ajouts.begin(), ajouts.end());
+    for (const std::string& a : ajouts) {
+        if (a.find('=') != std::string::npos)
+            variables.push_back(a);
+    }
     return variables;
 }
 

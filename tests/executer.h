@@ -13,7 +13,8 @@ struct Resultat
 };
 
 // entree is what the program reads on its standard input; environnement adds
-// or replaces variables ("LC_ALL=C.UTF-8") in the environment it inherits.
+// or replaces variables ("LC_ALL=C.UTF-8") in the environment it inherits, or
+// removes them ("DISPLAY").
 Resultat executer(const std::string& programme, const std::vector<std::string>& arguments,
                   const std::string& entree = {},
                   const std::vector<std::string>& environnement = {});

@@ -22,7 +22,9 @@ for fichier in \
     share/icons/hicolor/256x256/apps/chronastre.png \
     share/icons/hicolor/scalable/apps/chronastre.svg \
     share/man/man1/chronastre.1.gz \
-    share/bash-completion/completions/chronastre; do
+    share/bash-completion/completions/chronastre \
+    share/doc/chronastre/copyright \
+    share/doc/chronastre/changelog.gz; do
     [ -f "$usr/$fichier" ] || echec "$fichier absent"
 done
 module=$(find "$usr/lib" -name chronastre-fenetre.so)

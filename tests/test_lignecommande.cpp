@@ -564,3 +564,15 @@ TEST(LigneCommande, LotAuClavier)
                          "en JULIEN ; Ctrl+D pour terminer.\n");
     EXPECT_EQ(r.code, 0);
 }
+
+// With no display to open (an SSH session, a server), the window cannot
+// start: one French line, the exit code 1, no abort and no core dump.
+TEST(LigneCommande, SansAffichage)
+{
+    const Resultat r =
+        executer(programme, {}, "", {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.sortie, "");
+    EXPECT_EQ(r.erreurs, "Chronastre : aucun affichage graphique n'est disponible pour ouvrir la "
+                         "fenêtre ; la ligne de commande reste utilisable (chronastre --help).\n");
+}
