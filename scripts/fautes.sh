@@ -12,8 +12,11 @@ filtre=${2:-}
 
 travail=${FAUTES_DOSSIER:-/tmp/chronastre-fautes}
 mkdir -p "$travail/src"
-# The working tree as it stands, uncommitted changes included.
+# The working tree as it stands, uncommitted changes included, and the list
+# as it stands (it may be edited while the faults run).
 rsync -a --delete --exclude '/build*' --exclude '/.git' ./ "$travail/src/"
+cp "$liste" "$travail/liste.txt"
+liste=$travail/liste.txt
 cd "$travail"
 if [ ! -f build/build.ninja ]; then
     cmake -S src -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHRONASTRE_BENCH=OFF \

@@ -307,6 +307,10 @@ def saisies():
             y = date(cal, limite)[0]
             for annee in (y - 1, y) if cal == "HEBREU" and limite != dernier else (y, y + 1):
                 ligne(cal, (annee, 1, 1), jdn(annee, 1, 1))
+    # Either side of the reform: the window reads Julian up to 4 October 1582.
+    for cal, champs in (("JULIEN", (1582, 10, 4)), ("JULIEN", (1582, 10, 5)),
+                        ("GREGORIEN", (1582, 10, 14)), ("GREGORIEN", (1582, 10, 15))):
+        ligne(cal, champs, CALENDRIERS[cal](*champs))
     for j in (584285, 2456285, 603265, 3464284, 3464285, 5373484):
         compte = maya(j).split(",")[0].split(".")
         ligne("MAYA", [int(c) for c in compte], j)

@@ -1126,10 +1126,13 @@ void TestFenetre::saisiesDeReference()
         }
         QVERIFY2(modele.confirmable(),
                  qPrintable(ligne + " " + QString::fromStdString(modele.raison())));
-        f->allerA(modele.dateCivile());
-
         const QStringList civil = cote[1].split(QLatin1Char(' '));
         const qint64 annee = civil[0].toLongLong();
+        const DateHeure dateCivile = modele.dateCivile();
+        QVERIFY2(dateCivile.annee() == annee && dateCivile.mois() == civil[1].toInt() &&
+                     dateCivile.jour() == civil[2].toInt(),
+                 qPrintable(ligne));
+        f->allerA(dateCivile);
         QVERIFY2(champ(*f, "annee")->value() == (annee < 1 ? 1 - annee : annee) &&
                      f->findChild<QRadioButton*>("avjc")->isChecked() == (annee < 1) &&
                      champ(*f, "mois")->value() == civil[1].toInt() &&

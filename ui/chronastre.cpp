@@ -27,6 +27,12 @@ using namespace chronastre;
 
 namespace {
 
+// The window's years: 4713 before Christ to 9999 after.
+constexpr int anneeMaximale(bool avantJC)
+{
+    return avantJC ? 4713 : 9999;
+}
+
 QString qtexte(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
@@ -110,7 +116,7 @@ void Chronastre::ajusterSaisie()
     // recompute through that field's slot, before this one goes on. The year
     // is read once the era's bound holds, so that February has the length
     // of the year shown (9999 lowered to 4713 BC, a leap year).
-    ui->annee->setMaximum(avantJC ? 4713 : 9999);
+    ui->annee->setMaximum(anneeMaximale(avantJC));
     const std::int64_t annee = anneeSaisie();
     const bool bissextile = estBissextile(annee);
 
@@ -206,7 +212,7 @@ void Chronastre::allerA(const DateHeure& civile)
     miseAJourActive = false;
     const bool avantJC = civile.annee() < 1;
     (avantJC ? ui->avjc : ui->apjc)->setChecked(true);
-    ui->annee->setMaximum(avantJC ? 4713 : 9999);
+    ui->annee->setMaximum(anneeMaximale(avantJC));
     ui->annee->setValue(static_cast<int>(avantJC ? 1 - civile.annee() : civile.annee()));
     ui->mois->setValue(static_cast<int>(civile.mois()));
     ui->jour->setMaximum(31);
