@@ -40,13 +40,17 @@ QString qtexte(const std::string& utf8)
 
 // The form reads "Icon3.ico" from the working directory. Started from the
 // application menu or elsewhere, the window takes the icon beside the
-// executable (build tree), then the installed one, then the theme's.
+// executable (build tree), then the installed one, then the theme's. A small
+// PNG first: Qt decodes the file when the icon is made, and a 256-pixel image
+// or an .ico (with its image plug-in) costs a millisecond or more of the
+// window's start.
 QIcon iconeDeRepli()
 {
     const QString dossier = QCoreApplication::applicationDirPath();
     for (const QString& chemin :
-         {dossier + QStringLiteral("/Icon3.ico"),
-          dossier + QStringLiteral("/../share/icons/hicolor/256x256/apps/chronastre.png")}) {
+         {dossier + QStringLiteral("/chronastre.png"),
+          dossier + QStringLiteral("/../share/icons/hicolor/64x64/apps/chronastre.png"),
+          dossier + QStringLiteral("/Icon3.ico")}) {
         if (QFileInfo::exists(chemin))
             return QIcon(chemin);
     }
