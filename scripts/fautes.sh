@@ -7,6 +7,8 @@
 # FILTER keeps the faults whose file or description contains it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/preparer.sh
+installer_paquets "${paquets_construction[@]}" rsync python3
 liste=$(realpath "${1:-scripts/fautes.txt}")
 filtre=${2:-}
 
