@@ -92,4 +92,22 @@ private:
     int calculsJour_ = 0;
 };
 
+// Whether a and b are the same date of calendar type: the same long count
+// (pictun to kin) for MAYA, the same year, month and day otherwise. A date
+// exists in its calendar when it comes back to itself through its day number.
+constexpr bool memeDate(TypeCalendrier type, const DateHeure& a, const DateHeure& b)
+{
+    if (type == MAYA)
+        return a.pictun() == b.pictun() && a.baktun() == b.baktun() && a.katun() == b.katun() &&
+               a.tun() == b.tun() && a.uinal() == b.uinal() && a.kin() == b.kin();
+    return a.annee() == b.annee() && a.mois() == b.mois() && a.jour() == b.jour();
+}
+
+// The civil calendar of a day: Julian up to 4 October 1582, Gregorian from
+// 15 October 1582 (day number 2299161).
+constexpr TypeCalendrier calendrierCivil(std::int64_t numeroJour)
+{
+    return numeroJour >= 2299161 ? GREGORIEN : JULIEN;
+}
+
 } // namespace chronastre

@@ -15,6 +15,15 @@ public:
     static constexpr std::int64_t epoque = 584285;
     static constexpr std::int64_t joursCycle = 18980; // 52 haab years, 73 tzolkin
 
+    // A date given by its long count, most significant place first; its zero
+    // nombreTzolkin tells depuisMaya to read the long count.
+    static constexpr DateHeure compteLong(std::int64_t pictun, std::int64_t baktun,
+                                          std::int64_t katun, std::int64_t tun, std::int64_t uinal,
+                                          std::int64_t kin)
+    {
+        return DateHeure(0, 0, 0, 0, 0, kin, uinal, tun, katun, baktun, pictun);
+    }
+
     // The Maya fields of a day number; the default record (every field -1)
     // before the epoch.
     static DateHeure versMaya(std::int64_t numeroJour);

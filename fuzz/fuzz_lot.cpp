@@ -102,8 +102,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     };
 
     const int code = chronastre::convertirLot(
-        depart, arrivee == 19 ? depart : static_cast<chronastre::TypeCalendrier>(arrivee),
-        arrivee == 19, canaux);
+        depart,
+        arrivee == 19 ? std::nullopt
+                      : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
+        canaux);
 
     const auto lignesEntree =
         static_cast<std::size_t>(std::count(entree.begin(), entree.end(), '\n') +

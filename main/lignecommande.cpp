@@ -2,6 +2,7 @@
 
 #include "engine/arithmetique.h"
 #include "engine/calendrier.h"
+#include "engine/calendriermaya.h"
 #include "engine/comput.h"
 #include "engine/dateheure.h"
 #include "main/lot.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace chronastre {
@@ -20,7 +22,6 @@ namespace chronastre {
 namespace {
 
 using Arguments = std::span<const std::string_view>;
-using chronastre::Canaux;
 
 constexpr std::array<std::string_view, nombreCalendriers> motsCalendriers = {
     "ARMENIEN",  "EGYPTIEN",    "KHWARIZMIEN", "PERSE",       "COPTE",
@@ -187,12 +188,9 @@ void conversionMaya(Arguments arguments, Canaux& canaux)
 {
     if (typeDepuisMot(arguments[0]) != MAYA || !arriveeConnue(arguments[1]))
         return;
-    std::int64_t places[6]; // pictun, baktun, katun, tun, uinal, kin
-    for (std::size_t i = 0; i < 6; ++i)
-        places[i] = lireNombre(arguments[2 + i]);
-    // nombreTzolkin 0: the date is read from its long count.
-    const DateHeure source(0, 0, 0, 0, 0, places[5], places[4], places[3], places[2], places[1],
-                           places[0]);
+    const DateHeure source = CalendrierMaya::compteLong(
+        lireNombre(arguments[2]), lireNombre(arguments[3]), lireNombre(arguments[4]),
+        lireNombre(arguments[5]), lireNombre(arguments[6]), lireNombre(arguments[7]));
     ecrireConversion(MAYA, arguments[1], source, canaux.sortie);
 }
 
@@ -203,8 +201,11 @@ int lot(Arguments arguments, Canaux& canaux)
     const TypeCalendrier depart = typeDepuisMot(arguments[0]);
     if (depart == CALENDRIER_INCONNU || !arriveeConnue(arguments[1]))
         return 0;
-    const bool tous = arguments[1] == motTous;
-    return convertirLot(depart, tous ? depart : typeDepuisMot(arguments[1]), tous, canaux);
+    return convertirLot(depart,
+                        arguments[1] == motTous
+                            ? std::nullopt
+                            : std::optional<TypeCalendrier>(typeDepuisMot(arguments[1])),
+                        canaux);
 }
 
 // A command: its output goes through canaux; a batch command also answers

@@ -1,12 +1,14 @@
 #include "main/lot.h"
 
 #include "engine/calendrier.h"
+#include "engine/calendriermaya.h"
 #include "main/lignecommande.h"
 
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -101,45 +103,37 @@ bool estChiffre(char c)
 // belongs to a number (the newline, or the carriage return before it), so
 // that the loops stop on it without testing the end.
 Lecture lireChamps(const char* debut, const char* fin, int attendus, std::int64_t* valeurs,
-                   int& trouvesLus, const char*& arret)
+                   int& trouves, const char*& p)
 {
-    // Locals in the loops, handed back at the end: the caller's variables
-    // would otherwise be written at every byte.
-    const char* p = debut;
-    int trouves = 0;
-    const auto rendre = [&](Lecture lecture) {
-        trouvesLus = trouves;
-        arret = p;
-        return lecture;
-    };
+    p = debut;
     while (classe(*p) == BLANC)
         ++p;
     if (p == fin)
-        return rendre(Lecture::Vide);
-    for (; trouves < attendus; ++trouves) {
+        return Lecture::Vide;
+    for (trouves = 0; trouves < attendus; ++trouves) {
         while (estSeparateur(debut, p))
             ++p;
         if (p == fin)
-            return rendre(trouves == 0 ? Lecture::AucunNombre : Lecture::Incomplete);
+            return trouves == 0 ? Lecture::AucunNombre : Lecture::Incomplete;
         const char signe = *p;
         if (signe == '-' || signe == '+')
             ++p;
         if (!estChiffre(*p) || p == fin)
-            return rendre(signe == '-' || signe == '+' ? Lecture::ChiffreApresSigne
-                                                       : Lecture::NombreAttendu);
+            return signe == '-' || signe == '+' ? Lecture::ChiffreApresSigne
+                                                : Lecture::NombreAttendu;
         // Stop as soon as the magnitude leaves the 32-bit range: no overflow.
         const std::int64_t limite = signe == '-' ? 2147483648LL : 2147483647LL;
         std::int64_t valeur = 0;
         for (; estChiffre(*p); ++p) {
             valeur = valeur * 10 + (*p - '0');
             if (valeur > limite)
-                return rendre(Lecture::HorsLimites);
+                return Lecture::HorsLimites;
         }
         valeurs[trouves] = signe == '-' ? -valeur : valeur;
         if (trouves + 1 < attendus && p != fin && !estSeparateur(debut, p))
-            return rendre(Lecture::CaractereInattendu);
+            return Lecture::CaractereInattendu;
     }
-    return rendre(Lecture::Date);
+    return Lecture::Date;
 }
 
 // Why a line was rejected, in French.
@@ -213,12 +207,12 @@ std::string ecrite(const std::int64_t* valeurs, int nombre)
 }
 
 // What the user is told when standard input is a terminal.
-std::string invite(TypeCalendrier depart, TypeCalendrier arrivee, bool tous)
+std::string invite(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee)
 {
     const std::string champs =
         depart == MAYA ? "pictun baktun katun tun uinal kin" : "année mois jour";
     const std::string vers =
-        tous ? "dans les dix-neuf calendriers" : "en " + std::string(motDuType(arrivee));
+        arrivee ? "en " + std::string(motDuType(*arrivee)) : "dans les dix-neuf calendriers";
     return "chronastre : une date " + std::string(motDuType(depart)) + " par ligne (" + champs +
            "), convertie " + vers + " ; Ctrl+D pour terminer.";
 }
@@ -233,8 +227,8 @@ std::array<Calendrier, sizeof...(K)> tousLesCalendriers(std::index_sequence<K...
 class Lot
 {
 public:
-    Lot(TypeCalendrier depart, TypeCalendrier arrivee, bool tous, const Canaux& canaux)
-        : depart_(depart), arrivee_(arrivee), tous_(tous), canaux_(canaux)
+    Lot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux)
+        : depart_(depart), arrivee_(arrivee), canaux_(canaux)
     {
         sortie_.resize(tailleBloc + longueurResultatMax);
     }
@@ -299,33 +293,30 @@ private:
 
     void convertir(const std::int64_t* v, std::int64_t numero)
     {
-        // A long count is given most significant place first.
-        const DateHeure source = depart_ == MAYA
-                                     ? DateHeure(0, 0, 0, 0, 0, v[5], v[4], v[3], v[2], v[1], v[0])
-                                     : DateHeure(v[0], v[1], v[2]);
-        const std::int64_t numeroJour = calendrierDepart_.depuisCalendrier(source);
+        const DateHeure source =
+            depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
+                            : DateHeure(v[0], v[1], v[2]);
+        Calendrier& calendrierDepart = calendriers_[static_cast<std::size_t>(depart_)];
+        const std::int64_t numeroJour = calendrierDepart.depuisCalendrier(source);
 
         // A date that does not come back to itself does not exist in depart:
         // the arithmetic still converts it, and the user is told.
-        const DateHeure retour = calendrierDepart_.versCalendrier(numeroJour);
-        const bool existe =
-            depart_ == MAYA
-                ? retour.pictun() == v[0] && retour.baktun() == v[1] && retour.katun() == v[2] &&
-                      retour.tun() == v[3] && retour.uinal() == v[4] && retour.kin() == v[5]
-                : retour.annee() == v[0] && retour.mois() == v[1] && retour.jour() == v[2];
-        if (!existe)
+        const DateHeure retour = calendrierDepart.versCalendrier(numeroJour);
+        if (!memeDate(depart_, retour, source))
             avertir(v, numero, retour);
 
         char* p = sortie_.data() + plein_;
-        if (tous_) {
+        if (arrivee_) {
+            p = ecrireResultat(
+                *arrivee_,
+                calendriers_[static_cast<std::size_t>(*arrivee_)].versCalendrier(numeroJour), p);
+        } else {
             for (std::size_t k = 0; k < calendriers_.size(); ++k) {
                 if (k > 0)
                     *p++ = '\t';
                 p = ecrireResultat(static_cast<TypeCalendrier>(k),
                                    calendriers_[k].versCalendrier(numeroJour), p);
             }
-        } else {
-            p = ecrireResultat(arrivee_, calendrierArrivee_.versCalendrier(numeroJour), p);
         }
         plein_ = static_cast<std::size_t>(p - sortie_.data());
     }
@@ -345,10 +336,7 @@ private:
     }
 
     TypeCalendrier depart_;
-    TypeCalendrier arrivee_;
-    bool tous_;
-    Calendrier calendrierDepart_{depart_};
-    Calendrier calendrierArrivee_{arrivee_};
+    std::optional<TypeCalendrier> arrivee_; // none: every calendar
     std::array<Calendrier, nombreCalendriers> calendriers_ =
         tousLesCalendriers(std::make_index_sequence<nombreCalendriers>{});
     const Canaux& canaux_;
@@ -388,11 +376,11 @@ char* ecrireResultat(TypeCalendrier arrivee, const DateHeure& d, char* p)
     return ecrireEntier(d.jour(), p);
 }
 
-int convertirLot(TypeCalendrier depart, TypeCalendrier arrivee, bool tous, const Canaux& canaux)
+int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux)
 {
-    Lot lot(depart, arrivee, tous, canaux);
+    Lot lot(depart, arrivee, canaux);
     if (canaux.entreeTerminal)
-        lot.signaler(invite(depart, arrivee, tous));
+        lot.signaler(invite(depart, arrivee));
 
     std::vector<char> entree(tailleBloc + 1); // and room for a last newline
     std::size_t debut = 0;                    // unread bytes are [debut, fin)

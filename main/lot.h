@@ -4,6 +4,7 @@
 #include "engine/typecalendrier.h"
 
 #include <cstddef>
+#include <optional>
 
 namespace chronastre {
 
@@ -18,11 +19,12 @@ inline constexpr std::size_t longueurResultatMax = 19 * 256;
 char* ecrireResultat(TypeCalendrier arrivee, const DateHeure& date, char* tampon);
 
 // Converts the dates read from canaux.lire, one per line, from calendar
-// depart into arrivee, or into every calendar when tous is set, and writes
+// depart into arrivee, or into every calendar when there is none, and writes
 // exactly one line per line read: the result, or an empty line for a blank or
 // rejected line. Rejected lines, and dates that do not exist in depart, are
 // told through canaux.signaler with their line number. Returns 0 when every
 // line converted, 1 when one was rejected or the input or output failed.
-int convertirLot(TypeCalendrier depart, TypeCalendrier arrivee, bool tous, const Canaux& canaux);
+int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee,
+                 const Canaux& canaux);
 
 } // namespace chronastre

@@ -51,19 +51,16 @@ int main(int argc, char** argv)
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     Sortie sortie(terminalUtf8(STDOUT_FILENO) ? Encodage::Utf8 : Encodage::Latin1);
 
-    // Messages are for a person: in the encoding of the user's locale, which
-    // is read only when there is something to say.
-    int encodageMessages = -1;
     Canaux canaux{sortie};
     canaux.lire = lireEntree;
     canaux.ecrire = [](std::string_view octets) {
         return ecrireTout(STDOUT_FILENO, octets);
     };
-    canaux.signaler = [&encodageMessages](std::string_view message) {
-        if (encodageMessages < 0)
-            encodageMessages = localeUtf8() ? 1 : 0;
-        ecrireTout(STDERR_FILENO,
-                   encoder(message, encodageMessages ? Encodage::Utf8 : Encodage::Latin1) + '\n');
+    canaux.signaler = [](std::string_view message) {
+        // Messages are for a person: in the encoding of the user's locale,
+        // which is read only when there is something to say.
+        static const Encodage encodage = localeUtf8() ? Encodage::Utf8 : Encodage::Latin1;
+        ecrireTout(STDERR_FILENO, encoder(message, encodage) + '\n');
     };
     canaux.entreeTerminal = argc == 3 && isatty(STDIN_FILENO) == 1; // a batch only
     // A closed pipe downstream ends a batch with a failed write (exit code

@@ -5,6 +5,7 @@
 #include "engine/dateheure.h"
 #include "engine/romain.h"
 #include "texte/rendu.h"
+#include "ui/etiquettes.h"
 #include "ui/rapport.h"
 #include "ui/reglages.h"
 #include "ui/saisiedate.h"
@@ -177,7 +178,7 @@ void Chronastre::miseAJour()
         ui->comput->show();
     }
 
-    const std::array<QLabel*, nombreCalendriers> etiquettes = etiquettesCalendriers();
+    const std::array<QLabel*, nombreCalendriers> etiquettes = etiquettesCalendriers(*ui);
     const bool numerique = ui->affichageNumerique->isChecked();
     for (int k = 0; k < nombreCalendriers; ++k) {
         const auto type = static_cast<TypeCalendrier>(k);
@@ -189,19 +190,6 @@ void Chronastre::miseAJour()
     emit recalcule();
 }
 
-std::array<QLabel*, nombreCalendriers> Chronastre::etiquettesCalendriers() const
-{
-    return {
-        ui->calendrierArmenien, ui->calendrierEgyptien,   ui->calendrierKhwarizmien,
-        ui->calendrierPerse,    ui->calendrierCopte,      ui->calendrierEthiopien,
-        ui->calendrierJulien,   ui->calendrierMacedonien, ui->calendrierSyrien,
-        ui->calendrierBahai,    ui->calendrierGregorien,  ui->calendrierRepublicain,
-        ui->calendrierSaka,     ui->calendrierIslamiqueA, ui->calendrierIslamiqueB,
-        ui->calendrierRomainI,  ui->calendrierRomainII,   ui->calendrierHebreu,
-        ui->calendrierMaya,
-    };
-}
-
 std::int64_t Chronastre::numeroJourAffiche() const
 {
     const DateHeure date(anneeSaisie(), ui->mois->value(), ui->jour->value());
@@ -210,17 +198,23 @@ std::int64_t Chronastre::numeroJourAffiche() const
         .depuisCalendrier(date);
 }
 
-void Chronastre::allerA(const DateHeure& civile)
+void Chronastre::placerDate(const DateHeure& civile)
 {
-    // As "Date actuelle" does: the fields first, then one recompute.
-    miseAJourActive = false;
     const bool avantJC = civile.annee() < 1;
     (avantJC ? ui->avjc : ui->apjc)->setChecked(true);
     ui->annee->setMaximum(anneeMaximale(avantJC));
     ui->annee->setValue(static_cast<int>(avantJC ? 1 - civile.annee() : civile.annee()));
     ui->mois->setValue(static_cast<int>(civile.mois()));
+    // The bound left by the month shown before must not cut the day.
     ui->jour->setMaximum(31);
     ui->jour->setValue(static_cast<int>(civile.jour()));
+}
+
+void Chronastre::allerA(const DateHeure& civile)
+{
+    // As "Date actuelle" does: the fields first, then one recompute.
+    miseAJourActive = false;
+    placerDate(civile);
     miseAJour();
 }
 
@@ -234,7 +228,7 @@ void Chronastre::saisirDate(TypeCalendrier type)
 QMenu* Chronastre::menuContextuel(QLabel* etiquette)
 {
     auto* menu = new QMenu(etiquette);
-    const auto etiquettes = etiquettesCalendriers();
+    const auto etiquettes = etiquettesCalendriers(*ui);
     const auto calendrier = std::find(etiquettes.begin(), etiquettes.end(), etiquette);
     if (calendrier != etiquettes.end()) {
         const auto type = static_cast<TypeCalendrier>(calendrier - etiquettes.begin());
@@ -252,7 +246,7 @@ QMenu* Chronastre::menuContextuel(QLabel* etiquette)
 void Chronastre::installerActions()
 {
     std::vector<QLabel*> etiquettes = {ui->date, ui->jourJulien, ui->jourAnnee};
-    const auto calendriers = etiquettesCalendriers();
+    const auto calendriers = etiquettesCalendriers(*ui);
     for (std::size_t k = 0; k < calendriers.size(); ++k) {
         etiquettes.push_back(calendriers[k]);
         new DoubleClic(this, calendriers[k], static_cast<TypeCalendrier>(k));
@@ -314,15 +308,10 @@ void Chronastre::on_dateActuelle_clicked()
     const QDateTime maintenant = horloge_();
     const QDate date = maintenant.date();
     const QTime heure = maintenant.time();
-    ui->annee->setValue(date.year());
-    ui->mois->setValue(date.month());
-    // The bound left by the month shown before must not cut today's day.
-    ui->jour->setMaximum(31);
-    ui->jour->setValue(date.day());
+    placerDate(DateHeure(date.year(), date.month(), date.day()));
     ui->heure->setValue(heure.hour());
     ui->minutes->setValue(heure.minute());
     ui->secondes->setValue(heure.second());
-    ui->apjc->setChecked(true);
     miseAJour();
 }
 

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QMainWindow>
 
-#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -76,8 +75,9 @@ private:
     std::int64_t anneeSaisie() const;
     // Recomputes from a value-changed slot, once the first recompute is done.
     void miseAJourSiActive();
-    // The nineteen calendar labels, by kind.
-    std::array<QLabel*, chronastre::nombreCalendriers> etiquettesCalendriers() const;
+    // Sets the era, year, month and day fields to a civil date (astronomical
+    // year), without a recompute.
+    void placerDate(const chronastre::DateHeure& civile);
     // The day number of the civil date shown.
     std::int64_t numeroJourAffiche() const;
     // Context menus, double clicks and the entry's shortcut.

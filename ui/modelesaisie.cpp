@@ -15,8 +15,6 @@ namespace {
 // The days the window shows: 1 January 4713 BC (Julian) to 31 December 9999.
 constexpr std::int64_t premierJourFenetre = 0;
 constexpr std::int64_t dernierJourFenetre = 5373484;
-// 15 October 1582, the first Gregorian day of the civil calendar.
-constexpr std::int64_t reforme = 2299161;
 
 } // namespace
 
@@ -99,9 +97,8 @@ std::vector<std::string> ModeleSaisie::nomsMois() const
 bool ModeleSaisie::existe(int jour) const
 {
     Calendrier calendrier(type_);
-    const DateHeure retour =
-        calendrier.versCalendrier(calendrier.depuisCalendrier(DateHeure(annee_, mois_, jour)));
-    return retour.annee() == annee_ && retour.mois() == mois_ && retour.jour() == jour;
+    const DateHeure date(annee_, mois_, jour);
+    return memeDate(type_, calendrier.versCalendrier(calendrier.depuisCalendrier(date)), date);
 }
 
 int ModeleSaisie::joursDuMois() const
@@ -124,12 +121,10 @@ void ModeleSaisie::ramener()
 
 std::int64_t ModeleSaisie::numeroJour() const
 {
-    if (type_ == MAYA) {
-        const auto& c = compteLong_;
-        return CalendrierMaya::depuisMaya(
-            DateHeure(0, 0, 0, 0, 0, c[5], c[4], c[3], c[2], c[1], c[0]));
-    }
-    return Calendrier(type_).depuisCalendrier(DateHeure(annee_, mois_, jour_));
+    const auto& c = compteLong_;
+    return Calendrier(type_).depuisCalendrier(
+        type_ == MAYA ? CalendrierMaya::compteLong(c[0], c[1], c[2], c[3], c[4], c[5])
+                      : DateHeure(annee_, mois_, jour_));
 }
 
 std::string ModeleSaisie::raison() const
@@ -155,7 +150,7 @@ bool ModeleSaisie::confirmable() const
 DateHeure ModeleSaisie::dateCivile() const
 {
     const std::int64_t jour = numeroJour();
-    return Calendrier(jour >= reforme ? GREGORIEN : JULIEN).versCalendrier(jour);
+    return Calendrier(calendrierCivil(jour)).versCalendrier(jour);
 }
 
 std::string ModeleSaisie::texteCivil() const

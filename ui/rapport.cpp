@@ -1,6 +1,7 @@
 #include "ui/rapport.h"
 
 #include "texte/rapport.h"
+#include "ui/etiquettes.h"
 #include "ui_chronastre.h"
 
 #include <QCoreApplication>
@@ -77,44 +78,26 @@ QString raisonOuverture(const QString& chemin, const QString& raisonSysteme)
 
 QString texteRapport(const Ui::Chronastre& ui)
 {
-    using chronastre::texte::Legende;
     const auto texte = [](const QLabel* l) {
         return l->text().toStdString();
     };
-    const auto legende = [&](const QLabel* l, const QLabel* valeur) {
-        return Legende{texte(l), texte(valeur)};
+    // Each value after the caption beside it.
+    const auto ligne = [&texte](const QLabel* valeur) {
+        return chronastre::texte::Legende{texte(legende(valeur)), texte(valeur)};
     };
     chronastre::texte::ContenuRapport c;
     c.date = texte(ui.date);
-    c.jourJulien = legende(ui.lbl_jourJulien, ui.jourJulien);
-    c.jourAnnee = legende(ui.lbl_jourAnnee, ui.jourAnnee);
-    c.dimanchePaques = legende(ui.lbl_dimanchePaques, ui.dimanchePaques);
-    c.cycleSolaire = legende(ui.lbl_cycleSolaire, ui.cycleSolaire);
-    c.nombreOr = legende(ui.lbl_nombreOr, ui.nombreOr);
-    c.indictionRomaine = legende(ui.lbl_indictionRomaine, ui.indictionRomaine);
-    c.epacte = legende(ui.lbl_epacte, ui.epacte);
-    c.lettreDominicale = legende(ui.lbl_lettreDominicale, ui.lettreDominicale);
-    c.calendriers = {
-        legende(ui.lbl_calendrierArmenien, ui.calendrierArmenien),
-        legende(ui.lbl_calendrierEgyptien, ui.calendrierEgyptien),
-        legende(ui.lbl_calendrierKhwarizmien, ui.calendrierKhwarizmien),
-        legende(ui.lbl_calendrierPerse, ui.calendrierPerse),
-        legende(ui.lbl_calendrierCopte, ui.calendrierCopte),
-        legende(ui.lbl_calendrierEthiopien, ui.calendrierEthiopien),
-        legende(ui.lbl_calendrierJulien, ui.calendrierJulien),
-        legende(ui.lbl_calendrierMacedonien, ui.calendrierMacedonien),
-        legende(ui.lbl_calendrierSyrien, ui.calendrierSyrien),
-        legende(ui.lbl_calendrierBahai, ui.calendrierBahai),
-        legende(ui.lbl_calendrierGregorien, ui.calendrierGregorien),
-        legende(ui.lbl_calendrierRepublicain, ui.calendrierRepublicain),
-        legende(ui.lbl_calendrierSaka, ui.calendrierSaka),
-        legende(ui.lbl_calendrierIslamiqueA, ui.calendrierIslamiqueA),
-        legende(ui.lbl_calendrierIslamiqueB, ui.calendrierIslamiqueB),
-        legende(ui.lbl_calendrierRomainI, ui.calendrierRomainI),
-        legende(ui.lbl_calendrierRomainII, ui.calendrierRomainII),
-        legende(ui.lbl_calendrierHebreu, ui.calendrierHebreu),
-        legende(ui.lbl_calendrierMaya, ui.calendrierMaya),
-    };
+    c.jourJulien = ligne(ui.jourJulien);
+    c.jourAnnee = ligne(ui.jourAnnee);
+    c.dimanchePaques = ligne(ui.dimanchePaques);
+    c.cycleSolaire = ligne(ui.cycleSolaire);
+    c.nombreOr = ligne(ui.nombreOr);
+    c.indictionRomaine = ligne(ui.indictionRomaine);
+    c.epacte = ligne(ui.epacte);
+    c.lettreDominicale = ligne(ui.lettreDominicale);
+    const auto calendriers = etiquettesCalendriers(ui);
+    for (std::size_t k = 0; k < calendriers.size(); ++k)
+        c.calendriers[k] = ligne(calendriers[k]);
     return QString::fromStdString(chronastre::texte::rapport(c));
 }
 
@@ -145,33 +128,29 @@ bool ecrireRapport(const QString& chemin, const QString& texte, QString* raison)
         echec = ecrireSurPlace(chemin, octets, QStringLiteral("."));
     } else {
         // Written beside and renamed over the previous file, so that a failure
-        // leaves it whole. An existing, writable file in a folder where no new
-        // file can be created is written in place instead (Qt does so for a
-        // folder without write permission; an immutable or otherwise
-        // protected folder is handled here).
-        const QString horsAtome = tr(" ; le fichier, écrit sur place faute de pouvoir créer un "
-                                     "fichier dans son dossier, peut être incomplet.");
+        // leaves it whole. When the folder refuses a new file (no write
+        // permission, an immutable folder) an existing, writable file is
+        // written in place instead; any other failure to open (a full disk)
+        // leaves it untouched.
         QSaveFile fichier(chemin);
-        fichier.setDirectWriteFallback(true);
         errno = 0;
         if (!fichier.open(QIODevice::WriteOnly)) {
             const int erreur = errno;
-            if (info.isFile() && info.isWritable())
-                echec = ecrireSurPlace(chemin, octets, horsAtome);
+            if ((erreur == EACCES || erreur == EPERM) && info.isFile() && info.isWritable())
+                echec = ecrireSurPlace(chemin, octets,
+                                       tr(" ; le fichier, écrit sur place faute de pouvoir créer "
+                                          "un fichier dans son dossier, peut être incomplet."));
             else
                 echec = raisonOuverture(chemin, raisonEchec(erreur, fichier));
         } else {
             // The explicit flush matters: commit() alone would rename a file
             // whose last write failed (a full disk) over the previous one.
             // Without commit, the temporary file is removed.
-            const bool surPlace = !QFileInfo(info.absolutePath()).isWritable();
             errno = 0;
             if (fichier.write(octets) != octets.size() || !fichier.flush() || !fichier.commit())
-                echec = tr("L'écriture a échoué (%1)%2")
-                            .arg(raisonEchec(errno, fichier),
-                                 surPlace ? horsAtome
-                                          : tr(" ; le fichier précédent, s'il existait, est "
-                                               "inchangé."));
+                echec = tr("L'écriture a échoué (%1) ; le fichier précédent, s'il existait, est "
+                           "inchangé.")
+                            .arg(raisonEchec(errno, fichier));
         }
     }
     if (!echec.isEmpty() && raison != nullptr)

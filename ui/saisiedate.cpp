@@ -48,8 +48,7 @@ SaisieDate::SaisieDate(TypeCalendrier type, std::int64_t numeroJour, QWidget* pa
         modele_.setJour(jour);
         afficher();
     });
-    const std::array<QSpinBox*, 6> places = {ui->pictun, ui->baktun, ui->katun,
-                                             ui->tun,    ui->uinal,  ui->kin};
+    const auto places = placesCompteLong();
     for (std::size_t place = 0; place < places.size(); ++place) {
         connect(places[place], &QSpinBox::valueChanged, this, [this, place](int valeur) {
             modele_.setCompteLong(place, valeur);
@@ -61,6 +60,11 @@ SaisieDate::SaisieDate(TypeCalendrier type, std::int64_t numeroJour, QWidget* pa
 
 SaisieDate::~SaisieDate() = default;
 
+std::array<QSpinBox*, 6> SaisieDate::placesCompteLong() const
+{
+    return {ui->pictun, ui->baktun, ui->katun, ui->tun, ui->uinal, ui->kin};
+}
+
 void SaisieDate::afficher()
 {
     const QSignalBlocker b1(ui->calendrier), b2(ui->annee), b3(ui->mois), b4(ui->jour);
@@ -71,8 +75,7 @@ void SaisieDate::afficher()
     ui->formulaire->setRowVisible(ui->jour, !maya);
     ui->formulaire->setRowVisible(ui->compteLong, maya);
     if (maya) {
-        const std::array<QSpinBox*, 6> places = {ui->pictun, ui->baktun, ui->katun,
-                                                 ui->tun,    ui->uinal,  ui->kin};
+        const auto places = placesCompteLong();
         for (std::size_t place = 0; place < places.size(); ++place) {
             const QSignalBlocker bloque(places[place]);
             places[place]->setValue(static_cast<int>(modele_.compteLong()[place]));

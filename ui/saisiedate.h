@@ -6,8 +6,11 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <memory>
+
+class QSpinBox;
 
 namespace Ui {
 class SaisieDate;
@@ -32,6 +35,8 @@ public:
 private:
     // Fields from the model, signals held back: one entry, one refresh.
     void afficher();
+    // The long count's fields, pictun first.
+    std::array<QSpinBox*, 6> placesCompteLong() const;
 
     std::unique_ptr<Ui::SaisieDate> ui;
     chronastre::ModeleSaisie modele_;

@@ -1,0 +1,22 @@
+#include "ui/etiquettes.h"
+
+#include "ui_chronastre.h"
+
+std::array<QLabel*, chronastre::nombreCalendriers> etiquettesCalendriers(const Ui::Chronastre& ui)
+{
+    return {
+        ui.calendrierArmenien, ui.calendrierEgyptien,   ui.calendrierKhwarizmien,
+        ui.calendrierPerse,    ui.calendrierCopte,      ui.calendrierEthiopien,
+        ui.calendrierJulien,   ui.calendrierMacedonien, ui.calendrierSyrien,
+        ui.calendrierBahai,    ui.calendrierGregorien,  ui.calendrierRepublicain,
+        ui.calendrierSaka,     ui.calendrierIslamiqueA, ui.calendrierIslamiqueB,
+        ui.calendrierRomainI,  ui.calendrierRomainII,   ui.calendrierHebreu,
+        ui.calendrierMaya,
+    };
+}
+
+const QLabel* legende(const QLabel* valeur)
+{
+    return valeur->parentWidget()->findChild<QLabel*>(QStringLiteral("lbl_") + valeur->objectName(),
+                                                      Qt::FindDirectChildrenOnly);
+}
