@@ -2,7 +2,8 @@
 # Builds Chronastre and runs its whole test suite (installing missing Debian
 # packages first), in three stages:
 #   1. optimised, hardened build (build/), every test, the installed tree
-#      included; then the Debian package, checked by lintian;
+#      included, in the C locale and in the French one of our users; then the
+#      Debian package, checked by lintian;
 #   2. AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/), every
 #      test again: any report fails the run;
 #   3. a short fuzzing run of each libFuzzer target (build-fuzz/), when clang's
@@ -12,12 +13,15 @@ cd "$(dirname "$0")"
 . scripts/preparer.sh
 
 installer_paquets "${paquets_construction[@]}" "${paquets_tests[@]}"
+preparer_locale_francaise
 ( installer_paquets "${paquets_fuzz[@]}" ) || echo "clang indisponible : pas de fuzzing." >&2
 coeurs=$(nproc)
 
 echo "== 1/3 Construction optimisée et tests (build/)"
 construire release build
-ctest --test-dir build --output-on-failure --no-tests=error -j "$coeurs"
+sous_locale C ctest --test-dir build --output-on-failure --no-tests=error -j "$coeurs"
+echo "== Les mêmes tests sous LANG=fr_FR.UTF-8 (build/)"
+sous_locale fr_FR.UTF-8 ctest --test-dir build --output-on-failure --no-tests=error -j "$coeurs"
 
 echo "== Paquet Debian et lintian (build/)"
 scripts/paquet.sh

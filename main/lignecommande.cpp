@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
@@ -130,9 +129,7 @@ void jour(Arguments arguments, Canaux& canaux)
     moment.calculerJourSemaine();
     moment.calculerJourAnnee();
 
-    char jourJulien[64];
-    std::snprintf(jourJulien, sizeof jourJulien, "%.5f", moment.jourJulien());
-    sortie.ligne(std::string("Jour julien        : ") + jourJulien);
+    sortie.ligne("Jour julien        : " + texte::decimalesFixes(moment.jourJulien(), 5));
     sortie.ligne("Jour de la semaine : " +
                  std::string(noms::nomA(noms::joursFrancais, moment.jourSemaine())));
     sortie.ligne("Jour de l'année    : " + nombre(moment.jourAnnee()));

@@ -12,7 +12,7 @@ paquets_construction=(
 )
 
 # For the check of the installed tree.
-paquets_tests=(desktop-file-utils appstream man-db groff-base)
+paquets_tests=(desktop-file-utils appstream man-db groff-base locales)
 
 # For the sanitizer and fuzzing stages of the tests: clang and its fuzzer
 # runtime. The tests go on without them when they cannot be installed.
@@ -52,4 +52,40 @@ construire() {
     fi
     cmake --build "$dossier" >"$dossier/construction.log" 2>&1 ||
         { cat "$dossier/construction.log" >&2; exit 1; }
+}
+
+# Makes the French locale of our users (fr_FR.UTF-8, a comma for the decimal
+# point) available, generating it as root when it is missing; fails when it
+# cannot be set, so that a run never skips it silently.
+preparer_locale_francaise() {
+    if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf-\?8'; then
+        if [ "$(id -u)" -ne 0 ]; then
+            echo "La locale fr_FR.UTF-8 manque : ajoutez-la (sudo dpkg-reconfigure locales) puis relancez." >&2
+            exit 1
+        fi
+        echo "Génération de la locale fr_FR.UTF-8" >&2
+        if grep -q '^# *fr_FR.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+            sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+        elif ! grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+            echo 'fr_FR.UTF-8 UTF-8' >>/etc/locale.gen
+        fi
+        locale-gen >&2
+    fi
+    if [ "$(LC_ALL=fr_FR.UTF-8 locale decimal_point 2>/dev/null)" != "," ]; then
+        echo "La locale fr_FR.UTF-8 ne peut pas être utilisée." >&2
+        exit 1
+    fi
+}
+
+# Runs a command under the locale given alone: every LC_ variable of the
+# environment removed, LANG set.
+sous_locale() {
+    local locale=$1
+    shift
+    local retirer=()
+    local variable
+    for variable in $(env | grep -o '^LC_[A-Z_]*=' | tr -d =); do
+        retirer+=(-u "$variable")
+    done
+    env "${retirer[@]}" LANG="$locale" LANGUAGE= "$@"
 }

@@ -551,6 +551,12 @@ TEST(LigneCommande, EncodageDuTerminal)
     EXPECT_NE(terminalC.sortie.find(latin1), std::string::npos) << terminalC.sortie;
     const Resultat tube = executer(programme, jour, "", {"LC_ALL=C.UTF-8"});
     EXPECT_NE(tube.sortie.find(latin1), std::string::npos) << tube.sortie;
+    // A French terminal: UTF-8, and the Julian Day keeps its point.
+    const Resultat francais = executerSurTerminal(
+        programme, {"JOUR", "2000", "1", "1", "12", "0", "0"}, true, "", {"LC_ALL=fr_FR.UTF-8"});
+    EXPECT_EQ(francais.sortie, "coucou\nJour julien        : 2451545.00000\n"
+                               "Jour de la semaine : Samedi\n" +
+                                   utf8);
 }
 
 // Typed on a terminal: the batch says what it expects, answers each line and

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
+#include <locale>
+#include <string>
+#include <vector>
+
 using namespace chronastre;
 
 // Whatever a result holds, no table is read outside its bounds: a number
@@ -40,4 +46,29 @@ TEST(Texte, BornesDesTables)
     EXPECT_EQ(texte::nombreComplete(7, 4), "0007");
     EXPECT_EQ(texte::nombreComplete(12345, 4), "12345");
     EXPECT_EQ(texte::nombreComplete(-9223372036854775807 - 1, 4), "-9223372036854775808");
+}
+
+// Under a French locale (a comma for the decimal point) numbers keep their
+// point: the C library's printf in the C locale is the reference.
+TEST(Texte, NombresSansLocale)
+{
+    const double valeurs[] = {2451545.0, 2451544.515625, -0.484375, 784354016999.5, 0.999995,
+                              5373484.49999};
+    std::vector<std::string> attendus;
+    for (const double v : valeurs) {
+        char c[64];
+        std::snprintf(c, sizeof c, "%.5f", v);
+        attendus.emplace_back(c);
+    }
+    ASSERT_NE(std::setlocale(LC_ALL, "fr_FR.UTF-8"), nullptr)
+        << "fr_FR.UTF-8 is missing: apt-get install locales, then locale-gen it";
+    std::locale::global(std::locale("fr_FR.UTF-8"));
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+    for (std::size_t i = 0; i < std::size(valeurs); ++i)
+        EXPECT_EQ(texte::decimalesFixes(valeurs[i], 5), attendus[i]);
+    // The window's form: a tie away from zero, as Qt writes it.
+    EXPECT_EQ(texte::texteJourJulien(2451544.515625), "2451544.51563");
+    EXPECT_EQ(texte::texteJourJulien(2451545.0), "2451545.00000");
+    std::locale::global(std::locale::classic());
+    std::setlocale(LC_ALL, "C");
 }

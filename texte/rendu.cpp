@@ -5,7 +5,7 @@
 #include "names/noms.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <initializer_list>
 #include <string_view>
 
@@ -115,16 +115,23 @@ std::string ligneDate(const DateHeure& moment)
            nombreComplete(moment.minutes(), 2) + ':' + nombreComplete(moment.secondes(), 2);
 }
 
+std::string decimalesFixes(double valeur, int decimales)
+{
+    // Room for the 309 digits of the largest double, a sign, a point and the
+    // decimals asked (at most 80 here).
+    char chiffres[400];
+    const auto [fin, erreur] =
+        std::to_chars(chiffres, chiffres + sizeof chiffres, valeur, std::chars_format::fixed,
+                      decimales);
+    return erreur == std::errc() ? std::string(chiffres, fin) : std::string();
+}
+
 std::string texteJourJulien(double jourJulien)
 {
     // The exact decimal expansion of the double (a double below 2^53 has at
     // most 52 fractional binary digits, so 80 decimals hold it whole), then
     // the fifth decimal rounded, a tie away from zero.
-    char exact[400];
-    const int longueur = std::snprintf(exact, sizeof exact, "%.80f", jourJulien);
-    std::string texte(exact, longueur > 0 && longueur < static_cast<int>(sizeof exact)
-                                 ? static_cast<std::size_t>(longueur)
-                                 : 0);
+    std::string texte = decimalesFixes(jourJulien, 80);
     const std::size_t point = texte.find('.');
     if (point == std::string::npos)
         return texte; // inf, nan, or beyond the buffer

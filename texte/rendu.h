@@ -19,6 +19,11 @@ std::string nombreComplete(std::int64_t n, int largeur);
 // moment, then its time.
 std::string ligneDate(const DateHeure& moment);
 
+// valeur with exactly decimales decimals (at most 80) after a point, whatever
+// the locale: rounded to nearest as printf's "%.*f" does, a tie of the exact
+// binary value to even. "inf" or "nan" for those values.
+std::string decimalesFixes(double valeur, int decimales);
+
 // The Julian Date with exactly five decimals, a tie rounded away from zero
 // (2451544.515625 gives 2451544.51563).
 std::string texteJourJulien(double jourJulien);
