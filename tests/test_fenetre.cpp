@@ -10,6 +10,7 @@
 #include "ui/saisiedate.h"
 #include "ui/traductions.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendar>
 #include <QClipboard>
@@ -195,6 +196,10 @@ private slots:
     void menusContextuels();
     void raccourcisClavier();
     void fevrier9999AvantJC();
+
+    // Screen readers and the keyboard.
+    void arbreAccessible();
+    void resultatsAuClavier();
 
     // Oracle.
     void islamiqueCivilContreQCalendar();
@@ -665,33 +670,54 @@ void TestFenetre::reglagesInvalides_data()
 {
     QTest::addColumn<QVariant>("type");
     QTest::addColumn<QVariant>("litteral");
-    QTest::addColumn<QStringList>("visibles");
-    QTest::addColumn<int>("stocke");
-    QTest::newRow("index 99: no panel, stored back as -1")
-        << QVariant(99) << QVariant(true) << QStringList() << -1;
-    QTest::newRow("index -5") << QVariant(-5) << QVariant(true) << QStringList() << -1;
-    QTest::newRow("text counts as 0")
-        << QVariant("abc") << QVariant("xyz") << QStringList{"calendriersAlexandrins"} << 0;
-    QTest::newRow("huge number counts as 0") << QVariant("99999999999999999999") << QVariant(3.5)
-                                             << QStringList{"calendriersAlexandrins"} << 0;
-    QTest::newRow("list") << QVariant(QStringList{"1", "2"}) << QVariant(QStringList{})
-                          << QStringList{"calendriersAlexandrins"} << 0;
+    QTest::addColumn<QString>("visible");
+    QTest::addColumn<bool>("litteralLu");
+    QTest::addColumn<int>("typeStocke");
+    QTest::addColumn<QString>("litteralStocke");
+    // A damaged value gives what a first start gives (the Gregorian panel,
+    // literal forms) and is stored back at once; a sound one is kept.
+    QTest::newRow("index 99") << QVariant(99) << QVariant(true) << "calendriersGregoriens" << true
+                              << 2 << "true";
+    QTest::newRow("index -5") << QVariant(-5) << QVariant(false) << "calendriersGregoriens" << false
+                              << 2 << "false";
+    QTest::newRow("index 7, one past the list")
+        << QVariant(7) << QVariant("false") << "calendriersGregoriens" << false << 2 << "false";
+    QTest::newRow("text, a word") << QVariant("abc") << QVariant("xyz") << "calendriersGregoriens"
+                                  << true << 2 << "true";
+    QTest::newRow("beyond 64 bits") << QVariant("99999999999999999999") << QVariant(3.5)
+                                    << "calendriersGregoriens" << true << 2 << "true";
+    QTest::newRow("most negative") << QVariant("-2147483648") << QVariant("1")
+                                   << "calendriersGregoriens" << true << 2 << "true";
+    QTest::newRow("a list") << QVariant(QStringList{"1", "2"}) << QVariant(QStringList{})
+                            << "calendriersGregoriens" << true << 2 << "true";
+    QTest::newRow("a decimal") << QVariant(3.5) << QVariant(true) << "calendriersGregoriens" << true
+                               << 2 << "true";
+    QTest::newRow("the last panel, numeric, as text")
+        << QVariant("6") << QVariant("false") << "autresCalendriers" << false << 6 << "false";
+    QTest::newRow("the first panel")
+        << QVariant(0) << QVariant(false) << "calendriersAlexandrins" << false << 0 << "false";
 }
 
 void TestFenetre::reglagesInvalides()
 {
     QFETCH(QVariant, type);
     QFETCH(QVariant, litteral);
-    QFETCH(QStringList, visibles);
-    QFETCH(int, stocke);
+    QFETCH(QString, visible);
+    QFETCH(bool, litteralLu);
+    QFETCH(int, typeStocke);
+    QFETCH(QString, litteralStocke);
     reglages().setValue("typeCalendrier", type);
     reglages().setValue("affichageLitteral", litteral);
+    reglages().sync();
     {
         Chronastre f;
-        QCOMPARE(panneauxVisibles(f), visibles);
-        QVERIFY(!affiche(f, "jourJulien").isEmpty());
+        QCOMPARE(panneauxVisibles(f), QStringList{visible});
+        QCOMPARE(f.findChild<QRadioButton*>("affichageLitteral")->isChecked(), litteralLu);
+        // Stored back before the window closes: a crash keeps the mend.
+        QCOMPARE(reglages().value("typeCalendrier").toString(), QString::number(typeStocke));
+        QCOMPARE(reglages().value("affichageLitteral").toString(), litteralStocke);
     }
-    QCOMPARE(reglages().value("typeCalendrier").toInt(), stocke);
+    QCOMPARE(reglages().value("typeCalendrier").toInt(), typeStocke);
 }
 
 void TestFenetre::reglagesEcritsALaDestruction()
@@ -737,7 +763,7 @@ void TestFenetre::reglagesCorrompus()
     reglages().sync();
     {
         Chronastre f;
-        QVERIFY(panneauxVisibles(f).size() <= 1);
+        QCOMPARE(panneauxVisibles(f).size(), 1);
         QVERIFY(!affiche(f, "calendrierGregorien").isEmpty());
     }
     reglages().sync();
@@ -1287,23 +1313,28 @@ void TestFenetre::raccourcisClavier()
     QVERIFY(QTest::qWaitForWindowActive(f.get()));
     QSignalSpy recalculs(f.get(), &Chronastre::recalcule);
     QString ouvert;
-    const auto guetter = [&ouvert] {
-        ouvert.clear();
-        surLeDialogue([&ouvert](QDialog* d) {
-            ouvert = QString::fromLatin1(d->metaObject()->className());
-            d->reject();
-        });
-    };
 
     QTest::keyClick(f.get(), Qt::Key_S, Qt::AltModifier); // nothing
     QTest::qWait(300);
     QCOMPARE(recalculs.count(), 0);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 
-    guetter();
+    // The save dialog belongs to the window: a window manager places it over
+    // the window, and the window waits for it.
+    QWidget* parent = nullptr;
+    bool modal = false;
+    ouvert.clear();
+    surLeDialogue([&](QDialog* d) {
+        ouvert = QString::fromLatin1(d->metaObject()->className());
+        parent = d->parentWidget();
+        modal = d->isModal();
+        d->reject();
+    });
     QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
     QTRY_COMPARE(ouvert,
                  QStringLiteral("QFileDialog")); // a button's shortcut clicks it a moment later
+    QCOMPARE(parent, f.get());
+    QVERIFY(modal);
     f->activateWindow(); // a window manager gives the focus back after a dialog
     QVERIFY(QTest::qWaitForWindowActive(f.get()));
 
@@ -1339,6 +1370,177 @@ void TestFenetre::fevrier9999AvantJC()
     QCOMPARE(champ(*f, "jour")->maximum(), 29);
     champ(*f, "jour")->setValue(29);
     QCOMPARE(affiche(*f, "date"), QStringLiteral("Jeudi 29 Février -4712  00:00:00"));
+}
+
+namespace {
+
+// The names a screen reader reads, in its order: the accessibility tree
+// walked depth first, hidden widgets and nameless containers left out.
+void lireArbre(QAccessibleInterface* noeud, QStringList& noms)
+{
+    if (noeud == nullptr || noeud->state().invisible)
+        return;
+    const QString nom = noeud->text(QAccessible::Name);
+    if (!nom.isEmpty())
+        noms << nom;
+    // A spin box's and a combo box's inner parts are not the window's.
+    if (noeud->role() == QAccessible::SpinBox || noeud->role() == QAccessible::ComboBox)
+        return;
+    for (int i = 0; i < noeud->childCount(); ++i)
+        lireArbre(noeud->child(i), noms);
+}
+
+} // namespace
+
+// What a screen reader reads of the window, in order: every input named,
+// every result with its caption. Monday 11 March 2024 at noon is 1 Veadar
+// 5784 (the first day of Adar II), Julian Day 2460381.0, day 71; Easter 2024
+// is 31 March; golden number 11, epact 19, solar cycle 17, indiction 2,
+// dominical letters GF; the long count from scripts/oracle.py.
+void TestFenetre::arbreAccessible()
+{
+    reglages().setValue("typeCalendrier", 6);
+    const auto f = fenetre({2024, false, 3, 11, 12, 0, 0});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    QStringList noms;
+    lireArbre(QAccessible::queryAccessibleInterface(f.get()), noms);
+    const QStringList attendus = {
+        "Chronastre 2.0",
+        "Année",
+        "Mois",
+        "Jour",
+        "Date actuelle",
+        "Ère",
+        "avant J. C.",
+        "après J. C.",
+        "Heure",
+        "Minutes",
+        "Secondes",
+        "Effacer heure",
+        "Date : Lundi 11 Mars 2024  12:00:00",
+        "Jour julien : ",
+        "Jour julien : 2460381.00000",
+        "Jour dans l'année :",
+        "Jour dans l'année : 71",
+        "Dimanche de Pâques :",
+        "Dimanche de Pâques : 31 Mars",
+        "Cycle solaire :",
+        "Cycle solaire : 17",
+        "Nombre d'or :",
+        "Nombre d'or : 11",
+        "Indiction romaine :",
+        "Indiction romaine : 2",
+        "Epacte :",
+        "Epacte : 19",
+        "Lettre dominicale :",
+        "Lettre dominicale : GF",
+        "Autres calendriers",
+        "Calendrier hébreu :",
+        "Calendrier hébreu : Yom sheni 1 Veadar 5784",
+        "Calendrier maya :",
+        "Calendrier maya : 0.13.0.11.6.16, 5 Cib 4 Cumku",
+        "Affichage des résultats",
+        "Affichage numérique",
+        "Affichage littéral",
+        "Enregistrer sous...",
+        "Quitter",
+    };
+    QCOMPARE(noms, attendus);
+
+    // The list of panels is named by its label; the Roman name of the day
+    // and the meaning of the Julian Day are read as descriptions.
+    QAccessibleInterface* liste =
+        QAccessible::queryAccessibleInterface(f->findChild<QComboBox*>("typeCalendrier"));
+    const auto legendes = liste->relations(QAccessible::Label);
+    QCOMPARE(legendes.size(), 1);
+    QCOMPARE(legendes.first().first->text(QAccessible::Name),
+             QStringLiteral("Calendriers affichés"));
+    const auto description = [&f](const char* nom) {
+        return QAccessible::queryAccessibleInterface(f->findChild<QLabel*>(nom))
+            ->text(QAccessible::Description);
+    };
+    QCOMPARE(description("date"), QStringLiteral("Ante diem V Idus Martias MMXXIV (2024)"));
+    QVERIFY(description("jourJulien").contains(QLatin1String("temps universel")));
+    QVERIFY(description("jourJulien").contains(QLatin1String("heure locale")));
+
+    // The long count of the entry dialog.
+    SaisieDate dialogue(MAYA, 2460381, f.get());
+    QStringList places;
+    for (const char* nom : {"pictun", "baktun", "katun", "tun", "uinal", "kin"})
+        places << QAccessible::queryAccessibleInterface(dialogue.findChild<QSpinBox*>(nom))
+                      ->text(QAccessible::Name);
+    QCOMPARE(places, QStringList({"Pictun", "Baktun", "Katun", "Tun", "Uinal", "Kin"}));
+}
+
+// Without a mouse: Tab goes through the window as it reads, the results of
+// the panel shown included; on a result, Ctrl+C copies it, the Menu key and
+// Shift+F10 open its menu, Enter enters a date of its calendar, the arrows
+// go to its neighbours; Ctrl+Shift+C copies the report from anywhere.
+void TestFenetre::resultatsAuClavier()
+{
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    champ(*f, "annee")->setFocus();
+    QStringList ordre;
+    for (int i = 0; i < 20; ++i) {
+        ordre << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // Qt stops once in a group of exclusive radio buttons, on its first.
+    QCOMPARE(ordre, QStringList({"annee",
+                                 "mois",
+                                 "jour",
+                                 "dateActuelle",
+                                 "avjc",
+                                 "heure",
+                                 "minutes",
+                                 "secondes",
+                                 "effacerHeure",
+                                 "date",
+                                 "jourJulien",
+                                 "jourAnnee",
+                                 "typeCalendrier",
+                                 "calendrierBahai",
+                                 "calendrierGregorien",
+                                 "calendrierRepublicain",
+                                 "calendrierSaka",
+                                 "affichageNumerique",
+                                 "enregistrerSous",
+                                 "quitter"}));
+
+    QLabel* gregorien = f->findChild<QLabel*>("calendrierGregorien");
+    gregorien->setFocus(Qt::TabFocusReason);
+    QClipboard* pressePapiers = QGuiApplication::clipboard();
+    QTest::keyClick(gregorien, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(pressePapiers->text(), QStringLiteral("Samedi 1er Janvier 2000"));
+    QTest::keyClick(gregorien, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(pressePapiers->text(), QString::fromUtf8(rapport2000));
+
+    QTest::keyClick(gregorien, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), f->findChild<QLabel*>("calendrierRepublicain"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), f->findChild<QLabel*>("calendrierBahai"));
+
+    for (const auto& [touche, modificateur] :
+         {std::pair(Qt::Key_Menu, Qt::NoModifier), std::pair(Qt::Key_F10, Qt::ShiftModifier)}) {
+        QTest::keyClick(QApplication::focusWidget(), touche, modificateur);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        QCOMPARE(QApplication::activePopupWidget()->actions().first()->text(),
+                 QStringLiteral("Saisir une date de ce calendrier…"));
+        QApplication::activePopupWidget()->close();
+        f->findChild<QLabel*>("calendrierBahai")->setFocus(Qt::TabFocusReason);
+    }
+
+    QString ouvert;
+    surLeDialogue([&ouvert](QDialog* d) {
+        ouvert = d->findChild<QComboBox*>("calendrier")->currentText();
+        d->reject();
+    });
+    QTest::keyClick(f->findChild<QLabel*>("calendrierBahai"), Qt::Key_Return);
+    QTRY_COMPARE(ouvert, QStringLiteral("Calendrier bahaï"));
 }
 
 // The Islamic B row is the civil tabular calendar (epoch 16 July 622 Julian),

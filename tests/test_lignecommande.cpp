@@ -6,12 +6,17 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -582,3 +587,40 @@ TEST(LigneCommande, SansAffichage)
     EXPECT_EQ(r.erreurs, "Chronastre : aucun affichage graphique n'est disponible pour ouvrir la "
                          "fenêtre ; la ligne de commande reste utilisable (chronastre --help).\n");
 }
+
+#ifdef CHRONASTRE_PLATEFORMES_QT
+// A Wayland session whose display Qt cannot use: the message names the
+// display, the platform tried and the package of its plug-in. The display
+// is a socket nobody answers on; Qt's plug-in folder tells whether the
+// plug-in is there to try it.
+TEST(LigneCommande, WaylandSansGreffon)
+{
+    char modele[] = "/tmp/chronastre-wayland-XXXXXX";
+    ASSERT_NE(mkdtemp(modele), nullptr);
+    const std::string dossier = modele;
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    const std::string chemin = dossier + "/wayland-9";
+    std::snprintf(adresse.sun_path, sizeof adresse.sun_path, "%s", chemin.c_str());
+    const int prise = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(prise, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
+
+    const bool greffonPresent = std::filesystem::exists(
+        std::filesystem::path(CHRONASTRE_PLATEFORMES_QT) / "libqwayland-generic.so");
+    const Resultat r = executer(programme, {}, "",
+                                {"DISPLAY", "QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-9",
+                                 "XDG_RUNTIME_DIR=" + dossier});
+    close(prise);
+    std::filesystem::remove_all(dossier);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.sortie, "");
+    EXPECT_EQ(r.erreurs,
+              std::string("Chronastre : un affichage graphique existe (Wayland, wayland-9), mais "
+                          "Qt ne peut pas s'en servir : ") +
+                  (greffonPresent ? "la plateforme « wayland » (paquet qt6-wayland) n'a pas pu "
+                                    "s'y connecter"
+                                  : "le greffon de la plateforme « wayland » est absent (paquet "
+                                    "qt6-wayland)") +
+                  " ; la ligne de commande reste utilisable (chronastre --help).\n");
+}
+#endif

@@ -52,8 +52,8 @@ TEST(Texte, BornesDesTables)
 // point: the C library's printf in the C locale is the reference.
 TEST(Texte, NombresSansLocale)
 {
-    const double valeurs[] = {2451545.0, 2451544.515625, -0.484375, 784354016999.5, 0.999995,
-                              5373484.49999};
+    const double valeurs[] = {2451545.0,      2451544.515625, -0.484375,
+                              784354016999.5, 0.999995,       5373484.49999};
     std::vector<std::string> attendus;
     for (const double v : valeurs) {
         char c[64];

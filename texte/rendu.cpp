@@ -120,9 +120,8 @@ std::string decimalesFixes(double valeur, int decimales)
     // Room for the 309 digits of the largest double, a sign, a point and the
     // decimals asked (at most 80 here).
     char chiffres[400];
-    const auto [fin, erreur] =
-        std::to_chars(chiffres, chiffres + sizeof chiffres, valeur, std::chars_format::fixed,
-                      decimales);
+    const auto [fin, erreur] = std::to_chars(chiffres, chiffres + sizeof chiffres, valeur,
+                                             std::chars_format::fixed, decimales);
     return erreur == std::errc() ? std::string(chiffres, fin) : std::string();
 }
 

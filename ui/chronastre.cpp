@@ -5,6 +5,7 @@
 #include "engine/dateheure.h"
 #include "engine/romain.h"
 #include "texte/rendu.h"
+#include "ui/accessibilite.h"
 #include "ui/etiquettes.h"
 #include "ui/rapport.h"
 #include "ui/reglages.h"
@@ -15,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -58,31 +60,6 @@ QIcon iconeDeRepli()
     return QIcon::fromTheme(QStringLiteral("chronastre"));
 }
 
-// Opens the entry of a calendar's date on a double click of its label.
-class DoubleClic : public QObject
-{
-public:
-    DoubleClic(Chronastre* fenetre, QLabel* etiquette, TypeCalendrier type)
-        : QObject(etiquette), fenetre_(fenetre), type_(type)
-    {
-        etiquette->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* objet, QEvent* evenement) override
-    {
-        if (evenement->type() == QEvent::MouseButtonDblClick &&
-            static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
-            fenetre_->saisirDate(type_);
-            return true;
-        }
-        return QObject::eventFilter(objet, evenement);
-    }
-
-private:
-    Chronastre* fenetre_;
-    TypeCalendrier type_;
-};
-
 } // namespace
 
 Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chronastre)
@@ -92,8 +69,8 @@ Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chrona
         setWindowIcon(iconeDeRepli());
 
     QSettings& preferences = reglages();
-    ui->typeCalendrier->setCurrentIndex(preferences.value(cleTypeCalendrier, 2).toInt());
-    if (preferences.value(cleAffichageLitteral, true).toBool())
+    ui->typeCalendrier->setCurrentIndex(lirePanneau(preferences, ui->typeCalendrier->count()));
+    if (lireAffichageLitteral(preferences))
         ui->affichageLitteral->setChecked(true);
     else
         ui->affichageNumerique->setChecked(true);
@@ -153,7 +130,9 @@ void Chronastre::miseAJour()
                                                                                        : JULIEN);
 
     ui->date->setText(qtexte(texte::ligneDate(moment)));
-    ui->date->setToolTip(qtexte(nommerJourRomain(moment, estBissextile(moment.annee()))));
+    const QString nomRomain = qtexte(nommerJourRomain(moment, estBissextile(moment.annee())));
+    ui->date->setToolTip(nomRomain);
+    ui->date->setAccessibleDescription(nomRomain);
     ui->jourJulien->setText(qtexte(texte::texteJourJulien(moment.jourJulien())));
     ui->jourAnnee->setText(QString::number(moment.jourAnnee()));
 
@@ -186,6 +165,7 @@ void Chronastre::miseAJour()
             type, source.convertir(type, moment), moment.jourSemaine(), numerique)));
     }
 
+    nommerResultats(*ui);
     miseAJourActive = true;
     emit recalcule();
 }
@@ -228,12 +208,9 @@ void Chronastre::saisirDate(TypeCalendrier type)
 QMenu* Chronastre::menuContextuel(QLabel* etiquette)
 {
     auto* menu = new QMenu(etiquette);
-    const auto etiquettes = etiquettesCalendriers(*ui);
-    const auto calendrier = std::find(etiquettes.begin(), etiquettes.end(), etiquette);
-    if (calendrier != etiquettes.end()) {
-        const auto type = static_cast<TypeCalendrier>(calendrier - etiquettes.begin());
+    if (const auto type = calendrierDe(etiquette)) {
         menu->addAction(tr("Saisir une date de ce calendrier…"), this,
-                        [this, type] { saisirDate(type); });
+                        [this, type] { saisirDate(*type); });
     }
     menu->addAction(tr("Copier"), this,
                     [etiquette] { QGuiApplication::clipboard()->setText(etiquette->text()); });
@@ -245,13 +222,11 @@ QMenu* Chronastre::menuContextuel(QLabel* etiquette)
 
 void Chronastre::installerActions()
 {
-    std::vector<QLabel*> etiquettes = {ui->date, ui->jourJulien, ui->jourAnnee};
-    const auto calendriers = etiquettesCalendriers(*ui);
-    for (std::size_t k = 0; k < calendriers.size(); ++k) {
-        etiquettes.push_back(calendriers[k]);
-        new DoubleClic(this, calendriers[k], static_cast<TypeCalendrier>(k));
-    }
-    for (QLabel* etiquette : etiquettes) {
+    for (QLabel* etiquette : resultatsFocalisables(*ui)) {
+        // Tab reaches a result (the mouse does not give it the focus), which
+        // is then highlighted; the keys it takes are in eventFilter.
+        etiquette->setFocusPolicy(Qt::TabFocus);
+        etiquette->installEventFilter(this);
         etiquette->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(etiquette, &QWidget::customContextMenuRequested, this,
                 [this, etiquette](const QPoint& position) {
@@ -260,16 +235,111 @@ void Chronastre::installerActions()
                     menu->popup(etiquette->mapToGlobal(position));
                 });
     }
+    ordonnerLecture(*ui);
 
-    // For the keyboard: the entry on the first calendar of the visible panel.
-    auto* raccourci = new QShortcut(QKeySequence(tr("Ctrl+G")), this);
-    connect(raccourci, &QShortcut::activated, this, [this] {
+    // The list of panels has no caption on screen. Screen readers on Linux
+    // name a combo box by the label whose buddy it is: it gets one, never
+    // shown.
+    auto* legendePanneaux = new QLabel(tr("Calendriers affichés"), ui->centralWidget);
+    legendePanneaux->setObjectName(QStringLiteral("lbl_typeCalendrier"));
+    legendePanneaux->setBuddy(ui->typeCalendrier);
+    legendePanneaux->hide();
+
+    // For the keyboard: the entry on the calendar whose result has the focus,
+    // or on the first calendar of the visible panel.
+    auto* saisie = new QShortcut(QKeySequence(tr("Ctrl+G")), this);
+    connect(saisie, &QShortcut::activated, this, [this] {
+        if (const auto type = calendrierDe(focusWidget()))
+            return saisirDate(*type);
         constexpr std::array<TypeCalendrier, 7> premiers = {COPTE,  ARMENIEN, BAHAI, ISLAMIQUE_A,
                                                             JULIEN, ROMAIN_I, HEBREU};
         const int panneau = ui->typeCalendrier->currentIndex();
         saisirDate(panneau >= 0 && panneau < 7 ? premiers[static_cast<std::size_t>(panneau)]
                                                : GREGORIEN);
     });
+    auto* rapport = new QShortcut(QKeySequence(tr("Ctrl+Shift+C")), this);
+    connect(rapport, &QShortcut::activated, this,
+            [this] { QGuiApplication::clipboard()->setText(texteRapport(*ui)); });
+}
+
+std::optional<TypeCalendrier> Chronastre::calendrierDe(const QWidget* etiquette) const
+{
+    const auto etiquettes = etiquettesCalendriers(*ui);
+    const auto trouvee = std::find(etiquettes.begin(), etiquettes.end(), etiquette);
+    if (trouvee == etiquettes.end())
+        return std::nullopt;
+    return static_cast<TypeCalendrier>(trouvee - etiquettes.begin());
+}
+
+bool Chronastre::eventFilter(QObject* objet, QEvent* evenement)
+{
+    auto* etiquette = qobject_cast<QLabel*>(objet);
+    if (etiquette == nullptr)
+        return QMainWindow::eventFilter(objet, evenement);
+    const auto type = calendrierDe(etiquette);
+    switch (evenement->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (type && static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+            saisirDate(*type);
+            return true;
+        }
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // A label draws no focus of its own: the selection's colours show it.
+        const bool focus = evenement->type() == QEvent::FocusIn;
+        etiquette->setBackgroundRole(focus ? QPalette::Highlight : QPalette::Window);
+        etiquette->setForegroundRole(focus ? QPalette::HighlightedText : QPalette::WindowText);
+        etiquette->setAutoFillBackground(focus);
+        break;
+    }
+    case QEvent::KeyPress:
+        return toucheResultat(etiquette, type, *static_cast<QKeyEvent*>(evenement));
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+bool Chronastre::toucheResultat(QLabel* etiquette, std::optional<TypeCalendrier> type,
+                                const QKeyEvent& touche)
+{
+    if (touche.matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(etiquette->text());
+        return true;
+    }
+    const bool sansModificateur =
+        touche.modifiers() == Qt::NoModifier || touche.modifiers() == Qt::KeypadModifier;
+    if ((touche.key() == Qt::Key_Menu && sansModificateur) ||
+        (touche.key() == Qt::Key_F10 && touche.modifiers() == Qt::ShiftModifier)) {
+        emit etiquette->customContextMenuRequested(QPoint(0, etiquette->height()));
+        return true;
+    }
+    if (type && sansModificateur &&
+        (touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter)) {
+        saisirDate(*type);
+        return true;
+    }
+    // The arrows move among the results shown, as Tab does, without leaving
+    // them.
+    const bool suivant = touche.key() == Qt::Key_Down || touche.key() == Qt::Key_Right;
+    const bool precedent = touche.key() == Qt::Key_Up || touche.key() == Qt::Key_Left;
+    if (sansModificateur && (suivant || precedent)) {
+        std::vector<QLabel*> visibles;
+        for (QLabel* resultat : resultatsFocalisables(*ui)) {
+            if (resultat->isVisibleTo(this))
+                visibles.push_back(resultat);
+        }
+        auto ici = std::find(visibles.begin(), visibles.end(), etiquette);
+        if (ici != visibles.end()) {
+            if (suivant && ici + 1 != visibles.end())
+                (*(ici + 1))->setFocus(Qt::TabFocusReason);
+            else if (precedent && ici != visibles.begin())
+                (*(ici - 1))->setFocus(Qt::BacktabFocusReason);
+        }
+        return true;
+    }
+    return false;
 }
 
 std::int64_t Chronastre::anneeSaisie() const
@@ -347,12 +417,7 @@ void Chronastre::on_secondes_valueChanged()
 
 void Chronastre::on_typeCalendrier_currentIndexChanged(int index)
 {
-    // In the order of the combo box items.
-    const std::array<QFrame*, 7> panneaux = {
-        ui->calendriersAlexandrins, ui->calendriersEgyptiens, ui->calendriersGregoriens,
-        ui->calendriersIslamiques,  ui->calendriersJuliens,   ui->calendriersRomains,
-        ui->autresCalendriers,
-    };
+    const auto panneaux = ::panneaux(*ui);
     for (QFrame* panneau : panneaux)
         panneau->hide();
     if (index >= 0 && index < static_cast<int>(panneaux.size()))
@@ -381,8 +446,10 @@ void Chronastre::on_avjc_clicked()
 
 void Chronastre::on_enregistrerSous_clicked()
 {
+    // Over the window and modal to it, where a window manager puts a dialog
+    // that belongs to a window.
     const QString chemin = QFileDialog::getSaveFileName(
-        nullptr, QCoreApplication::translate("QObject", "Enregistrer sous"), QString(),
+        this, QCoreApplication::translate("QObject", "Enregistrer sous"), QString(),
         QCoreApplication::translate("QObject", "Fichiers texte (*.txt)"));
     if (!chemin.isEmpty())
         enregistrer(chemin);

@@ -8,7 +8,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
+class QKeyEvent;
 class QLabel;
 class QMenu;
 
@@ -43,6 +45,13 @@ public:
     // The context menu of a result label: "Copier", "Copier le rapport", and
     // for a calendar's label the entry of a date of that calendar.
     QMenu* menuContextuel(QLabel* etiquette);
+
+protected:
+    // The mouse and keys of the result labels: the entry of a date of a
+    // calendar (double click, Enter), the context menu (Menu key,
+    // Shift+F10), Ctrl+C, the arrows, and a highlight while one has the
+    // keyboard focus.
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 signals:
     // Emitted at the end of every recompute.
@@ -80,8 +89,14 @@ private:
     void placerDate(const chronastre::DateHeure& civile);
     // The day number of the civil date shown.
     std::int64_t numeroJourAffiche() const;
-    // Context menus, double clicks and the entry's shortcut.
+    // Context menus, double clicks, the keyboard's access to the results and
+    // the shortcuts; the reading and Tab order.
     void installerActions();
+    // The calendar whose result label this is, if it is one.
+    std::optional<chronastre::TypeCalendrier> calendrierDe(const QWidget* etiquette) const;
+    // A key pressed on a result label; whether it was used.
+    bool toucheResultat(QLabel* etiquette, std::optional<chronastre::TypeCalendrier> type,
+                        const QKeyEvent& touche);
 
     Ui::Chronastre* ui;
     // Off until the first recompute and while "Date actuelle" fills the fields.

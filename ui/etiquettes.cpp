@@ -20,3 +20,12 @@ const QLabel* legende(const QLabel* valeur)
     return valeur->parentWidget()->findChild<QLabel*>(QStringLiteral("lbl_") + valeur->objectName(),
                                                       Qt::FindDirectChildrenOnly);
 }
+
+std::array<QFrame*, 7> panneaux(const Ui::Chronastre& ui)
+{
+    return {
+        ui.calendriersAlexandrins, ui.calendriersEgyptiens, ui.calendriersGregoriens,
+        ui.calendriersIslamiques,  ui.calendriersJuliens,   ui.calendriersRomains,
+        ui.autresCalendriers,
+    };
+}

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QFrame;
 class QLabel;
 
 namespace Ui {
@@ -15,3 +16,6 @@ std::array<QLabel*, chronastre::nombreCalendriers> etiquettesCalendriers(const U
 
 // The caption of a result label: the label beside it named lbl_ and its name.
 const QLabel* legende(const QLabel* valeur);
+
+// The seven panels of calendars, in the order of the list that chooses them.
+std::array<QFrame*, 7> panneaux(const Ui::Chronastre& ui);

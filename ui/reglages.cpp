@@ -6,3 +6,38 @@ QSettings& reglages()
                            QStringLiteral("Orvendel"), QStringLiteral("Chronastre"));
     return store;
 }
+
+int lirePanneau(QSettings& preferences, int nombre)
+{
+    if (!preferences.contains(cleTypeCalendrier))
+        return panneauParDefaut;
+    const QVariant valeur = preferences.value(cleTypeCalendrier);
+    bool nombreEntier = false;
+    // Read back from the file, the value is text; written in this run, a
+    // number. Either converts; a list, a decimal or a word does not.
+    const qlonglong panneau = valeur.typeId() == QMetaType::QString ||
+                                      valeur.typeId() == QMetaType::Int ||
+                                      valeur.typeId() == QMetaType::LongLong
+                                  ? valeur.toLongLong(&nombreEntier)
+                                  : -1;
+    if (nombreEntier && panneau >= 0 && panneau < nombre)
+        return static_cast<int>(panneau);
+    preferences.setValue(cleTypeCalendrier, panneauParDefaut);
+    return panneauParDefaut;
+}
+
+bool lireAffichageLitteral(QSettings& preferences)
+{
+    if (!preferences.contains(cleAffichageLitteral))
+        return affichageLitteralParDefaut;
+    const QVariant valeur = preferences.value(cleAffichageLitteral);
+    if (valeur.typeId() == QMetaType::Bool)
+        return valeur.toBool();
+    if (valeur.typeId() == QMetaType::QString) {
+        const QString texte = valeur.toString();
+        if (texte == QLatin1String("true") || texte == QLatin1String("false"))
+            return texte == QLatin1String("true");
+    }
+    preferences.setValue(cleAffichageLitteral, affichageLitteralParDefaut);
+    return affichageLitteralParDefaut;
+}

@@ -11,3 +11,16 @@ inline constexpr const char* cleAffichageLitteral = "affichageLitteral";
 // The per-user store (organisation Orvendel, application Chronastre), built
 // on first use and kept until the process ends.
 QSettings& reglages();
+
+// The values a first start uses.
+inline constexpr int panneauParDefaut = 2; // the Gregorian calendars
+inline constexpr bool affichageLitteralParDefaut = true;
+
+// The stored panel when it is a whole number from 0 to nombre - 1. A value
+// out of that range or not a number gives the first start's, stored back at
+// once; a missing one gives it too.
+int lirePanneau(QSettings& preferences, int nombre);
+
+// The stored display mode when it is a boolean (true or false); any other
+// value gives the first start's, stored back at once.
+bool lireAffichageLitteral(QSettings& preferences);
