@@ -174,7 +174,7 @@ void recalculMoteur(benchmark::State& etat)
         m.calculerJourJulien();
         m.calculerJourSemaine();
         m.calculerJourAnnee();
-        Calendrier source(estDateGregorienne(annee, 7, 14) ? GREGORIEN : JULIEN);
+        Calendrier source(calendrierCivil(annee, 7, 14));
         for (int k = 0; k < nombreCalendriers; ++k)
             benchmark::DoNotOptimize(source.convertir(static_cast<TypeCalendrier>(k), m));
         Paques p;

@@ -141,7 +141,10 @@ std::int64_t Calendrier::depuisCalendrier(const DateHeure& date)
         numeroJour = CalendrierHebreu().depuisHebreu(date);
     else if (type_ == MAYA)
         numeroJour = CalendrierMaya::depuisMaya(date);
+    // The cache holds a date with its own day number, whoever computed it.
     dernierJour_ = numeroJour;
+    derniereDate_ = date;
+    cacheValide_ = true;
     return numeroJour;
 }
 
@@ -155,9 +158,36 @@ DateHeure Calendrier::convertir(TypeCalendrier arrivee, const DateHeure& date)
         numeroJour = depuisCalendrier(date);
         ++calculsJour_;
     }
-    derniereDate_ = date;
-    cacheValide_ = true;
     return Calendrier(arrivee).versCalendrier(numeroJour);
+}
+
+bool existe(TypeCalendrier type, const DateHeure& date)
+{
+    Calendrier calendrier(type);
+    return memeDate(type, calendrier.versCalendrier(calendrier.depuisCalendrier(date)), date);
+}
+
+std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee)
+{
+    if (type >= 0 && type < nombreCalendriersParametriques)
+        return parametres[static_cast<std::size_t>(type)].n;
+    if (type == HEBREU)
+        return CalendrierHebreu::estEmbolismique(annee) ? 13 : 12;
+    return 0;
+}
+
+std::int64_t joursDuMois(TypeCalendrier type, std::int64_t annee, std::int64_t mois)
+{
+    const std::int64_t nombre = moisDansAnnee(type, annee);
+    if (mois < 1 || mois > nombre || !existe(type, DateHeure(annee, mois, 1)))
+        return 0;
+    // Every year of these calendars opens with its month 1: the month ends
+    // where the next month, or the next year, begins.
+    Calendrier calendrier(type);
+    const std::int64_t premier = calendrier.depuisCalendrier(DateHeure(annee, mois, 1));
+    const DateHeure suivant = mois < nombre ? DateHeure(annee, mois + 1, 1)
+                                            : DateHeure(annee + 1, 1, 1);
+    return calendrier.depuisCalendrier(suivant) - premier;
 }
 
 } // namespace chronastre

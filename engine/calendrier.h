@@ -104,10 +104,30 @@ constexpr bool memeDate(TypeCalendrier type, const DateHeure& a, const DateHeure
 }
 
 // The civil calendar of a day: Julian up to 4 October 1582, Gregorian from
-// 15 October 1582 (day number 2299161).
+// 15 October 1582.
 constexpr TypeCalendrier calendrierCivil(std::int64_t numeroJour)
 {
-    return numeroJour >= 2299161 ? GREGORIEN : JULIEN;
+    return numeroJour >= premierJourGregorien ? GREGORIEN : JULIEN;
 }
+
+// The civil calendar a civil date is read in (the days 5 to 14 October 1582
+// as Julian).
+constexpr TypeCalendrier calendrierCivil(std::int64_t annee, std::int64_t mois, std::int64_t jour)
+{
+    return estDateGregorienne(annee, mois, jour) ? GREGORIEN : JULIEN;
+}
+
+// Whether a date exists in calendar type: it comes back to itself through
+// its day number (a Maya date is its long count).
+bool existe(TypeCalendrier type, const DateHeure& date);
+
+// The months of year annee of calendar type, the epagomenal days counted as
+// one (13 in the Egyptian-type calendars, 13 in a Hebrew leap year, 20 in
+// the Baha'i one); 0 for the Maya long count and an unknown kind.
+std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee);
+
+// The days of month mois of year annee in calendar type; 0 when that month
+// does not exist (a Hebrew year before the first, a month beyond the year).
+std::int64_t joursDuMois(TypeCalendrier type, std::int64_t annee, std::int64_t mois);
 
 } // namespace chronastre

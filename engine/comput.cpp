@@ -23,7 +23,7 @@ void Comput::calculer(std::int64_t annee)
     nombreOr_ = static_cast<int>(or19 + 1);
 
     std::int64_t epacte = 11 * or19 + 8;
-    if (annee > 1582) {
+    if (anneeGregorienne(annee)) {
         // Lunar and solar equations: the same correction as the Easter
         // computation, so the epact always matches the Easter date.
         const std::int64_t siecle = annee / 100;
@@ -52,7 +52,7 @@ void Paques::calculer(std::int64_t annee)
     if (annee <= 0)
         return;
     std::int64_t n = 0; // days from 1 January to Easter Sunday, counted as month * 31 + day - 1
-    if (annee <= 1582) {
+    if (!anneeGregorienne(annee)) {
         const std::int64_t d = (19 * (annee % 19) + 15) % 30;
         const std::int64_t e = (2 * (annee % 4) + 4 * (annee % 7) - d + 34) % 7;
         n = d + e + 114;

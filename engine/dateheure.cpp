@@ -35,11 +35,12 @@ void DateHeure::calculerJourJulien()
 
 void DateHeure::calculerJourSemaine()
 {
-    // Floor remainder, so that moments before day -1.5 keep a weekday 0..6.
-    double r = std::fmod(jourJulien_ + 1.5, 7.0);
-    if (r < 0)
-        r += 7.0;
-    jourSemaine_ = std::clamp<std::int64_t>(static_cast<std::int64_t>(r), 0, 6);
+    // The day number of the moment is the Julian Date's floor plus a half
+    // day, brought within 64 bits (a year beyond 10^16 has no exact weekday
+    // anyway).
+    constexpr double limite = 9.0e18;
+    const double numeroJour = std::clamp(std::floor(jourJulien_ + 0.5), -limite, limite);
+    jourSemaine_ = chronastre::jourSemaine(static_cast<std::int64_t>(numeroJour));
 }
 
 void DateHeure::calculerJourAnnee()

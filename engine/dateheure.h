@@ -1,23 +1,53 @@
 #pragma once
 
+#include "engine/arithmetique.h"
+
 #include <cstdint>
 
 namespace chronastre {
+
+// The reform of the civil calendar: Julian up to Thursday 4 October 1582,
+// Gregorian from Friday 15 October 1582, day number 2299161. Whole years
+// follow the Gregorian rules (leap years, computus, Easter) from 1583.
+inline constexpr std::int64_t anneeReforme = 1582;
+inline constexpr std::int64_t premierJourGregorien = 2299161;
+
+// Whether the rules of year annee are Gregorian.
+constexpr bool anneeGregorienne(std::int64_t annee)
+{
+    return annee > anneeReforme;
+}
 
 // Civil leap-year rule: Julian up to 1582 (negative years included, 0 and -4
 // are leap), Gregorian from 1583.
 constexpr bool estBissextile(std::int64_t annee)
 {
-    if (annee <= 1582)
+    if (!anneeGregorienne(annee))
         return (annee & 3) == 0;
     return annee % 4 == 0 && (annee % 100 != 0 || annee % 400 == 0);
 }
 
-// The civil calendar switches to Gregorian on 15 October 1582. The days 5 to
-// 14 October 1582, which the reform removed, count as Julian.
+// Whether a civil date is read as Gregorian: from 15 October 1582. The days
+// 5 to 14 October 1582, which the reform removed, count as Julian.
 constexpr bool estDateGregorienne(std::int64_t annee, std::int64_t mois, std::int64_t jour)
 {
-    return annee > 1582 || (annee == 1582 && (mois > 10 || (mois == 10 && jour > 14)));
+    return annee > anneeReforme ||
+           (annee == anneeReforme && (mois > 10 || (mois == 10 && jour > 14)));
+}
+
+// The days of month mois (1 to 12) of the Julian-type calendars: 30 in
+// April, June, September and November, 28 or 29 in February, 31 otherwise.
+constexpr std::int64_t joursMoisJulien(std::int64_t mois, bool bissextile)
+{
+    if (mois == 2)
+        return bissextile ? 29 : 28;
+    return mois == 4 || mois == 6 || mois == 9 || mois == 11 ? 30 : 31;
+}
+
+// The weekday of a day number: 0 = Sunday .. 6 = Saturday.
+constexpr std::int64_t jourSemaine(std::int64_t numeroJour)
+{
+    return floorMod(numeroJour + 1, 7);
 }
 
 // The date record shared by every calendar. A date of the parametric and

@@ -88,12 +88,7 @@ std::string nommerJourRomain(const DateHeure& date, bool bissextile)
     } else if (jour > ides) {
         // Counted back from the Kalends of the next month, that day included.
         reference = "Kalendas";
-        std::int64_t kalendes = 33; // months of 31 days
-        if (mois == 4 || mois == 6 || mois == 9 || mois == 11)
-            kalendes = 32;
-        else if (mois == 2)
-            kalendes = bissextile ? 31 : 30;
-        compte = kalendes - jour;
+        compte = joursMoisJulien(mois, bissextile) + 2 - jour;
         moisLatin =
             std::string(noms::moisLatins[suivant]) + std::string(noms::accusatifsLatins[suivant]);
     }

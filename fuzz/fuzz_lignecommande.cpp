@@ -1,8 +1,11 @@
 // The command-line dispatcher fed any argument vector: the input split on NUL
-// bytes into 0 to 9 arguments. It must return 0 and write only what the
-// command line can write; a batch reads an empty standard input.
+// bytes into 0 to 9 arguments. It must write only what the command line can
+// write, return 0, 1 or 2, tell every usage error (2) with where to look,
+// and never pass a raw control, C1, bidirectional or malformed byte of its
+// input into a message; a batch reads an empty standard input.
 
 #include "main/lignecommande.h"
+#include "main/messages.h"
 #include "main/sortie.h"
 
 #include <cstdint>
@@ -62,6 +65,8 @@ bool sortieValide(std::size_t nombreArguments, const std::string& octets)
 
     const std::vector<std::string> l = lignes(octets);
     switch (nombreArguments) {
+    case 1:
+        return l.size() == 1 && l[0] == "chronastre " CHRONASTRE_VERSION;
     case 2:
         if (l.size() == 1) // PAQUES: 22 March .. 25 April
             return correspond(l[0], paques);
@@ -103,13 +108,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         debut = fin + 1;
     }
     if (taille == 0)
-        arguments.clear();
+        return 0; // no argument: the window, not the command line
 
     chronastre::Sortie sortie;
     chronastre::Canaux canaux{sortie};
-    if (chronastre::executerCommande(arguments, canaux) != 0)
+    std::vector<std::string> messages;
+    canaux.signaler = [&messages](std::string_view message) { messages.emplace_back(message); };
+    const int code = chronastre::executerCommande(arguments, canaux);
+    if (code < 0 || code > 2)
         std::abort();
     if (!sortieValide(arguments.size(), sortie.octets()))
+        std::abort();
+    bool renvoi = false;
+    for (const std::string& message : messages) {
+        if (!message.starts_with("chronastre : ") || chronastre::montrer(message) != message)
+            std::abort();
+        renvoi = renvoi || message.ends_with(" ; voir chronastre -h ou man chronastre.");
+    }
+    if (renvoi != (code == chronastre::codeUsage))
         std::abort();
     return 0;
 }

@@ -2,7 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
 
@@ -21,36 +23,43 @@ std::string dossierExecutable()
     return chemin.substr(0, chemin.rfind('/') + 1);
 }
 
+// Whether the executable is the one of the build tree it was built in.
+bool dansLArbreDeConstruction(const std::string& dossier)
+{
+    char construction[PATH_MAX];
+    return realpath(CHRONASTRE_DOSSIER_CONSTRUCTION, construction) != nullptr &&
+           dossier == std::string(construction) + '/';
+}
+
 } // namespace
 
 int lancerFenetre(int argc, char** argv)
 {
-    // Beside the executable in the build tree; in the library folder of the
-    // installed tree.
+    // Beside the executable in the build tree; in the private library folder
+    // of the installed tree, and only there: a file put beside an installed
+    // executable is never loaded.
     const std::string dossier = dossierExecutable();
-    const std::string candidats[] = {
-        dossier + CHRONASTRE_MODULE_FENETRE,
-        dossier + CHRONASTRE_DOSSIER_MODULE_INSTALLE "/" CHRONASTRE_MODULE_FENETRE,
-    };
-    std::string erreurs;
-    for (const std::string& chemin : candidats) {
-        void* module = dlopen(chemin.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (module == nullptr) {
-            erreurs += std::string("\n  ") + dlerror();
-            continue;
-        }
-        using Lancer = int (*)(int, char**);
-        auto lancer = reinterpret_cast<Lancer>(dlsym(module, "chronastre_lancerFenetre"));
-        if (lancer == nullptr) {
-            erreurs += std::string("\n  ") + chemin + " : point d'entrée absent";
-            continue;
-        }
-        // The module stays loaded until the process ends: its settings are
-        // flushed by its static destructors at exit.
-        return lancer(argc, argv);
+    const std::string chemin = dansLArbreDeConstruction(dossier)
+                                   ? dossier + CHRONASTRE_MODULE_FENETRE
+                                   : dossier + CHRONASTRE_DOSSIER_MODULE_INSTALLE
+                                         "/" CHRONASTRE_MODULE_FENETRE;
+    void* module = dlopen(chemin.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) {
+        std::fprintf(stderr, "Chronastre : impossible de charger la fenêtre.\n  %s\n", dlerror());
+        return 1;
     }
-    std::fprintf(stderr, "Chronastre : impossible de charger la fenêtre.%s\n", erreurs.c_str());
-    return 1;
+    using Lancer = int (*)(int, char**);
+    auto lancer = reinterpret_cast<Lancer>(dlsym(module, "chronastre_lancerFenetre"));
+    if (lancer == nullptr) {
+        std::fprintf(stderr,
+                     "Chronastre : impossible de charger la fenêtre.\n  %s : point d'entrée "
+                     "absent\n",
+                     chemin.c_str());
+        return 1;
+    }
+    // The module stays loaded until the process ends: its settings are
+    // flushed by its static destructors at exit.
+    return lancer(argc, argv);
 }
 
 } // namespace chronastre

@@ -6,6 +6,7 @@
 #include "engine/comput.h"
 #include "engine/dateheure.h"
 #include "main/lot.h"
+#include "main/messages.h"
 #include "names/noms.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
@@ -81,28 +82,130 @@ std::string nombre(std::int64_t n)
     return std::to_string(n);
 }
 
-void usageSeul(Arguments, Canaux& canaux)
+void signaler(const Canaux& canaux, const std::string& message)
+{
+    if (canaux.signaler)
+        canaux.signaler(message);
+}
+
+// What was not understood, told on standard error with where to look: the
+// usage error.
+int incompris(const Canaux& canaux, const std::string& quoi)
+{
+    signaler(canaux, "chronastre : " + quoi + " ; voir chronastre -h ou man chronastre.");
+    return codeUsage;
+}
+
+std::string entreGuillemets(std::string_view argument)
+{
+    return "« " + montrer(argument) + " »";
+}
+
+bool estCommande(std::string_view argument)
+{
+    return selectionne(argument, "PAQUES") || selectionne(argument, "COMPUT") ||
+           selectionne(argument, "JOUR");
+}
+
+bool arriveeConnue(std::string_view mot)
+{
+    return mot == motTous || typeDepuisMot(mot) != CALENDRIER_INCONNU;
+}
+
+// The keyword a word would be in capitals, when it is one.
+std::string enMajuscules(std::string_view mot)
+{
+    std::string majuscules(mot);
+    for (char& c : majuscules) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return arriveeConnue(majuscules) && majuscules != mot ? majuscules : std::string();
+}
+
+std::string calendrierInconnu(std::string_view mot)
+{
+    const std::string majuscules = enMajuscules(mot);
+    return "calendrier inconnu " + entreGuillemets(mot) +
+           (majuscules.empty() ? "" : " (les mots-clés s'écrivent en majuscules : " +
+                                          majuscules + ")");
+}
+
+// Why a departure and an arrival keyword were not understood; empty when
+// they were.
+std::string motsIncompris(std::string_view depart, std::string_view arrivee)
+{
+    if (depart.starts_with('-'))
+        return "option inconnue " + entreGuillemets(depart);
+    if (depart == motTous)
+        return "« TOUS » ne peut être que le calendrier d'arrivée";
+    if (typeDepuisMot(depart) == CALENDRIER_INCONNU)
+        return calendrierInconnu(depart);
+    if (!arriveeConnue(arrivee))
+        return calendrierInconnu(arrivee);
+    return {};
+}
+
+// A first word that no command of this argument count takes.
+std::string premierMotIncompris(std::string_view mot)
+{
+    return mot.starts_with('-') ? "option inconnue " + entreGuillemets(mot)
+                                : "commande inconnue " + entreGuillemets(mot);
+}
+
+std::string nombreArguments(std::size_t nombre)
+{
+    return "nombre d'arguments incorrect (" + std::to_string(nombre) + ")";
+}
+
+// Three, six, nine or more arguments: the usage text, and the error.
+int usageSeul(Arguments arguments, Canaux& canaux)
 {
     afficherUsage(canaux.sortie);
+    return incompris(canaux, nombreArguments(arguments.size()));
 }
 
-void paques(Arguments arguments, Canaux& canaux)
+// One argument: help, the version, or a word missing its arguments.
+int unSeulMot(Arguments arguments, Canaux& canaux)
 {
-    Sortie& sortie = canaux.sortie;
+    const std::string_view mot = arguments[0];
+    // Any beginning of "--help" or of "-h": the empty word, "-", "--he"...
+    if (selectionne(mot, "--help") || selectionne(mot, "-h")) {
+        afficherUsage(canaux.sortie);
+        return 0;
+    }
+    if (mot == "--version") {
+        canaux.sortie.ligne("chronastre " CHRONASTRE_VERSION);
+        return 0;
+    }
+    if (estCommande(mot) || arriveeConnue(mot))
+        return incompris(canaux, nombreArguments(1));
+    return incompris(canaux, premierMotIncompris(mot));
+}
+
+int paques(Arguments arguments, Canaux& canaux)
+{
     const std::int32_t annee = lireNombre(arguments[1]);
-    if (annee <= 30)
-        return;
+    if (annee <= 30) {
+        signaler(canaux, "chronastre : pas de dimanche de Pâques pour l'an " + nombre(annee) +
+                             " : le calcul commence en l'an 31.");
+        return codeEchec;
+    }
     Paques paques;
     paques.calculer(annee);
-    sortie.ligne(nombre(paques.jour()) + " " + nombre(paques.mois()));
+    canaux.sortie.ligne(nombre(paques.jour()) + " " + nombre(paques.mois()));
+    return 0;
 }
 
-void comput(Arguments arguments, Canaux& canaux)
+int comput(Arguments arguments, Canaux& canaux)
 {
-    Sortie& sortie = canaux.sortie;
     const std::int32_t annee = lireNombre(arguments[1]);
-    if (annee <= 0)
-        return;
+    if (annee <= 0) {
+        signaler(canaux, "chronastre : pas de comput pour l'an " + nombre(annee) +
+                             " : le comput commence en l'an 1.");
+        return codeEchec;
+    }
+    Sortie& sortie = canaux.sortie;
     Comput comput;
     comput.calculer(annee);
     sortie.ligne("Nombre d'or       : " + nombre(comput.nombreOr()));
@@ -110,14 +213,15 @@ void comput(Arguments arguments, Canaux& canaux)
     sortie.ligne("Cycle solaire     : " + nombre(comput.cycleSolaire()));
     sortie.ligne("Indiction romaine : " + nombre(comput.indictionRomaine()));
     sortie.ligne("Lettre dominicale : " + comput.lettreDominicale());
+    return 0;
 }
 
-void jour(Arguments arguments, Canaux& canaux)
+int jour(Arguments arguments, Canaux& canaux)
 {
     Sortie& sortie = canaux.sortie;
     sortie.ligne("coucou");
     if (!selectionne(arguments[0], "JOUR"))
-        return;
+        return incompris(canaux, premierMotIncompris(arguments[0]));
     std::int32_t temps[3] = {0, 0, 0};
     if (arguments.size() == 7) {
         for (std::size_t i = 0; i < 3; ++i)
@@ -133,16 +237,21 @@ void jour(Arguments arguments, Canaux& canaux)
     sortie.ligne("Jour de la semaine : " +
                  std::string(noms::nomA(noms::joursFrancais, moment.jourSemaine())));
     sortie.ligne("Jour de l'année    : " + nombre(moment.jourAnnee()));
+    return 0;
 }
 
 // The result of one conversion: one line, or with TOUS as arrival the
 // nineteen calendars as the window's report writes them (its lines 13 to 36,
-// captions and literal forms).
+// captions and literal forms). A date that does not exist in its calendar is
+// converted as the arithmetic reads it, and the user is told how.
 void ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const DateHeure& source,
-                      Sortie& sortie)
+                      Canaux& canaux)
 {
-    Calendrier calendrierDepart(depart);
-    const std::int64_t numeroJour = calendrierDepart.depuisCalendrier(source);
+    Sortie& sortie = canaux.sortie;
+    const std::int64_t numeroJour = Calendrier(depart).depuisCalendrier(source);
+    const std::string avertissement = avertissementDate(depart, source, numeroJour);
+    if (!avertissement.empty())
+        signaler(canaux, "chronastre : " + avertissement);
     if (motArrivee != motTous) {
         const TypeCalendrier arrivee = typeDepuisMot(motArrivee);
         char ligne[longueurResultatMax];
@@ -151,70 +260,68 @@ void ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const 
         sortie.ligne(std::string_view(ligne, static_cast<std::size_t>(fin - ligne)));
         return;
     }
-    const std::int64_t jourSemaine = floorMod(numeroJour + 1, 7);
+    const std::int64_t semaine = jourSemaine(numeroJour);
     std::array<texte::Legende, nombreCalendriers> calendriers;
     for (int k = 0; k < nombreCalendriers; ++k) {
         const auto type = static_cast<TypeCalendrier>(k);
         calendriers[static_cast<std::size_t>(k)] = {
             std::string(texte::legendesCalendriers[static_cast<std::size_t>(k)]),
-            texte::texteCalendrier(type, Calendrier(type).versCalendrier(numeroJour), jourSemaine,
+            texte::texteCalendrier(type, Calendrier(type).versCalendrier(numeroJour), semaine,
                                    false)};
     }
     for (const std::string& ligne : texte::lignesCalendriers(calendriers))
         sortie.ligne(ligne);
 }
 
-bool arriveeConnue(std::string_view mot)
-{
-    return mot == motTous || typeDepuisMot(mot) != CALENDRIER_INCONNU;
-}
-
 // Year, month and day: any departure but MAYA, whose date is a long count.
-void conversion(Arguments arguments, Canaux& canaux)
+int conversion(Arguments arguments, Canaux& canaux)
 {
+    if (const std::string quoi = motsIncompris(arguments[0], arguments[1]); !quoi.empty())
+        return incompris(canaux, quoi);
     const TypeCalendrier depart = typeDepuisMot(arguments[0]);
-    if (depart == CALENDRIER_INCONNU || depart == MAYA || !arriveeConnue(arguments[1]))
-        return;
+    if (depart == MAYA)
+        return incompris(canaux, nombreArguments(arguments.size()) +
+                                     " : une date MAYA est un compte long de six nombres");
     const DateHeure source(lireNombre(arguments[2]), lireNombre(arguments[3]),
                            lireNombre(arguments[4]));
-    ecrireConversion(depart, arguments[1], source, canaux.sortie);
+    ecrireConversion(depart, arguments[1], source, canaux);
+    return 0;
 }
 
 // A Maya long count, most significant place first: departure MAYA only.
-void conversionMaya(Arguments arguments, Canaux& canaux)
+int conversionMaya(Arguments arguments, Canaux& canaux)
 {
-    if (typeDepuisMot(arguments[0]) != MAYA || !arriveeConnue(arguments[1]))
-        return;
+    if (const std::string quoi = motsIncompris(arguments[0], arguments[1]); !quoi.empty())
+        return incompris(canaux, quoi);
+    if (typeDepuisMot(arguments[0]) != MAYA)
+        return incompris(canaux, nombreArguments(arguments.size()) +
+                                     " : six nombres ne forment une date que pour MAYA");
     const DateHeure source = CalendrierMaya::compteLong(
         lireNombre(arguments[2]), lireNombre(arguments[3]), lireNombre(arguments[4]),
         lireNombre(arguments[5]), lireNombre(arguments[6]), lireNombre(arguments[7]));
-    ecrireConversion(MAYA, arguments[1], source, canaux.sortie);
+    ecrireConversion(MAYA, arguments[1], source, canaux);
+    return 0;
 }
 
 // Two calendar keywords and nothing else: the dates come from standard input.
-// Two other words print nothing and read nothing.
+// Two other words read nothing.
 int lot(Arguments arguments, Canaux& canaux)
 {
-    const TypeCalendrier depart = typeDepuisMot(arguments[0]);
-    if (depart == CALENDRIER_INCONNU || !arriveeConnue(arguments[1]))
-        return 0;
-    return convertirLot(depart,
+    const std::string_view premier = arguments[0];
+    if (!premier.starts_with('-') && typeDepuisMot(premier) == CALENDRIER_INCONNU &&
+        premier != motTous && enMajuscules(premier).empty() && !arriveeConnue(arguments[1]))
+        return incompris(canaux, premierMotIncompris(premier));
+    if (const std::string quoi = motsIncompris(premier, arguments[1]); !quoi.empty())
+        return incompris(canaux, quoi);
+    return convertirLot(typeDepuisMot(premier),
                         arguments[1] == motTous
                             ? std::nullopt
                             : std::optional<TypeCalendrier>(typeDepuisMot(arguments[1])),
                         canaux);
 }
 
-// A command: its output goes through canaux; a batch command also answers
-// with the exit code.
+// A command: its output goes through canaux, its exit code comes back.
 using Executer = int (*)(Arguments, Canaux&);
-
-template <void (*F)(Arguments, Canaux&)>
-int sansEchec(Arguments arguments, Canaux& canaux)
-{
-    F(arguments, canaux);
-    return 0;
-}
 
 struct Commande
 {
@@ -226,19 +333,18 @@ struct Commande
 
 constexpr std::size_t sansLimite = std::numeric_limits<std::size_t>::max();
 
-constexpr std::array<Commande, 12> commandes = {{
-    {1, 1, "--help", sansEchec<usageSeul>},
-    {1, 1, "-h", sansEchec<usageSeul>},
-    {2, 2, "PAQUES", sansEchec<paques>},
-    {2, 2, "COMPUT", sansEchec<comput>},
+constexpr std::array<Commande, 11> commandes = {{
+    {1, 1, {}, unSeulMot},
+    {2, 2, "PAQUES", paques},
+    {2, 2, "COMPUT", comput},
     {2, 2, {}, lot},
-    {3, 3, {}, sansEchec<usageSeul>},
-    {4, 4, {}, sansEchec<jour>},
-    {5, 5, {}, sansEchec<conversion>},
-    {6, 6, {}, sansEchec<usageSeul>},
-    {7, 7, {}, sansEchec<jour>},
-    {8, 8, {}, sansEchec<conversionMaya>},
-    {9, sansLimite, {}, sansEchec<usageSeul>},
+    {3, 3, {}, usageSeul},
+    {4, 4, {}, jour},
+    {5, 5, {}, conversion},
+    {6, 6, {}, usageSeul},
+    {7, 7, {}, jour},
+    {8, 8, {}, conversionMaya},
+    {9, sansLimite, {}, usageSeul},
 }};
 
 } // namespace
@@ -295,7 +401,7 @@ int executerCommande(std::span<const std::string_view> arguments, Canaux& canaux
             (commande.mot.empty() || selectionne(arguments[0], commande.mot)))
             return commande.executer(arguments, canaux);
     }
-    return 0;
+    return codeUsage;
 }
 
 } // namespace chronastre

@@ -11,6 +11,12 @@
 
 namespace chronastre {
 
+// The exit codes: 0 for an answer (warnings aside), codeEchec when the answer
+// does not exist or the input or output failed, codeUsage when the command
+// line was not understood.
+inline constexpr int codeEchec = 1;
+inline constexpr int codeUsage = 2;
+
 // The arrival keyword that asks for every calendar at once.
 inline constexpr std::string_view motTous = "TOUS";
 
@@ -47,8 +53,9 @@ std::int32_t lireNombre(std::string_view texte);
 void afficherUsage(Sortie& sortie);
 
 // Runs the command selected by the arguments (the program name left out, at
-// least one argument). Returns 0, or 1 when a batch conversion rejected a
-// line or could not read or write.
+// least one argument) and returns its exit code. What standard output gets
+// is kept as it always was; what was not understood, or why there is no
+// answer, goes to canaux.signaler.
 int executerCommande(std::span<const std::string_view> arguments, Canaux& canaux);
 
 } // namespace chronastre

@@ -3,6 +3,7 @@
 #include "engine/calendrier.h"
 #include "engine/calendriermaya.h"
 #include "main/lignecommande.h"
+#include "main/messages.h"
 
 #include <array>
 #include <charconv>
@@ -54,28 +55,6 @@ bool estSeparateur(const char* debut, const char* p)
 {
     const Classe c = classe(*p);
     return c == BLANC || c == SEPARATEUR || (c == MOINS && p > debut && classe(p[-1]) == CHIFFRE);
-}
-
-// The character at p as the user would name it: itself between quotes when
-// it is printable (a whole UTF-8 sequence included), its byte value otherwise.
-std::string citer(const char* p, const char* fin)
-{
-    const auto octet = static_cast<unsigned char>(*p);
-    if (octet > 0x20 && octet < 0x7F)
-        return "« " + std::string(1, static_cast<char>(octet)) + " »";
-    const std::ptrdiff_t longueur = octet >= 0xF0 && octet < 0xF5   ? 4
-                                    : octet >= 0xE0 && octet < 0xF0 ? 3
-                                    : octet >= 0xC2 && octet < 0xE0 ? 2
-                                                                    : 0;
-    if (longueur > 0 && fin - p >= longueur) {
-        bool valide = true;
-        for (std::ptrdiff_t k = 1; k < longueur; ++k)
-            valide = valide && (static_cast<unsigned char>(p[k]) & 0xC0) == 0x80;
-        if (valide)
-            return "« " + std::string(p, static_cast<std::size_t>(longueur)) + " »";
-    }
-    constexpr char hexa[] = "0123456789ABCDEF";
-    return std::string("l'octet 0x") + hexa[octet >> 4] + hexa[octet & 0xF];
 }
 
 // How a line reads: a date, nothing at all, or why it is rejected.
@@ -147,12 +126,21 @@ std::string raison(Lecture lecture, int trouves, int attendus, const char* p, co
                (trouves == 1 ? " nombre" : " nombres") + " sur " + std::to_string(attendus) + ")";
     case Lecture::ChiffreApresSigne:
         return "chiffre attendu après le signe";
-    case Lecture::NombreAttendu:
-        return "nombre attendu à la place de " + citer(p, fin);
+    case Lecture::NombreAttendu: {
+        const std::string caractere = citer(p, fin);
+        return "nombre attendu à la place " +
+               (caractere.starts_with("le ") ? "du " + caractere.substr(3) : "de " + caractere);
+    }
     case Lecture::HorsLimites:
         return "nombre hors des limites de 32 bits";
-    case Lecture::CaractereInattendu:
-        return "caractère inattendu " + citer(p, fin) + " après un nombre";
+    case Lecture::CaractereInattendu: {
+        // « x » stands in the sentence as it is; "l'octet 0x00" between
+        // brackets.
+        const std::string caractere = citer(p, fin);
+        return "caractère inattendu " +
+               (caractere.starts_with("«") ? caractere : "(" + caractere + ")") +
+               " après un nombre";
+    }
     case Lecture::TropLongue:
         return "ligne trop longue (plus de " + std::to_string(longueurLigneMax) + " octets)";
     case Lecture::Date:
@@ -195,15 +183,6 @@ inline char* ecrireEntier(std::int64_t n, char* p)
         return p + 2;
     }
     return std::to_chars(p, p + 20, n).ptr;
-}
-
-// A date as the user typed it, for messages.
-std::string ecrite(const std::int64_t* valeurs, int nombre)
-{
-    std::string texte;
-    for (int k = 0; k < nombre; ++k)
-        texte += (k == 0 ? "" : " ") + std::to_string(valeurs[k]);
-    return texte;
 }
 
 // What the user is told when standard input is a terminal.
@@ -303,7 +282,8 @@ private:
         // the arithmetic still converts it, and the user is told.
         const DateHeure retour = calendrierDepart.versCalendrier(numeroJour);
         if (!memeDate(depart_, retour, source))
-            avertir(v, numero, retour);
+            signaler("chronastre : ligne " + std::to_string(numero) + " : " +
+                     avertissementDate(depart_, source, numeroJour));
 
         char* p = sortie_.data() + plein_;
         if (arrivee_) {
@@ -319,20 +299,6 @@ private:
             }
         }
         plein_ = static_cast<std::size_t>(p - sortie_.data());
-    }
-
-    void avertir(const std::int64_t* v, std::int64_t numero, const DateHeure& retour) const
-    {
-        const bool avantDebut =
-            depart_ == MAYA ? retour.nombreTzolkin() < 1 : depart_ == HEBREU && retour.annee() < 1;
-        char tampon[longueurResultatMax];
-        const std::string lue =
-            avantDebut
-                ? "antérieure à son début"
-                : "lue comme " + std::string(tampon, ecrireResultat(depart_, retour, tampon));
-        signaler("chronastre : ligne " + std::to_string(numero) + " : attention, la date " +
-                 ecrite(v, depart_ == MAYA ? 6 : 3) + " n'existe pas dans le calendrier " +
-                 std::string(motDuType(depart_)) + " ; elle est " + lue);
     }
 
     TypeCalendrier depart_;

@@ -17,15 +17,18 @@
 
 namespace {
 
-// The whole block, through interruptions and short writes.
-bool ecrireTout(int fd, std::string_view octets)
+// The whole block, through interruptions and short writes; on failure, the
+// error of the write that failed is left in erreur.
+bool ecrireTout(int fd, std::string_view octets, int& erreur)
 {
     while (!octets.empty()) {
         const ssize_t ecrits = write(fd, octets.data(), octets.size());
         if (ecrits < 0 && errno == EINTR)
             continue;
-        if (ecrits <= 0)
+        if (ecrits <= 0) {
+            erreur = ecrits < 0 ? errno : EIO;
             return false;
+        }
         octets.remove_prefix(static_cast<std::size_t>(ecrits));
     }
     return true;
@@ -37,6 +40,26 @@ std::ptrdiff_t lireEntree(char* tampon, std::size_t taille)
         const ssize_t lus = read(STDIN_FILENO, tampon, taille);
         if (lus >= 0 || errno != EINTR)
             return lus;
+    }
+}
+
+// Why standard output could not be written, in French.
+std::string raisonSortie(int erreur)
+{
+    switch (erreur) {
+    case ENOSPC:
+    case EDQUOT:
+        return "plus de place sur le disque";
+    case EBADF:
+        return "elle est fermée";
+    case EFBIG:
+        return "fichier trop grand";
+    case EIO:
+        return "erreur d'entrée-sortie";
+    case EROFS:
+        return "système de fichiers en lecture seule";
+    default:
+        return "erreur système " + std::to_string(erreur);
     }
 }
 
@@ -52,15 +75,17 @@ int main(int argc, char** argv)
     Sortie sortie(terminalUtf8(STDOUT_FILENO) ? Encodage::Utf8 : Encodage::Latin1);
 
     Canaux canaux{sortie};
+    int erreurSortie = 0;
     canaux.lire = lireEntree;
-    canaux.ecrire = [](std::string_view octets) {
-        return ecrireTout(STDOUT_FILENO, octets);
+    canaux.ecrire = [&erreurSortie](std::string_view octets) {
+        return ecrireTout(STDOUT_FILENO, octets, erreurSortie);
     };
     canaux.signaler = [](std::string_view message) {
         // Messages are for a person: in the encoding of the user's locale,
         // which is read only when there is something to say.
         static const Encodage encodage = localeUtf8() ? Encodage::Utf8 : Encodage::Latin1;
-        ecrireTout(STDERR_FILENO, encoder(message, encodage) + '\n');
+        int ignoree = 0;
+        ecrireTout(STDERR_FILENO, encoder(message, encodage) + '\n', ignoree);
     };
     canaux.entreeTerminal = argc == 3 && isatty(STDIN_FILENO) == 1; // a batch only
     // A closed pipe downstream ends a batch with a failed write (exit code
@@ -69,7 +94,12 @@ int main(int argc, char** argv)
 
     const int code = executerCommande(arguments, canaux);
     // A standard output that cannot take the text (a full disk, a closed
-    // pipe) is reported by the exit code.
-    const bool ecrit = ecrireTout(STDOUT_FILENO, sortie.octets());
-    return ecrit ? code : 1;
+    // descriptor) stops the program with the exit code 1 and a message; a
+    // pipe closed by its reader (| head -1) is no news to the user.
+    if (ecrireTout(STDOUT_FILENO, sortie.octets(), erreurSortie) && erreurSortie == 0)
+        return code;
+    if (erreurSortie != EPIPE)
+        canaux.signaler("chronastre : la sortie standard ne peut pas être écrite (" +
+                        raisonSortie(erreurSortie) + ").");
+    return codeEchec;
 }

@@ -44,9 +44,13 @@ installer_paquets() {
 construire() {
     local preset=$1
     local dossier=$2
+    local werror=${CHRONASTRE_WERROR:-OFF}
     mkdir -p "$dossier"
-    if [ ! -f "$dossier/build.ninja" ]; then
-        cmake --preset "$preset" -DCHRONASTRE_WERROR="${CHRONASTRE_WERROR:-OFF}" \
+    # Configured once, and again when the warnings setting asked differs
+    # from the one the folder was configured with.
+    if [ ! -f "$dossier/build.ninja" ] ||
+        ! grep -qx "CHRONASTRE_WERROR:BOOL=$werror" "$dossier/CMakeCache.txt" 2>/dev/null; then
+        cmake --preset "$preset" -DCHRONASTRE_WERROR="$werror" \
             >"$dossier/configuration.log" 2>&1 ||
             { cat "$dossier/configuration.log" >&2; exit 1; }
     fi

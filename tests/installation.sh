@@ -50,6 +50,21 @@ set -e
 rm -rf "$configuration"
 [ $code -eq 124 ] || { cat "$racine/fenetre.log" >&2; echec "fenêtre installée, code $code"; }
 
+# A module put beside the installed executable is not loaded: the installed
+# one is, from the private library folder.
+if command -v c++ >/dev/null; then
+    echo 'extern "C" int chronastre_lancerFenetre(int, char**) { return 42; }' |
+        c++ -shared -fPIC -x c++ - -o "$usr/bin/chronastre-fenetre.so"
+    configuration=$(mktemp -d)
+    set +e
+    XDG_CONFIG_HOME=$configuration QT_QPA_PLATFORM=offscreen timeout 2 "$usr/bin/chronastre" \
+        2>"$racine/fenetre.log"
+    code=$?
+    set -e
+    rm -rf "$configuration" "$usr/bin/chronastre-fenetre.so"
+    [ $code -eq 124 ] || echec "module pris à côté de l'exécutable installé, code $code"
+fi
+
 desktop-file-validate "$usr/share/applications/chronastre.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/fr.orvendel.Chronastre.metainfo.xml" >/dev/null
 

@@ -1,6 +1,7 @@
 // The parametric conversion of the seventeen calendars and the converter's cache.
 
 #include "engine/calendrier.h"
+#include "engine/calendriermaya.h"
 
 #include <gtest/gtest.h>
 
@@ -231,23 +232,86 @@ TEST(Calendrier, DatesHorsLimites)
     EXPECT_EQ(julien.depuisCalendrier({2000, 13, 1}), julien.depuisCalendrier({2001, 1, 1}));
 }
 
-// Roman I has a leap day every third year (709, 712, ...); Roman II never.
-TEST(Calendrier, AnneesRomaines)
+namespace {
+
+struct Regle
 {
-    Calendrier romainI(ROMAIN_I);
-    for (std::int64_t annee = 700; annee < 730; ++annee) {
-        const std::int64_t fevrier29 = romainI.depuisCalendrier({annee, 2, 29});
-        const bool bissextile = romainI.versCalendrier(fevrier29).mois() == 2;
-        EXPECT_EQ(bissextile, (annee - 1) % 3 == 0) << annee;
+    const char* fait;
+    TypeCalendrier type;
+    std::int64_t annee, mois;
+    std::int64_t mois_dans_annee, jours_du_mois;
+};
+
+// Month and year lengths as the calendars publish them.
+const Regle regles[] = {
+    {"February 1900: a Gregorian common year", GREGORIEN, 1900, 2, 12, 28},
+    {"February 2000: a Gregorian leap year", GREGORIEN, 2000, 2, 12, 29},
+    {"February 1900 in the Julian calendar: leap", JULIEN, 1900, 2, 12, 29},
+    {"September: 30 days", GREGORIEN, 2023, 9, 12, 30},
+    {"December: 31 days", JULIEN, -43, 12, 12, 31},
+    {"5784: 13 months, 383 days, Heshvan of 29", HEBREU, 5784, 2, 13, 29},
+    {"5784: Kislev of 29", HEBREU, 5784, 3, 13, 29},
+    {"5784: Adar I of 30", HEBREU, 5784, 6, 13, 30},
+    {"5784: Adar II (Veadar) of 29", HEBREU, 5784, 7, 13, 29},
+    {"5785: 12 months, 355 days, Heshvan of 30", HEBREU, 5785, 2, 12, 30},
+    {"5785: Kislev of 30", HEBREU, 5785, 3, 12, 30},
+    {"5785: no month 13", HEBREU, 5785, 13, 12, 0},
+    {"Hebrew year 0, a 19th year of the cycle, has no days", HEBREU, 0, 1, 13, 0},
+    {"Republican year II: 5 complementary days", REPUBLICAIN, 2, 13, 13, 5},
+    {"Republican year III, sextile: 6", REPUBLICAIN, 3, 13, 13, 6},
+    {"Republican months: 30 days", REPUBLICAIN, 8, 2, 13, 30},
+    {"Coptic 1739: 6 days of Nasie", COPTE, 1739, 13, 13, 6},
+    {"Coptic 1740: 5 days of Nasie", COPTE, 1740, 13, 13, 5},
+    {"Baha'i 180: Ayyam-i-Ha of 5 days (26 February to 1 March 2024)", BAHAI, 180, 19, 20, 5},
+    {"Baha'i months: 19 days", BAHAI, 180, 20, 20, 19},
+    {"Saka 1946: Chaitra of 31 days (a Gregorian leap year)", SAKA, 1946, 1, 12, 31},
+    {"Saka 1945: Chaitra of 30 days", SAKA, 1945, 1, 12, 30},
+    {"Islamic 1445: a leap year, Dhu al-Hijja of 30", ISLAMIQUE_B, 1445, 12, 12, 30},
+    {"Islamic 1446: Dhu al-Hijja of 29", ISLAMIQUE_B, 1446, 12, 12, 29},
+    {"Egyptian: 5 epagomenal days, always", EGYPTIEN, 2748, 13, 13, 5},
+    // The triennial leap years kept after Caesar's reform: 45, 42 ... 9 BC,
+    // years 709, 712 ... 745 of Rome.
+    {"Roman 709 (45 BC): leap", ROMAIN_I, 709, 2, 12, 29},
+    {"Roman 710 (44 BC): common", ROMAIN_I, 710, 2, 12, 28},
+    {"Roman 711 (43 BC): common", ROMAIN_I, 711, 2, 12, 28},
+    {"Roman 712 (42 BC): leap", ROMAIN_I, 712, 2, 12, 29},
+    {"Roman 745 (9 BC): leap", ROMAIN_I, 745, 2, 12, 29},
+    {"Roman II: no leap day", ROMAIN_II, 764, 2, 12, 28},
+    {"a month beyond the year", GREGORIEN, 2000, 13, 12, 0},
+    {"the Maya long count has no months", MAYA, 0, 1, 0, 0},
+};
+
+} // namespace
+
+TEST(Calendrier, LongueursDesMoisEtDesAnnees)
+{
+    for (const Regle& r : regles) {
+        SCOPED_TRACE(r.fait);
+        EXPECT_EQ(moisDansAnnee(r.type, r.annee), r.mois_dans_annee);
+        EXPECT_EQ(joursDuMois(r.type, r.annee, r.mois), r.jours_du_mois);
+        if (r.jours_du_mois > 0) {
+            EXPECT_TRUE(existe(r.type, DateHeure(r.annee, r.mois, r.jours_du_mois)));
+            EXPECT_FALSE(existe(r.type, DateHeure(r.annee, r.mois, r.jours_du_mois + 1)));
+        }
     }
+    // A long count exists when each place is within its count.
+    EXPECT_TRUE(existe(MAYA, CalendrierMaya::compteLong(0, 13, 0, 0, 17, 19)));
+    EXPECT_FALSE(existe(MAYA, CalendrierMaya::compteLong(0, 13, 0, 0, 18, 0)));
+    // Roman I counts from 709 (45 BC, the first Julian year), Roman II from
+    // 761 (AD 8, when the leap days resumed).
     EXPECT_EQ(texte(Calendrier(JULIEN).convertir(ROMAIN_I, {-44, 1, 1})), "709-1-1");
     EXPECT_EQ(texte(Calendrier(JULIEN).convertir(ROMAIN_II, {8, 1, 1})), "761-1-1");
+}
 
-    Calendrier romainII(ROMAIN_II);
-    for (std::int64_t annee = 700; annee < 800; ++annee) {
-        const std::int64_t fevrier28 = romainII.depuisCalendrier({annee, 2, 28});
-        EXPECT_EQ(texte(romainII.versCalendrier(fevrier28 + 1)), texte(Date{annee, 3, 1}));
-    }
+// The cache holds a date with its own day number: a day number computed by
+// depuisCalendrier is not taken for that of the date converted before.
+TEST(Calendrier, LeCacheSuitDepuisCalendrier)
+{
+    Calendrier gregorien(GREGORIEN);
+    EXPECT_EQ(texte(gregorien.convertir(JULIEN, {2000, 1, 1})), "1999-12-19");
+    gregorien.depuisCalendrier({1900, 1, 1});
+    EXPECT_EQ(texte(gregorien.convertir(JULIEN, {2000, 1, 1})), "1999-12-19");
+    EXPECT_EQ(texte(gregorien.convertir(JULIEN, {1900, 1, 1})), "1899-12-20");
 }
 
 TEST(Calendrier, LeCacheCalculeLeJourUneFois)

@@ -65,9 +65,11 @@ TEST(Comput, AnneeNulleOuNegativeNeChangeRien)
 }
 
 // Easter is a Sunday between 22 March and 25 April of its year's calendar,
-// the dominical letter names the weekday of 1 January, and from 1583 the
-// epact agrees with the Easter full moon (epact + h = 23 mod 30), 4200 and
-// beyond included.
+// the dominical letter names the weekday of 1 January, and from 1583 Easter
+// is the Sunday after the Paschal full moon that the epact gives in the
+// Gregorian tables (Clavius): 44 - epact March, 30 days later when that is
+// before 21 March, 18 April for epact 24, 17 April for epact 25 with a golden
+// number above 11; 4200 and beyond included.
 TEST(Comput, CoherenceSurDesMillenaires)
 {
     for (std::int64_t annee = 1; annee <= 20000; ++annee) {
@@ -87,9 +89,14 @@ TEST(Comput, CoherenceSurDesMillenaires)
         const std::int64_t semaine = (janvier + 1) % 7;
         ASSERT_EQ(comput.lettreDominicale()[0], "AGFEDCB"[semaine]) << annee;
         if (annee > 1582) {
-            const std::int64_t a = annee % 19, b = annee / 100;
-            const std::int64_t h = (19 * a + b - b / 4 - (b - (b + 8) / 25 + 1) / 3 + 15) % 30;
-            ASSERT_EQ((comput.epacte() + h) % 30, 23) << annee;
+            const int e = comput.epacte();
+            int pleineLune = 44 - e < 21 ? 74 - e : 44 - e; // days after the last of February
+            if (e == 24)
+                pleineLune = 49;
+            else if (e == 25 && comput.nombreOr() > 11)
+                pleineLune = 48;
+            ASSERT_GT(quantieme, pleineLune) << annee;
+            ASSERT_LE(quantieme, pleineLune + 7) << annee;
         }
     }
 }

@@ -116,12 +116,15 @@ TEST(DateHeure, AnneesBissextiles)
         EXPECT_EQ(estBissextile(annee), bissextile) << annee;
 }
 
-TEST(DateHeure, EnregistrementParDefaut)
+// The weekday of a day number: day 0 (1 January 4713 BC) was a Monday, the
+// reform's first Gregorian day (2299161) a Friday and the day before it a
+// Thursday, 1 January 2000 (2451545) a Saturday; the days before day 0 keep
+// the cycle.
+TEST(DateHeure, JourDeLaSemaineDUnNumeroDeJour)
 {
-    const DateHeure d;
-    EXPECT_EQ(d.annee(), -9999);
-    EXPECT_EQ(d.mois(), -1);
-    EXPECT_EQ(d.jour(), -1);
-    EXPECT_EQ(d.nombreTzolkin(), -1);
-    EXPECT_EQ(d.pictun(), -1);
+    const std::pair<std::int64_t, std::int64_t> jours[] = {
+        {0, 1}, {-1, 0}, {-7, 1}, {2299161, 5}, {2451545, 6}, {2299160, 4},
+    };
+    for (const auto& [numeroJour, semaine] : jours)
+        EXPECT_EQ(chronastre::jourSemaine(numeroJour), semaine) << numeroJour;
 }

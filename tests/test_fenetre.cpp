@@ -193,6 +193,11 @@ private slots:
     void saisieHorsLimites_data();
     void saisieHorsLimites();
     void saisieParLeDialogue();
+    void saisieGardeLeJour_data();
+    void saisieGardeLeJour();
+    void saisieHebraiqueGardeLeMois_data();
+    void saisieHebraiqueGardeLeMois();
+    void saisieRefuseUnTypeInconnu();
     void menusContextuels();
     void raccourcisClavier();
     void fevrier9999AvantJC();
@@ -1259,6 +1264,107 @@ void TestFenetre::saisieParLeDialogue()
     QCOMPARE(apercu, QStringLiteral("Jeudi 3 Octobre 2024 après J. C."));
     QCOMPARE(affiche(*f, "date"), QStringLiteral("Jeudi 3 Octobre 2024  08:00:00"));
     QCOMPARE(affiche(*f, "calendrierHebreu"), QStringLiteral("Yom chamishi 1 Tishri 5785"));
+}
+
+void TestFenetre::saisieGardeLeJour_data()
+{
+    QTest::addColumn<Moment>("moment");
+    QTest::newRow("1 January 2000") << Moment{2000, false, 1, 1, 9, 0, 0};
+    QTest::newRow("4 October 1582, the last Julian day") << Moment{1582, false, 10, 4, 9, 0, 0};
+    QTest::newRow("15 October 1582, the first Gregorian day")
+        << Moment{1582, false, 10, 15, 9, 0, 0};
+    QTest::newRow("15 June 3500 BC, before the long count") << Moment{3500, true, 6, 15, 9, 0, 0};
+    QTest::newRow("15 June 4000 BC, before the Hebrew years") << Moment{4000, true, 6, 15, 9, 0, 0};
+    QTest::newRow("1 January 4713 BC, the first day") << Moment{4713, true, 1, 1, 9, 0, 0};
+}
+
+// Opened on the day shown, in any calendar, the entry confirmed at once
+// leaves the window where it was; where the calendar cannot write that day,
+// OK waits for a date. Going through the Hebrew and Maya calendars and back
+// keeps the day.
+void TestFenetre::saisieGardeLeJour()
+{
+    QFETCH(Moment, moment);
+    const auto f = fenetre(moment);
+    const QString date = affiche(*f, "date");
+    for (int type = 0; type < nombreCalendriers; ++type) {
+        QString raison;
+        surLeDialogue([&raison](QDialog* d) {
+            QPushButton* ok = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            raison = d->findChild<QLabel*>("raison")->text();
+            if (ok->isEnabled())
+                ok->click();
+            else
+                d->reject();
+        });
+        f->saisirDate(static_cast<TypeCalendrier>(type));
+        QVERIFY2(affiche(*f, "date") == date, qPrintable(QString::number(type)));
+        QVERIFY2(raison.isEmpty() || raison.endsWith(QLatin1String(" : saisissez une date.")),
+                 qPrintable(raison));
+    }
+
+    QStringList raisons;
+    surLeDialogue([&raisons](QDialog* d) {
+        auto* calendrier = d->findChild<QComboBox*>("calendrier");
+        for (const TypeCalendrier type : {HEBREU, MAYA, HEBREU}) {
+            calendrier->setCurrentIndex(type);
+            raisons << d->findChild<QLabel*>("raison")->text();
+        }
+        calendrier->setCurrentIndex(ROMAIN_II);
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    f->saisirDate(ROMAIN_II);
+    QCOMPARE(affiche(*f, "date"), date);
+    // The reasons, where the day comes before the calendar.
+    for (const QString& raison : raisons)
+        QVERIFY(raison.isEmpty() || raison.startsWith(QStringLiteral("Ce jour précède")));
+}
+
+void TestFenetre::saisieHebraiqueGardeLeMois_data()
+{
+    QTest::addColumn<int>("annee");
+    QTest::addColumn<QString>("mois");
+    QTest::addColumn<int>("autreAnnee");
+    QTest::addColumn<QString>("moisGarde");
+    // 5784 has 13 months (Adar, Veadar), 5785 and 5786 have 12.
+    QTest::newRow("Nisan 5784 to 5785") << 5784 << "Nisan" << 5785 << "Nisan";
+    QTest::newRow("Nisan 5785 to 5784") << 5785 << "Nisan" << 5784 << "Nisan";
+    QTest::newRow("Ellul 5784 to 5786") << 5784 << "Ellul" << 5786 << "Ellul";
+    QTest::newRow("Veadar 5784 to 5785: Adar") << 5784 << "Veadar" << 5785 << "Adar";
+    QTest::newRow("Adar 5785 to 5784: Adar") << 5785 << "Adar" << 5784 << "Adar";
+    QTest::newRow("Shebat 5785 to 5784") << 5785 << "Shebat" << 5784 << "Shebat";
+}
+
+// A new year keeps the month by its name, not by its place in the list.
+void TestFenetre::saisieHebraiqueGardeLeMois()
+{
+    QFETCH(int, annee);
+    QFETCH(QString, mois);
+    QFETCH(int, autreAnnee);
+    QFETCH(QString, moisGarde);
+    SaisieDate dialogue(HEBREU, 2451545);
+    auto* champAnnee = dialogue.findChild<QSpinBox*>("annee");
+    auto* champMois = dialogue.findChild<QComboBox*>("mois");
+    champAnnee->setValue(annee);
+    champMois->setCurrentText(mois);
+    QCOMPARE(champMois->currentText(), mois);
+    champAnnee->setValue(autreAnnee);
+    QCOMPARE(champMois->currentText(), moisGarde);
+}
+
+// A kind that names no calendar is refused by the entry, never read in the
+// tables.
+void TestFenetre::saisieRefuseUnTypeInconnu()
+{
+    ModeleSaisie modele(static_cast<TypeCalendrier>(19), 2451545);
+    QCOMPARE(modele.type(), GREGORIEN);
+    QCOMPARE(modele.annee(), 2000);
+    for (const int type : {-1, 19, 999, 2147483647}) {
+        QVERIFY(!modele.setType(static_cast<TypeCalendrier>(type)));
+        QCOMPARE(modele.type(), GREGORIEN);
+    }
+    QVERIFY(modele.setType(MAYA));
+    QCOMPARE(modele.compteLong()[1], 12);
 }
 
 // "Copier" copies a label as shown, "Copier le rapport" the whole report, and

@@ -101,13 +101,18 @@ TEST(Hebreu, MoisHorsLimites)
     EXPECT_EQ(h.depuisHebreu({5784, 2147483647, 1}), h.depuisHebreu({5784, 13, 1}));
 }
 
-// Every year length is one of the six, for years before 1 too.
+// Every year length is one of the six, for years before 1 too: 383 to 385
+// days in the 3rd, 6th, 8th, 11th, 14th, 17th and 19th years of each cycle
+// of 19, 353 to 355 in the others.
 TEST(Hebreu, TypesDAnnee)
 {
     for (std::int64_t annee = -20000; annee <= 30000; ++annee) {
         const std::int64_t longueur =
             CalendrierHebreu::nouvelAn(annee + 1) - CalendrierHebreu::nouvelAn(annee);
-        const bool embolismique = CalendrierHebreu::estEmbolismique(annee);
+        const std::int64_t rang = floorMod(annee - 1, 19) + 1;
+        const bool embolismique = rang == 3 || rang == 6 || rang == 8 || rang == 11 ||
+                                  rang == 14 || rang == 17 || rang == 19;
+        ASSERT_EQ(CalendrierHebreu::estEmbolismique(annee), embolismique) << annee;
         ASSERT_TRUE(embolismique ? (longueur >= 383 && longueur <= 385)
                                  : (longueur >= 353 && longueur <= 355))
             << annee << ": " << longueur;

@@ -96,7 +96,15 @@ struct Cas
     const char* nom;
     std::vector<std::string> arguments;
     std::string attendu;
+    std::string erreurs = {};
+    int code = 0;
 };
+
+// What was not understood, and where to look: the exit code 2.
+std::string incompris(const std::string& quoi)
+{
+    return "chronastre : " + quoi + " ; voir chronastre -h ou man chronastre.\n";
+}
 
 const Cas cas[] = {
     // Help and argument counts.
@@ -105,34 +113,69 @@ const Cas cas[] = {
     {"--help", {"--help"}, usage},
     {"empty single argument", {""}, usage},
     {"-", {"-"}, usage},
-    {"-help prints nothing", {"-help"}, ""},
-    {"--helpme prints nothing", {"--helpme"}, ""},
-    {"unknown single word", {"PAQUES"}, ""},
-    {"three arguments", {"a", "b", "c"}, usage},
-    {"six arguments", {"1", "2", "3", "4", "5", "6"}, usage},
-    {"nine arguments", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, usage},
-    {"twelve arguments", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}, usage},
+    {"--version", {"--version"}, "chronastre 2.0\n"},
+    {"-help is no help", {"-help"}, "", incompris("option inconnue « -help »"), 2},
+    {"--helpme is no help", {"--helpme"}, "", incompris("option inconnue « --helpme »"), 2},
+    {"a Qt option", {"-style", "Fusion"}, "", incompris("option inconnue « -style »"), 2},
+    {"PAQUES without a year", {"PAQUES"}, "", incompris("nombre d'arguments incorrect (1)"), 2},
+    {"an unknown word", {"bonjour"}, "", incompris("commande inconnue « bonjour »"), 2},
+    {"three arguments", {"a", "b", "c"}, usage, incompris("nombre d'arguments incorrect (3)"), 2},
+    {"six arguments",
+     {"1", "2", "3", "4", "5", "6"},
+     usage,
+     incompris("nombre d'arguments incorrect (6)"),
+     2},
+    {"nine arguments",
+     {"1", "2", "3", "4", "5", "6", "7", "8", "9"},
+     usage,
+     incompris("nombre d'arguments incorrect (9)"),
+     2},
+    {"twelve arguments",
+     {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"},
+     usage,
+     incompris("nombre d'arguments incorrect (12)"),
+     2},
 
     // PAQUES and COMPUT, selected by any beginning of the word.
     {"PAQUES 2011", {"PAQUES", "2011"}, "24 4\n"},
-    {"PAQUES 30 is silent", {"PAQUES", "30"}, ""},
+    {"PAQUES 30: none",
+     {"PAQUES", "30"},
+     "",
+     "chronastre : pas de dimanche de Pâques pour l'an 30 : le calcul commence en l'an 31.\n",
+     1},
     {"PAQUES 31", {"PAQUES", "31"}, "25 3\n"},
     {"P 2011", {"P", "2011"}, "24 4\n"},
     {"empty word 2011 is PAQUES", {"", "2011"}, "24 4\n"},
-    {"PAQUESX 2011", {"PAQUESX", "2011"}, ""},
+    {"PAQUESX 2011", {"PAQUESX", "2011"}, "", incompris("commande inconnue « PAQUESX »"), 2},
     {"COMPUT 2011", {"COMPUT", "2011"}, comput2011},
     {"C 2011", {"C", "2011"}, comput2011},
-    {"COMPUT 0 is silent", {"COMPUT", "0"}, ""},
-    {"COMPUT -5 is silent", {"COMPUT", "-5"}, ""},
+    {"COMPUT 0: none",
+     {"COMPUT", "0"},
+     "",
+     "chronastre : pas de comput pour l'an 0 : le comput commence en l'an 1.\n",
+     1},
+    {"COMPUT -5: none",
+     {"COMPUT", "-5"},
+     "",
+     "chronastre : pas de comput pour l'an -5 : le comput commence en l'an 1.\n",
+     1},
     {"COMPUT 2012",
      {"COMPUT", "2012"},
      "Nombre d'or       : 18\nEpacte            : 6\nCycle solaire     : 5\n"
      "Indiction romaine : 5\nLettre dominicale : AG\n"},
 
     // JOUR: "coucou" first, whatever follows.
-    {"JOURS 2000 1 1", {"JOURS", "2000", "1", "1"}, "coucou\n"},
-    {"XYZ 1 2 3", {"XYZ", "1", "2", "3"}, "coucou\n"},
-    {"XYZ with a time", {"XYZ", "1", "2", "3", "4", "5", "6"}, "coucou\n"},
+    {"JOURS 2000 1 1",
+     {"JOURS", "2000", "1", "1"},
+     "coucou\n",
+     incompris("commande inconnue « JOURS »"),
+     2},
+    {"XYZ 1 2 3", {"XYZ", "1", "2", "3"}, "coucou\n", incompris("commande inconnue « XYZ »"), 2},
+    {"XYZ with a time",
+     {"XYZ", "1", "2", "3", "4", "5", "6"},
+     "coucou\n",
+     incompris("commande inconnue « XYZ »"),
+     2},
     {"JOUR 2000 1 1", {"JOUR", "2000", "1", "1"}, jour("2451544.50000", "Samedi", "1")},
     {"J 2000 1 1 12 0 0",
      {"J", "2000", "1", "1", "12", "0", "0"},
@@ -186,24 +229,82 @@ const Cas cas[] = {
     {"GREGORIEN ROMAIN_I", {"GREGORIEN", "ROMAIN_I", "2000", "1", "1"}, "2752 7 1\n"},
     {"GREGORIEN ROMAIN_II", {"GREGORIEN", "ROMAIN_II", "2000", "1", "1"}, "2754 5 1\n"},
     {"ISLAMIQUE_A departure", {"ISLAMIQUE_A", "GREGORIEN", "1420", "9", "25"}, "2000 1 1\n"},
-    {"GREGORIEN FOO", {"GREGORIEN", "FOO", "2000", "1", "1"}, ""},
-    {"lower-case keyword", {"gregorien", "JULIEN", "2000", "1", "1"}, ""},
-    {"keywords are not prefixes", {"GREG", "JULIEN", "2000", "1", "1"}, ""},
+    {"GREGORIEN FOO",
+     {"GREGORIEN", "FOO", "2000", "1", "1"},
+     "",
+     incompris("calendrier inconnu « FOO »"),
+     2},
+    {"lower-case keyword",
+     {"gregorien", "JULIEN", "2000", "1", "1"},
+     "",
+     incompris("calendrier inconnu « gregorien » (les mots-clés s'écrivent en majuscules : "
+               "GREGORIEN)"),
+     2},
+    {"keywords are not prefixes",
+     {"GREG", "JULIEN", "2000", "1", "1"},
+     "",
+     incompris("calendrier inconnu « GREG »"),
+     2},
     {"MAYA long count", {"MAYA", "GREGORIEN", "0", "13", "0", "0", "0", "0"}, "2012 12 23\n"},
     {"MAYA to MAYA",
      {"MAYA", "MAYA", "0", "12", "19", "6", "15", "0"},
      "0.12.19.6.15.0, 9 20 8 13\n"},
-    {"MAYA long count to unknown", {"MAYA", "FOO", "0", "13", "0", "0", "0", "0"}, ""},
+    {"MAYA long count to unknown",
+     {"MAYA", "FOO", "0", "13", "0", "0", "0", "0"},
+     "",
+     incompris("calendrier inconnu « FOO »"),
+     2},
     // MAYA departure needs a long count; a long count needs MAYA departure.
-    {"MAYA departure with a date", {"MAYA", "GREGORIEN", "2000", "1", "1"}, ""},
+    {"MAYA departure with a date",
+     {"MAYA", "GREGORIEN", "2000", "1", "1"},
+     "",
+     incompris("nombre d'arguments incorrect (5) : une date MAYA est un compte long de six "
+               "nombres"),
+     2},
     {"long count without MAYA departure",
      {"GREGORIEN", "JULIEN", "0", "13", "0", "0", "0", "0"},
-     ""},
+     "",
+     incompris("nombre d'arguments incorrect (8) : six nombres ne forment une date que pour MAYA"),
+     2},
+    // A date that does not exist is converted as read, with a warning.
+    {"30 February",
+     {"GREGORIEN", "JULIEN", "2023", "2", "30"},
+     "2023 2 17\n",
+     "chronastre : attention, la date 2023 2 30 n'existe pas dans le calendrier GREGORIEN ; elle "
+     "est lue comme 2023 3 2\n"},
+    {"a 13th month",
+     {"GREGORIEN", "JULIEN", "2023", "13", "1"},
+     "2023 12 19\n",
+     "chronastre : attention, la date 2023 13 1 n'existe pas dans le calendrier GREGORIEN ; elle "
+     "est lue comme 2024 1 1\n"},
+    {"day 0",
+     {"REPUBLICAIN", "GREGORIEN", "8", "2", "0"},
+     "1799 10 22\n",
+     "chronastre : attention, la date 8 2 0 n'existe pas dans le calendrier REPUBLICAIN ; elle est "
+     "lue comme 8 1 30\n"},
+    {"20 pictun: beyond the long count, said as the day converted",
+     {"MAYA", "GREGORIEN", "20", "0", "0", "0", "0", "0"},
+     "154591 1 22\n",
+     "chronastre : attention, la date 20 0 0 0 0 0 n'existe pas dans le calendrier MAYA ; elle est "
+     "lue comme le jour julien 58184285, au-delà du dernier jour du compte long "
+     "(19.19.19.19.17.19)\n"},
+    // The input shown in a message never reaches the terminal raw.
+    {"controls, bidirectional overrides and invalid UTF-8 shown by their codes",
+     {"GREGORIEN", "A\x1b[2J\xc2\x9b\xe2\x80\xae\xef\xbb\xbf\xed\xa0\x80\xc0\xaf\xf4\x90\x80\x80\x9bZé",
+      "2000", "1", "1"},
+     "",
+     incompris("calendrier inconnu « A<U+001B>[2J<U+009B><U+202E><U+FEFF><0xED><0xA0><0x80><0xC0>"
+               "<0xAF><0xF4><0x90><0x80><0x80><0x9B>Zé »"),
+     2},
 
     // Numbers: leading blanks, sign, digits up to the first other character.
     {"trailing letters", {"GREGORIEN", "JULIEN", "2000abc", "1x", "1.5"}, "1999 12 19\n"},
     {"blanks and sign", {"GREGORIEN", "JULIEN", " \t+2000", "+1", "  1"}, "1999 12 19\n"},
-    {"no number reads as 0", {"JULIEN", "JULIEN", "abc", "-", ""}, "-1 11 30\n"},
+    {"no number reads as 0",
+     {"JULIEN", "JULIEN", "abc", "-", ""},
+     "-1 11 30\n",
+     "chronastre : attention, la date 0 0 0 n'existe pas dans le calendrier JULIEN ; elle est lue "
+     "comme -1 11 30\n"},
     // The 32-bit limits themselves, shown as read by an identity conversion.
     {"lowest 32-bit year", {"JULIEN", "JULIEN", "-2147483648", "1", "1"}, "-2147483648 1 1\n"},
     {"below it saturates", {"JULIEN", "JULIEN", "-99999999999", "1", "1"}, "-2147483648 1 1\n"},
@@ -217,10 +318,10 @@ TEST(LigneCommande, CommeUnUtilisateur)
 {
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
-        const Resultat r = lancer(c.arguments);
+        const Resultat r = executer(programme, c.arguments, "", {"LC_ALL=C.UTF-8"});
         EXPECT_EQ(r.sortie, c.attendu);
-        EXPECT_EQ(r.erreurs, "");
-        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.erreurs, c.erreurs);
+        EXPECT_EQ(r.code, c.code);
     }
 }
 
@@ -275,15 +376,38 @@ TEST(LigneCommande, OctetsLatin1)
     EXPECT_EQ(u.sortie.find("\xC3"), std::string::npos); // no UTF-8 left
 }
 
-// A standard output that cannot be written is not reported as success.
+// A standard output that cannot be written is not reported as success: the
+// program says why, except to a reader that closed its pipe (| head -1).
 TEST(LigneCommande, SortieImpossibleAEcrire)
 {
-    if (!std::ifstream("/dev/full"))
-        GTEST_SKIP() << "no /dev/full here";
-    const int statut = std::system((programme + " -h > /dev/full 2>/dev/null").c_str());
-    ASSERT_TRUE(WIFEXITED(statut));
-    EXPECT_EQ(WEXITSTATUS(statut), 1);
-    EXPECT_EQ(std::system((programme + " -h > /dev/null").c_str()), 0);
+    struct CasSortie
+    {
+        const char* nom;
+        std::string script; // run by /bin/sh, the program as "$0"
+        std::string erreurs;
+        int code;
+    };
+    const std::string pleine = "chronastre : la sortie standard ne peut pas être écrite (plus de "
+                               "place sur le disque).\n";
+    const CasSortie cas[] = {
+        {"a full disk", "\"$0\" -h > /dev/full", pleine, 1},
+        {"a full disk, in a batch", "echo 2000 1 1 | \"$0\" GREGORIEN JULIEN > /dev/full", pleine,
+         1},
+        {"a closed descriptor", "\"$0\" PAQUES 2011 >&-",
+         "chronastre : la sortie standard ne peut pas être écrite (elle est fermée).\n", 1},
+        {"a reader that stops early",
+         "\"$0\" -h | head -c 1 >/dev/null; i=0; while [ $i -lt 30000 ]; do echo 2000 1 1; "
+         "i=$((i+1)); done | \"$0\" GREGORIEN JULIEN | head -1 >/dev/null",
+         "", 0},
+        {"a writable output", "\"$0\" -h > /dev/null", "", 0},
+    };
+    for (const CasSortie& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const Resultat r =
+            executer("/bin/sh", {"-c", c.script, programme}, "", {"LC_ALL=C.UTF-8"});
+        EXPECT_EQ(r.erreurs, c.erreurs);
+        EXPECT_EQ(r.code, c.code);
+    }
 }
 
 namespace {
@@ -351,7 +475,7 @@ const CasLot casLot[] = {
      "C.UTF-8",
      "\n\n\n\n2000 1 14\n\n",
      "chronastre : ligne 1 : chiffre attendu après le signe\n"
-     "chronastre : ligne 2 : caractère inattendu l'octet 0x00 après un nombre\n"
+     "chronastre : ligne 2 : caractère inattendu (l'octet 0x00) après un nombre\n"
      "chronastre : ligne 3 : chiffre attendu après le signe\n"
      "chronastre : ligne 4 : chiffre attendu après le signe\n"
      "chronastre : ligne 6 : nombre attendu à la place de « m »\n",
@@ -402,9 +526,35 @@ const CasLot casLot[] = {
      "2000 1 1\n",
      "C.UTF-8",
      "",
+     "chronastre : calendrier inconnu « FOO » ; voir chronastre -h ou man chronastre.\n",
+     2},
+    {"TOUS is no departure",
+     {"TOUS", "GREGORIEN"},
+     "2000 1 1\n",
+     "C.UTF-8",
      "",
+     "chronastre : « TOUS » ne peut être que le calendrier d'arrivée ; voir chronastre -h ou man "
+     "chronastre.\n",
+     2},
+    {"a 20-pictun long count: the day converted is said",
+     {"MAYA", "GREGORIEN"},
+     "20 0 0 0 0 0\n",
+     "C.UTF-8",
+     "154591 1 22\n",
+     "chronastre : ligne 1 : attention, la date 20 0 0 0 0 0 n'existe pas dans le calendrier MAYA "
+     "; elle est lue comme le jour julien 58184285, au-delà du dernier jour du compte long "
+     "(19.19.19.19.17.19)\n",
      0},
-    {"TOUS is no departure", {"TOUS", "GREGORIEN"}, "2000 1 1\n", "C.UTF-8", "", "", 0},
+    {"a C1 control, an override and a stray byte in a line",
+     {"GREGORIEN", "JULIEN"},
+     "2000\xc2\x9b 1 1\n\xe2\x80\xae"
+     "2000 1 1\n2000\x9b\n",
+     "C.UTF-8",
+     "\n\n\n",
+     "chronastre : ligne 1 : caractère inattendu (le caractère U+009B) après un nombre\n"
+     "chronastre : ligne 2 : nombre attendu à la place du caractère U+202E\n"
+     "chronastre : ligne 3 : caractère inattendu (l'octet 0x9B) après un nombre\n",
+     1},
 };
 
 } // namespace

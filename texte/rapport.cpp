@@ -56,7 +56,7 @@ lignesCalendriers(const std::array<Legende, nombreCalendriers>& calendriers)
 std::string rapport(const ContenuRapport& c)
 {
     std::vector<std::string> lignes = {
-        "Chronastre 2.0 - convertisseur de calendriers",
+        "Chronastre " CHRONASTRE_VERSION " - convertisseur de calendriers",
         "",
         "",
         c.date,

@@ -1,6 +1,7 @@
 #include "texte/rendu.h"
 
 #include "engine/arithmetique.h"
+#include "engine/calendrier.h"
 #include "engine/romain.h"
 #include "names/noms.h"
 
@@ -216,7 +217,7 @@ std::string nomDuMois(TypeCalendrier type, std::int64_t mois, bool embolismique)
 
 bool bissextileRomainI(std::int64_t annee)
 {
-    return floorMod(annee - 1, 3) == 0;
+    return joursDuMois(ROMAIN_I, annee, 2) == 29;
 }
 
 std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_t jourSemaine,

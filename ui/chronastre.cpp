@@ -30,10 +30,10 @@ using namespace chronastre;
 
 namespace {
 
-// The window's years: 4713 before Christ to 9999 after.
+// The window's years, as typed with their era.
 constexpr int anneeMaximale(bool avantJC)
 {
-    return avantJC ? 4713 : 9999;
+    return avantJC ? anneeMaximaleAvantJC : anneeMaximaleApresJC;
 }
 
 QString qtexte(const std::string& utf8)
@@ -65,6 +65,7 @@ QIcon iconeDeRepli()
 Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chronastre)
 {
     ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Chronastre " CHRONASTRE_VERSION));
     if (!QFileInfo::exists(QStringLiteral("Icon3.ico")))
         setWindowIcon(iconeDeRepli());
 
@@ -100,17 +101,14 @@ void Chronastre::ajusterSaisie()
     // of the year shown (9999 lowered to 4713 BC, a leap year).
     ui->annee->setMaximum(anneeMaximale(avantJC));
     const std::int64_t annee = anneeSaisie();
-    const bool bissextile = estBissextile(annee);
 
-    // 5 to 14 October 1582 do not exist: the nearer of 4 and 15.
-    if (mois == 10 && annee == 1582 && jour >= 5 && jour <= 14)
+    // 5 to 14 October 1582 do not exist. 5 to 9 go to 15 and 10 to 14 to 4:
+    // one step up from the 4th gives the 15th, one step down from the 15th
+    // gives the 4th; a typed day goes to the side beyond it.
+    if (mois == 10 && annee == anneeReforme && jour >= 5 && jour <= 14)
         ui->jour->setValue(jour - 5 < 15 - jour ? 15 : 4);
 
-    ui->jour->setMaximum(31);
-    if (mois == 4 || mois == 6 || mois == 9 || mois == 11)
-        ui->jour->setMaximum(30);
-    else if (mois == 2)
-        ui->jour->setMaximum(bissextile ? 29 : 28);
+    ui->jour->setMaximum(static_cast<int>(joursMoisJulien(mois, estBissextile(annee))));
 }
 
 void Chronastre::miseAJour()
@@ -126,13 +124,11 @@ void Chronastre::miseAJour()
 
     // One converter for the nineteen conversions: the day number of the
     // moment is computed once.
-    Calendrier source(estDateGregorienne(moment.annee(), moment.mois(), moment.jour()) ? GREGORIEN
-                                                                                       : JULIEN);
+    Calendrier source(calendrierCivil(moment.annee(), moment.mois(), moment.jour()));
 
     ui->date->setText(qtexte(texte::ligneDate(moment)));
-    const QString nomRomain = qtexte(nommerJourRomain(moment, estBissextile(moment.annee())));
-    ui->date->setToolTip(nomRomain);
-    ui->date->setAccessibleDescription(nomRomain);
+    // Screen readers read the tooltip as the label's description.
+    ui->date->setToolTip(qtexte(nommerJourRomain(moment, estBissextile(moment.annee()))));
     ui->jourJulien->setText(qtexte(texte::texteJourJulien(moment.jourJulien())));
     ui->jourAnnee->setText(QString::number(moment.jourAnnee()));
 
@@ -173,9 +169,7 @@ void Chronastre::miseAJour()
 std::int64_t Chronastre::numeroJourAffiche() const
 {
     const DateHeure date(anneeSaisie(), ui->mois->value(), ui->jour->value());
-    return Calendrier(estDateGregorienne(date.annee(), date.mois(), date.jour()) ? GREGORIEN
-                                                                                 : JULIEN)
-        .depuisCalendrier(date);
+    return Calendrier(calendrierCivil(date.annee(), date.mois(), date.jour())).depuisCalendrier(date);
 }
 
 void Chronastre::placerDate(const DateHeure& civile)

@@ -12,13 +12,25 @@ namespace chronastre {
 
 namespace {
 
-// The days the window shows: 1 January 4713 BC (Julian) to 31 December 9999.
-constexpr std::int64_t premierJourFenetre = 0;
-constexpr std::int64_t dernierJourFenetre = 5373484;
+bool estCalendrier(TypeCalendrier type)
+{
+    return type >= 0 && type < nombreCalendriers;
+}
 
 } // namespace
 
-ModeleSaisie::ModeleSaisie(TypeCalendrier type, std::int64_t numeroJour) : type_(type)
+std::int64_t premierJourFenetre()
+{
+    return Calendrier(JULIEN).depuisCalendrier(DateHeure(1 - anneeMaximaleAvantJC, 1, 1));
+}
+
+std::int64_t dernierJourFenetre()
+{
+    return Calendrier(GREGORIEN).depuisCalendrier(DateHeure(anneeMaximaleApresJC, 12, 31));
+}
+
+ModeleSaisie::ModeleSaisie(TypeCalendrier type, std::int64_t numeroJour)
+    : type_(estCalendrier(type) ? type : GREGORIEN)
 {
     placer(numeroJour);
 }
@@ -26,16 +38,20 @@ ModeleSaisie::ModeleSaisie(TypeCalendrier type, std::int64_t numeroJour) : type_
 void ModeleSaisie::placer(std::int64_t numeroJour)
 {
     const DateHeure d = Calendrier(type_).versCalendrier(numeroJour);
+    jourNonEcrit_.reset();
     if (type_ == MAYA) {
-        if (d.nombreTzolkin() < 1)
+        if (d.nombreTzolkin() < 1) {
+            jourNonEcrit_ = numeroJour;
             compteLong_ = {};
-        else
+        } else {
             compteLong_ = {d.pictun(), d.baktun(), d.katun(), d.tun(), d.uinal(), d.kin()};
+        }
         return;
     }
     if (type_ == HEBREU && d.annee() < 1) {
-        // No Hebrew date before its year 1: the year before it, not confirmable.
-        annee_ = 0;
+        // The fields show 1 Tishri of year 1.
+        jourNonEcrit_ = numeroJour;
+        annee_ = 1;
         mois_ = 1;
         jour_ = 1;
         return;
@@ -45,44 +61,58 @@ void ModeleSaisie::placer(std::int64_t numeroJour)
     jour_ = static_cast<int>(d.jour());
 }
 
-void ModeleSaisie::setType(TypeCalendrier type)
+bool ModeleSaisie::setType(TypeCalendrier type)
 {
+    if (!estCalendrier(type))
+        return false;
     const std::int64_t jour = numeroJour();
     type_ = type;
     placer(jour);
+    return true;
 }
 
 void ModeleSaisie::setAnnee(std::int64_t annee)
 {
+    if (type_ == HEBREU) {
+        // Months are numbered from Tishri, Veadar (7) inserted in a 13-month
+        // year: the months after Adar move by one.
+        const bool avant = CalendrierHebreu::estEmbolismique(annee_);
+        const bool apres = CalendrierHebreu::estEmbolismique(annee);
+        if (avant && !apres && mois_ >= 7)
+            --mois_;
+        else if (!avant && apres && mois_ >= 7)
+            ++mois_;
+    }
+    jourNonEcrit_.reset();
     annee_ = annee;
     ramener();
 }
 
 void ModeleSaisie::setMois(int mois)
 {
+    jourNonEcrit_.reset();
     mois_ = mois;
     ramener();
 }
 
 void ModeleSaisie::setJour(int jour)
 {
+    jourNonEcrit_.reset();
     jour_ = jour;
     ramener();
 }
 
 void ModeleSaisie::setCompteLong(std::size_t place, std::int64_t valeur)
 {
-    if (place < compteLong_.size())
+    if (place < compteLong_.size()) {
+        jourNonEcrit_.reset();
         compteLong_[place] = valeur;
+    }
 }
 
 int ModeleSaisie::nombreMois() const
 {
-    if (type_ == MAYA)
-        return 0;
-    if (type_ == HEBREU)
-        return CalendrierHebreu::estEmbolismique(annee_) ? 13 : 12;
-    return static_cast<int>(parametres[static_cast<std::size_t>(type_)].n);
+    return static_cast<int>(moisDansAnnee(type_, annee_));
 }
 
 std::vector<std::string> ModeleSaisie::nomsMois() const
@@ -94,23 +124,9 @@ std::vector<std::string> ModeleSaisie::nomsMois() const
     return noms;
 }
 
-bool ModeleSaisie::existe(int jour) const
-{
-    Calendrier calendrier(type_);
-    const DateHeure date(annee_, mois_, jour);
-    return memeDate(type_, calendrier.versCalendrier(calendrier.depuisCalendrier(date)), date);
-}
-
 int ModeleSaisie::joursDuMois() const
 {
-    if (type_ == MAYA)
-        return 0;
-    // No calendar has a month of more than 31 days.
-    for (int jour = 31; jour >= 1; --jour) {
-        if (existe(jour))
-            return jour;
-    }
-    return 0;
+    return static_cast<int>(chronastre::joursDuMois(type_, annee_, mois_));
 }
 
 void ModeleSaisie::ramener()
@@ -121,6 +137,8 @@ void ModeleSaisie::ramener()
 
 std::int64_t ModeleSaisie::numeroJour() const
 {
+    if (jourNonEcrit_)
+        return *jourNonEcrit_;
     const auto& c = compteLong_;
     return Calendrier(type_).depuisCalendrier(
         type_ == MAYA ? CalendrierMaya::compteLong(c[0], c[1], c[2], c[3], c[4], c[5])
@@ -129,15 +147,21 @@ std::int64_t ModeleSaisie::numeroJour() const
 
 std::string ModeleSaisie::raison() const
 {
+    if (jourNonEcrit_ && type_ == HEBREU)
+        return "Ce jour précède le calendrier hébreu, qui commence en l'an 1, le 7 octobre 3761 "
+               "avant J. C. : saisissez une date.";
+    if (jourNonEcrit_)
+        return "Ce jour précède le compte long, qui commence à 0.0.0.0.0.0, le 8 septembre 3114 "
+               "avant J. C. : saisissez une date.";
     if (type_ == HEBREU && (annee_ < 1 || joursDuMois() == 0))
         return "Le calendrier hébreu commence en l'an 1, le 7 octobre 3761 avant J. C.";
     const std::int64_t jour = numeroJour();
     if (type_ == MAYA && jour < CalendrierMaya::epoque)
         return "Le compte long commence à 0.0.0.0.0.0, le 8 septembre 3114 avant J. C.";
-    if (jour < premierJourFenetre)
+    if (jour < premierJourFenetre())
         return "Cette date précède le 1er janvier 4713 avant J. C., premier jour que la fenêtre "
                "montre.";
-    if (jour > dernierJourFenetre)
+    if (jour > dernierJourFenetre())
         return "Cette date suit le 31 décembre 9999, dernier jour que la fenêtre montre.";
     return {};
 }
@@ -155,14 +179,14 @@ DateHeure ModeleSaisie::dateCivile() const
 
 std::string ModeleSaisie::texteCivil() const
 {
-    return texte::texteDateCivile(dateCivile(), floorMod(numeroJour() + 1, 7));
+    return texte::texteDateCivile(dateCivile(), jourSemaine(numeroJour()));
 }
 
 std::string ModeleSaisie::texteEntree() const
 {
     const std::int64_t jour = numeroJour();
     return texte::texteCalendrier(type_, Calendrier(type_).versCalendrier(jour),
-                                  floorMod(jour + 1, 7), false);
+                                  jourSemaine(jour), false);
 }
 
 } // namespace chronastre

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,16 +18,31 @@ namespace chronastre {
 // the engine: a day exists when it converts to a day number and back to
 // itself. A Maya date is a long count (pictun, baktun, katun, tun, uinal,
 // kin); a negative pictun counts back from the epoch.
+// The years the window's fields take: 4713 before Christ (typed with the
+// era "avant J. C.", astronomical year -4712) to 9999 after.
+inline constexpr int anneeMaximaleAvantJC = 4713;
+inline constexpr int anneeMaximaleApresJC = 9999;
+
+// The days the window shows: 1 January 4713 BC (Julian) and 31 December 9999.
+std::int64_t premierJourFenetre();
+std::int64_t dernierJourFenetre();
+
 class ModeleSaisie
 {
 public:
-    // The day numeroJour in calendar type.
+    // The day numeroJour in calendar type (GREGORIEN for a kind that names
+    // no calendar).
     ModeleSaisie(TypeCalendrier type, std::int64_t numeroJour);
 
-    // Another calendar, on the same day when that calendar can say it (the
-    // first day of its count when it cannot).
-    void setType(TypeCalendrier type);
-    // The month and the day are brought within what the year has.
+    // Another calendar, on the same day. Where that calendar cannot write the
+    // day (before its first day), the fields show its first day, the day is
+    // kept for the next change of calendar, and the entry cannot be
+    // confirmed until a date is entered. A kind that names no calendar is
+    // refused: false, nothing changes.
+    bool setType(TypeCalendrier type);
+    // The month and the day are brought within what the year has; a Hebrew
+    // month keeps its name across a change between a 12- and a 13-month
+    // year (Nisan stays Nisan, Veadar becomes Adar, Adar stays Adar).
     void setAnnee(std::int64_t annee);
     void setMois(int mois);
     void setJour(int jour);
@@ -47,8 +63,11 @@ public:
     int joursDuMois() const;
 
     std::int64_t numeroJour() const;
-    // The window shows days 0 (1 January 4713 BC) to 5373484 (31 December
-    // 9999), and no Hebrew date before its year 1 nor Maya one before 0.0.0.0.0.
+    // Whether the fields hold the entry: false while they stand for a day
+    // the calendar cannot write and nothing has been entered since.
+    bool ecrit() const { return !jourNonEcrit_; }
+    // The window shows days premierJourFenetre() to dernierJourFenetre(), and
+    // no Hebrew date before its year 1 nor Maya one before 0.0.0.0.0.0.
     bool confirmable() const;
     // Why the entry cannot be confirmed, in French; empty when it can.
     std::string raison() const;
@@ -64,7 +83,6 @@ public:
 private:
     void placer(std::int64_t numeroJour);
     int nombreMois() const;
-    bool existe(int jour) const;
     void ramener();
 
     TypeCalendrier type_;
@@ -72,6 +90,8 @@ private:
     int mois_ = 1;
     int jour_ = 1;
     std::array<std::int64_t, 6> compteLong_{};
+    // The day the fields cannot write, while nothing has been entered.
+    std::optional<std::int64_t> jourNonEcrit_;
 };
 
 } // namespace chronastre
