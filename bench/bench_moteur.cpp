@@ -96,8 +96,8 @@ void depuisMaya(benchmark::State& etat)
     for (std::size_t k = 0; k < dates.size(); ++k) {
         const DateHeure d = CalendrierMaya::versMaya(j);
         // Half by the long count, half by the calendar round.
-        dates[k] = k % 2 == 0 ? DateHeure(0, 0, 0, 0, 0, d.kin(), d.uinal(), d.tun(), d.katun(),
-                                          d.baktun(), d.pictun())
+        dates[k] = k % 2 == 0 ? CalendrierMaya::compteLong(d.pictun(), d.baktun(), d.katun(),
+                                                           d.tun(), d.uinal(), d.kin())
                               : d;
         j = suivant(j) + CalendrierMaya::epoque;
     }

@@ -185,8 +185,8 @@ std::int64_t joursDuMois(TypeCalendrier type, std::int64_t annee, std::int64_t m
     // where the next month, or the next year, begins.
     Calendrier calendrier(type);
     const std::int64_t premier = calendrier.depuisCalendrier(DateHeure(annee, mois, 1));
-    const DateHeure suivant = mois < nombre ? DateHeure(annee, mois + 1, 1)
-                                            : DateHeure(annee + 1, 1, 1);
+    const DateHeure suivant =
+        mois < nombre ? DateHeure(annee, mois + 1, 1) : DateHeure(annee + 1, 1, 1);
     return calendrier.depuisCalendrier(suivant) - premier;
 }
 

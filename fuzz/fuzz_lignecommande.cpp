@@ -113,7 +113,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     chronastre::Sortie sortie;
     chronastre::Canaux canaux{sortie};
     std::vector<std::string> messages;
-    canaux.signaler = [&messages](std::string_view message) { messages.emplace_back(message); };
+    canaux.signaler = [&messages](std::string_view message) {
+        messages.emplace_back(message);
+    };
     const int code = chronastre::executerCommande(arguments, canaux);
     if (code < 0 || code > 2)
         std::abort();
@@ -121,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         std::abort();
     bool renvoi = false;
     for (const std::string& message : messages) {
-        if (!message.starts_with("chronastre : ") || chronastre::montrer(message) != message)
+        if (!message.starts_with("chronastre : ") || chronastre::texte::montrer(message) != message)
             std::abort();
         renvoi = renvoi || message.ends_with(" ; voir chronastre -h ou man chronastre.");
     }

@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // Any 32-bit date, of any calendar, into every calendar (a Maya source
     // reads its fields as a long count).
     const DateHeure date =
-        type == MAYA ? DateHeure(0, 0, 0, 0, 0, annee, mois, jour, heure, minutes, secondes)
+        type == MAYA ? CalendrierMaya::compteLong(secondes, minutes, heure, jour, mois, annee)
                      : DateHeure(annee, mois, jour);
     Calendrier source(type);
     for (int k = 0; k < nombreCalendriers; ++k)

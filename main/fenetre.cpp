@@ -39,10 +39,10 @@ int lancerFenetre(int argc, char** argv)
     // of the installed tree, and only there: a file put beside an installed
     // executable is never loaded.
     const std::string dossier = dossierExecutable();
-    const std::string chemin = dansLArbreDeConstruction(dossier)
-                                   ? dossier + CHRONASTRE_MODULE_FENETRE
-                                   : dossier + CHRONASTRE_DOSSIER_MODULE_INSTALLE
-                                         "/" CHRONASTRE_MODULE_FENETRE;
+    const std::string chemin =
+        dansLArbreDeConstruction(dossier)
+            ? dossier + CHRONASTRE_MODULE_FENETRE
+            : dossier + CHRONASTRE_DOSSIER_MODULE_INSTALLE "/" CHRONASTRE_MODULE_FENETRE;
     void* module = dlopen(chemin.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (module == nullptr) {
         std::fprintf(stderr, "Chronastre : impossible de charger la fenêtre.\n  %s\n", dlerror());

@@ -98,7 +98,7 @@ int incompris(const Canaux& canaux, const std::string& quoi)
 
 std::string entreGuillemets(std::string_view argument)
 {
-    return "« " + montrer(argument) + " »";
+    return "« " + texte::montrer(argument) + " »";
 }
 
 bool estCommande(std::string_view argument)
@@ -127,8 +127,8 @@ std::string calendrierInconnu(std::string_view mot)
 {
     const std::string majuscules = enMajuscules(mot);
     return "calendrier inconnu " + entreGuillemets(mot) +
-           (majuscules.empty() ? "" : " (les mots-clés s'écrivent en majuscules : " +
-                                          majuscules + ")");
+           (majuscules.empty() ? ""
+                               : " (les mots-clés s'écrivent en majuscules : " + majuscules + ")");
 }
 
 // Why a departure and an arrival keyword were not understood; empty when

@@ -127,7 +127,7 @@ std::string raison(Lecture lecture, int trouves, int attendus, const char* p, co
     case Lecture::ChiffreApresSigne:
         return "chiffre attendu après le signe";
     case Lecture::NombreAttendu: {
-        const std::string caractere = citer(p, fin);
+        const std::string caractere = texte::citer(p, fin);
         return "nombre attendu à la place " +
                (caractere.starts_with("le ") ? "du " + caractere.substr(3) : "de " + caractere);
     }
@@ -136,7 +136,7 @@ std::string raison(Lecture lecture, int trouves, int attendus, const char* p, co
     case Lecture::CaractereInattendu: {
         // « x » stands in the sentence as it is; "l'octet 0x00" between
         // brackets.
-        const std::string caractere = citer(p, fin);
+        const std::string caractere = texte::citer(p, fin);
         return "caractère inattendu " +
                (caractere.starts_with("«") ? caractere : "(" + caractere + ")") +
                " après un nombre";

@@ -2,6 +2,7 @@
 // temporary folder and a fixed clock.
 
 #include "engine/calendrier.h"
+#include "mots.h"
 #include "texte/rendu.h"
 #include "ui/chronastre.h"
 #include "ui/modelesaisie.h"
@@ -153,7 +154,6 @@ private slots:
     void textesEntiers();
 
     // Input constraints and slots.
-    void reformeParPas();
     void reformeEnTapant_data();
     void reformeEnTapant();
     void octobre1582AvantJC();
@@ -179,12 +179,11 @@ private slots:
     void rapportsDeReference_data();
     void rapportsDeReference();
     void rapportNumeriqueEtLitteral();
-    void rapportDossierAbsent();
-    void rapportPeripheriquePlein();
-    void rapportEchecGardeAncienFichier();
+    void rapportEchecs_data();
+    void rapportEchecs();
+    void rapportRemplaceSansToucherAuReste();
     void rapportDossierProtege();
     void rapportMessageEchec();
-    void rapportPasUnDossier();
     void rapportSansCompute();
     void boutonsEnFrancais();
 
@@ -520,37 +519,50 @@ void TestFenetre::textesEntiers()
     }
 }
 
-void TestFenetre::reformeParPas()
-{
-    const auto f = fenetre({1582, false, 10, 4, 0, 0, 0});
-    QSpinBox* jour = champ(*f, "jour");
-    jour->stepUp();
-    QCOMPARE(jour->value(), 15);
-    QCOMPARE(affiche(*f, "calendrierGregorien"), QStringLiteral("Vendredi 15 Octobre 1582"));
-    jour->stepDown();
-    QCOMPARE(jour->value(), 4);
-    QCOMPARE(affiche(*f, "calendrierJulien"), QStringLiteral("Jeudi 4 Octobre 1582"));
-}
-
 void TestFenetre::reformeEnTapant_data()
 {
-    QTest::addColumn<QString>("tape");
+    QTest::addColumn<int>("depart");
+    QTest::addColumn<QString>("action"); // "+" a step up, "-" a step down, else typed
     QTest::addColumn<int>("jour");
-    QTest::newRow("7 gives 15") << "7" << 15;
-    QTest::newRow("9 gives 15") << "9" << 15;
-    QTest::newRow("10 gives 4") << "10" << 4;
-    QTest::newRow("14 gives 4") << "14" << 4;
-    QTest::newRow("20 stays") << "20" << 20;
+    QTest::addColumn<QString>("calendrier");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("a step up from the 4th gives the 15th")
+        << 4 << "+" << 15 << "calendrierGregorien"
+        << "Vendredi 15 Octobre 1582";
+    QTest::newRow("a step down from the 15th gives the 4th") << 15 << "-" << 4 << "calendrierJulien"
+                                                             << "Jeudi 4 Octobre 1582";
+    QTest::newRow("7 gives 15") << 20 << "7" << 15 << "calendrierJulien"
+                                << "Vendredi 5 Octobre 1582";
+    QTest::newRow("9 gives 15") << 20 << "9" << 15 << ""
+                                << "";
+    QTest::newRow("10 gives 4") << 20 << "10" << 4 << ""
+                                << "";
+    QTest::newRow("14 gives 4") << 20 << "14" << 4 << ""
+                                << "";
+    QTest::newRow("20 stays") << 4 << "20" << 20 << ""
+                              << "";
 }
 
+// 5 to 14 October 1582 do not exist: the day moves to the side beyond it.
 void TestFenetre::reformeEnTapant()
 {
-    QFETCH(QString, tape);
+    QFETCH(int, depart);
+    QFETCH(QString, action);
     QFETCH(int, jour);
-    const auto f = fenetre({1582, false, 10, 20, 0, 0, 0});
-    taper(champ(*f, "jour"), tape);
-    QCOMPARE(champ(*f, "jour")->value(), jour);
+    QFETCH(QString, calendrier);
+    QFETCH(QString, attendu);
+    const auto f = fenetre({1582, false, 10, depart, 0, 0, 0});
+    QSpinBox* champJour = champ(*f, "jour");
+    if (action == QLatin1String("+"))
+        champJour->stepUp();
+    else if (action == QLatin1String("-"))
+        champJour->stepDown();
+    else
+        taper(champJour, action);
+    QCOMPARE(champJour->value(), jour);
     QVERIFY(affiche(*f, "date").contains(QStringLiteral(" %1 Octobre 1582").arg(jour)));
+    if (!calendrier.isEmpty())
+        QCOMPARE(affiche(*f, calendrier.toLatin1().constData()), attendu);
 }
 
 void TestFenetre::octobre1582AvantJC()
@@ -934,49 +946,81 @@ void TestFenetre::rapportNumeriqueEtLitteral()
     }
 }
 
-void TestFenetre::rapportDossierAbsent()
+void TestFenetre::rapportEchecs_data()
 {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath("absent/rapport.txt");
-    QString raison;
-    QVERIFY(!ecrireRapport(chemin, QStringLiteral("x\n"), &raison));
-    QVERIFY2(raison.contains(QLatin1String("n'existe pas")), qPrintable(raison));
-    QVERIFY(!QFile::exists(chemin));
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<QString>("raison");
+    QTest::newRow("a folder that does not exist") << "absent"
+                                                  << "n'existe pas";
+    QTest::newRow("a file where a folder should be") << "pasUnDossier"
+                                                     << "n'est pas un dossier";
+    QTest::newRow("a full device") << "plein"
+                                   << "(plus de place sur le disque)";
+    QTest::newRow("a write stopped half-way (the file size limit; a full disk for a user)")
+        << "tropGrand"
+        << "(fichier trop grand) ; le fichier précédent, s'il existait, est inchangé";
+    QTest::newRow("the name of a folder") << "dossier"
+                                          << "Ce nom désigne un dossier.";
 }
 
-void TestFenetre::rapportPeripheriquePlein()
+// Each failure says why in French, from the system call that failed; the
+// previous report stays whole and nothing is left beside it.
+void TestFenetre::rapportEchecs()
 {
-    if (!QFile::exists("/dev/full"))
+    QFETCH(QString, cas);
+    QFETCH(QString, raison);
+    QTemporaryDir dossier;
+    const QString ancien = dossier.filePath("rapport.txt");
+    QVERIFY(ecrireRapport(ancien, QStringLiteral("ancien rapport\n"), nullptr));
+    QString chemin = ancien;
+    if (cas == QLatin1String("absent"))
+        chemin = dossier.filePath("absent/rapport.txt");
+    else if (cas == QLatin1String("pasUnDossier"))
+        chemin = dossier.filePath("rapport.txt/rapport.txt");
+    else if (cas == QLatin1String("dossier"))
+        chemin = dossier.path();
+    else if (cas == QLatin1String("plein") && !QFile::exists("/dev/full"))
         QSKIP("no /dev/full here");
-    QString raison;
-    QVERIFY(!ecrireRapport(QStringLiteral("/dev/full"), QStringLiteral("x\n"), &raison));
-    QVERIFY2(raison.contains(QStringLiteral("plus de place sur le disque")), qPrintable(raison));
-    QVERIFY(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
-}
-
-// A write that fails half-way (the file size limit here, a full disk for a
-// user) leaves the previous report whole.
-void TestFenetre::rapportEchecGardeAncienFichier()
-{
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath("rapport.txt");
-    QVERIFY(ecrireRapport(chemin, QStringLiteral("ancien rapport\n"), nullptr));
+    else if (cas == QLatin1String("plein"))
+        chemin = QStringLiteral("/dev/full");
 
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit avant{};
     getrlimit(RLIMIT_FSIZE, &avant);
     rlimit limite = avant;
     limite.rlim_cur = 64;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    QString raison;
-    const bool ecrit = ecrireRapport(chemin, QString(500, QLatin1Char('x')), &raison);
+    if (cas == QLatin1String("tropGrand"))
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    QString obtenue;
+    const bool ecrit = ecrireRapport(chemin, QString(500, QLatin1Char('x')), &obtenue);
     setrlimit(RLIMIT_FSIZE, &avant);
 
     QVERIFY(!ecrit);
-    QVERIFY2(raison.contains(QStringLiteral("(fichier trop grand)")), qPrintable(raison));
-    QVERIFY2(raison.contains(QStringLiteral("inchangé")), qPrintable(raison));
-    QCOMPARE(lire(chemin), QByteArray("ancien rapport\n"));
-    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{"rapport.txt"});
+    QVERIFY2(obtenue.contains(raison), qPrintable(obtenue));
+    QCOMPARE(lire(ancien), QByteArray("ancien rapport\n"));
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"rapport.txt"});
+    QVERIFY(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
+}
+
+// A report saved over another keeps its permissions, and through a symbolic
+// link replaces the file the link names, the link staying a link.
+void TestFenetre::rapportRemplaceSansToucherAuReste()
+{
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath("rapport.txt");
+    QVERIFY(ecrireRapport(fichier, QStringLiteral("ancien\n"), nullptr));
+    QFile::setPermissions(fichier, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ReadGroup);
+    const QString lien = dossier.filePath("lien.txt");
+    QVERIFY(QFile::link(fichier, lien));
+    QVERIFY(ecrireRapport(lien, QStringLiteral("nouveau\n"), nullptr));
+    QVERIFY(QFileInfo(lien).isSymLink());
+    QCOMPARE(lire(fichier), QByteArray("nouveau\n"));
+    // rw-r----- as ls shows it: the bits of the user, the group and others.
+    QCOMPARE(int(QFile::permissions(fichier)) & 0x777, 0x640);
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList({"lien.txt", "rapport.txt"}));
 }
 
 // A folder where no file can be created: read-only for a user; immutable for
@@ -1008,17 +1052,6 @@ void TestFenetre::rapportDossierProtege()
     QCOMPARE(lire(chemin), QByteArray("nouveau\n"));
     QVERIFY(!cree);
     QVERIFY2(raisonNouveau.contains(QStringLiteral("protégé")), qPrintable(raisonNouveau));
-}
-
-// The reasons of a failed save are French for the common causes.
-void TestFenetre::rapportPasUnDossier()
-{
-    QTemporaryDir dossier;
-    QVERIFY(ecrireRapport(dossier.filePath("fichier"), QStringLiteral("x\n"), nullptr));
-    QString raison;
-    QVERIFY(
-        !ecrireRapport(dossier.filePath("fichier/rapport.txt"), QStringLiteral("x\n"), &raison));
-    QVERIFY2(raison.contains(QStringLiteral("n'est pas un dossier")), qPrintable(raison));
 }
 
 void TestFenetre::rapportMessageEchec()
@@ -1071,12 +1104,6 @@ void TestFenetre::boutonsEnFrancais()
 }
 
 namespace {
-
-const char* const motsCalendriers[] = {"ARMENIEN",  "EGYPTIEN",    "KHWARIZMIEN", "PERSE",
-                                       "COPTE",     "ETHIOPIEN",   "JULIEN",      "MACEDONIEN",
-                                       "SYRIEN",    "BAHAI",       "GREGORIEN",   "REPUBLICAIN",
-                                       "SAKA",      "ISLAMIQUE_A", "ISLAMIQUE_B", "ROMAIN_I",
-                                       "ROMAIN_II", "HEBREU",      "MAYA"};
 
 const char* const etiquettesCalendriers[] = {
     "calendrierArmenien", "calendrierEgyptien",   "calendrierKhwarizmien", "calendrierPerse",

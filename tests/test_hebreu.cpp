@@ -110,8 +110,8 @@ TEST(Hebreu, TypesDAnnee)
         const std::int64_t longueur =
             CalendrierHebreu::nouvelAn(annee + 1) - CalendrierHebreu::nouvelAn(annee);
         const std::int64_t rang = floorMod(annee - 1, 19) + 1;
-        const bool embolismique = rang == 3 || rang == 6 || rang == 8 || rang == 11 ||
-                                  rang == 14 || rang == 17 || rang == 19;
+        const bool embolismique = rang == 3 || rang == 6 || rang == 8 || rang == 11 || rang == 14 ||
+                                  rang == 17 || rang == 19;
         ASSERT_EQ(CalendrierHebreu::estEmbolismique(annee), embolismique) << annee;
         ASSERT_TRUE(embolismique ? (longueur >= 383 && longueur <= 385)
                                  : (longueur >= 353 && longueur <= 355))

@@ -26,10 +26,8 @@ template <std::size_t N>
 std::string nom(const std::array<noms::Nom, N>& table, std::int64_t numero,
                 std::int64_t premier = 0)
 {
-    const std::int64_t index = numero - premier;
-    if (index < 0 || index >= static_cast<std::int64_t>(N))
-        return nombre(numero);
-    return std::string(table[static_cast<std::size_t>(index)]);
+    const noms::Nom trouve = noms::nomA(table, numero - premier);
+    return trouve.empty() ? nombre(numero) : std::string(trouve);
 }
 
 // Months are numbered from 1.

@@ -4,6 +4,7 @@
 #include "engine/comput.h"
 #include "engine/dateheure.h"
 #include "engine/romain.h"
+#include "texte/rapport.h"
 #include "texte/rendu.h"
 #include "ui/accessibilite.h"
 #include "ui/etiquettes.h"
@@ -66,6 +67,10 @@ Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chrona
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Chronastre " CHRONASTRE_VERSION));
+    // The captions of the calendars are those of the report and of TOUS.
+    const auto calendriers = etiquettesCalendriers(*ui);
+    for (std::size_t k = 0; k < calendriers.size(); ++k)
+        legende(calendriers[k])->setText(qtexte(std::string(texte::legendesCalendriers[k])));
     if (!QFileInfo::exists(QStringLiteral("Icon3.ico")))
         setWindowIcon(iconeDeRepli());
 
@@ -169,7 +174,8 @@ void Chronastre::miseAJour()
 std::int64_t Chronastre::numeroJourAffiche() const
 {
     const DateHeure date(anneeSaisie(), ui->mois->value(), ui->jour->value());
-    return Calendrier(calendrierCivil(date.annee(), date.mois(), date.jour())).depuisCalendrier(date);
+    return Calendrier(calendrierCivil(date.annee(), date.mois(), date.jour()))
+        .depuisCalendrier(date);
 }
 
 void Chronastre::placerDate(const DateHeure& civile)

@@ -15,7 +15,7 @@ std::array<QLabel*, chronastre::nombreCalendriers> etiquettesCalendriers(const U
     };
 }
 
-const QLabel* legende(const QLabel* valeur)
+QLabel* legende(const QLabel* valeur)
 {
     return valeur->parentWidget()->findChild<QLabel*>(QStringLiteral("lbl_") + valeur->objectName(),
                                                       Qt::FindDirectChildrenOnly);

@@ -15,7 +15,7 @@ class Chronastre;
 std::array<QLabel*, chronastre::nombreCalendriers> etiquettesCalendriers(const Ui::Chronastre& ui);
 
 // The caption of a result label: the label beside it named lbl_ and its name.
-const QLabel* legende(const QLabel* valeur);
+QLabel* legende(const QLabel* valeur);
 
 // The seven panels of calendars, in the order of the list that chooses them.
 std::array<QFrame*, 7> panneaux(const Ui::Chronastre& ui);

@@ -185,8 +185,8 @@ std::string ModeleSaisie::texteCivil() const
 std::string ModeleSaisie::texteEntree() const
 {
     const std::int64_t jour = numeroJour();
-    return texte::texteCalendrier(type_, Calendrier(type_).versCalendrier(jour),
-                                  jourSemaine(jour), false);
+    return texte::texteCalendrier(type_, Calendrier(type_).versCalendrier(jour), jourSemaine(jour),
+                                  false);
 }
 
 } // namespace chronastre

@@ -8,10 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,13 +47,6 @@ QString raisonErreur(int erreur)
     default:
         return QString::fromLocal8Bit(std::strerror(erreur));
     }
-}
-
-// The reason of the last failure of fichier: errno when the system set it,
-// Qt's words otherwise.
-QString raisonEchec(int erreur, const QFileDevice& fichier)
-{
-    return erreur != 0 ? raisonErreur(erreur) : fichier.errorString();
 }
 
 // Why a file cannot be created or replaced, when the file system says so
@@ -103,17 +99,56 @@ QString texteRapport(const Ui::Chronastre& ui)
 
 namespace {
 
+// Writes all of octets to fd: 0, or the error number of the write that
+// failed, read at once.
+int ecrireDescripteur(int fd, const QByteArray& octets)
+{
+    const char* p = octets.constData();
+    auto reste = static_cast<std::size_t>(octets.size());
+    while (reste > 0) {
+        const ssize_t ecrits = ::write(fd, p, reste);
+        if (ecrits < 0 && errno == EINTR)
+            continue;
+        if (ecrits <= 0)
+            return ecrits < 0 ? errno : EIO;
+        p += ecrits;
+        reste -= static_cast<std::size_t>(ecrits);
+    }
+    return 0;
+}
+
+// Closes fd; the first error number of the writing and the closing.
+int fermer(int fd, int erreur)
+{
+    return ::close(fd) != 0 && erreur == 0 ? errno : erreur;
+}
+
 // Writes a file in place, replacing its content; on failure, why.
 QString ecrireSurPlace(const QString& chemin, const QByteArray& octets, const QString& suite)
 {
-    QFile fichier(chemin);
-    errno = 0;
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return raisonOuverture(chemin, raisonEchec(errno, fichier));
-    errno = 0;
-    if (fichier.write(octets) != octets.size() || !fichier.flush())
-        return tr("L'écriture a échoué (%1)%2").arg(raisonEchec(errno, fichier), suite);
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        const int erreur = errno;
+        return raisonOuverture(chemin, raisonErreur(erreur));
+    }
+    const int erreur = fermer(fd, ecrireDescripteur(fd, octets));
+    if (erreur != 0)
+        return tr("L'écriture a échoué (%1)%2").arg(raisonErreur(erreur), suite);
     return {};
+}
+
+// The permissions of a new report: those of the file it replaces, or what a
+// new file gets (0666 less the umask).
+mode_t permissions(const QByteArray& cible)
+{
+    struct stat etat
+    {
+    };
+    if (::stat(cible.constData(), &etat) == 0)
+        return etat.st_mode & 07777;
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    return 0666 & ~masque;
 }
 
 } // namespace
@@ -123,34 +158,46 @@ bool ecrireRapport(const QString& chemin, const QString& texte, QString* raison)
     const QByteArray octets = texte.toUtf8();
     QString echec;
     const QFileInfo info(chemin);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
+    if (info.isDir()) {
+        echec = raisonOuverture(chemin, raisonErreur(EISDIR));
+    } else if (info.exists() && !info.isFile()) {
         // A device or a pipe is written in place: there is nothing to replace.
         echec = ecrireSurPlace(chemin, octets, QStringLiteral("."));
     } else {
-        // Written beside and renamed over the previous file, so that a failure
-        // leaves it whole. When the folder refuses a new file (no write
-        // permission, an immutable folder) an existing, writable file is
-        // written in place instead; any other failure to open (a full disk)
-        // leaves it untouched.
-        QSaveFile fichier(chemin);
-        errno = 0;
-        if (!fichier.open(QIODevice::WriteOnly)) {
+        // Written beside and renamed over the previous file (through a
+        // symbolic link, over its target), so that a failure leaves it
+        // whole. When the folder refuses a new file (no write permission, an
+        // immutable folder) an existing, writable file is written in place
+        // instead; any other failure leaves it untouched. Each reason is the
+        // error of the system call that failed, read right after it.
+        const QString cible = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+        const QFileInfo infoCible(cible);
+        QByteArray temporaire = QFile::encodeName(infoCible.absolutePath() + QStringLiteral("/.") +
+                                                  infoCible.fileName() + QStringLiteral(".XXXXXX"));
+        const int fd = ::mkostemp(temporaire.data(), O_CLOEXEC);
+        if (fd < 0) {
             const int erreur = errno;
             if ((erreur == EACCES || erreur == EPERM) && info.isFile() && info.isWritable())
                 echec = ecrireSurPlace(chemin, octets,
                                        tr(" ; le fichier, écrit sur place faute de pouvoir créer "
                                           "un fichier dans son dossier, peut être incomplet."));
             else
-                echec = raisonOuverture(chemin, raisonEchec(erreur, fichier));
+                echec = raisonOuverture(chemin, raisonErreur(erreur));
         } else {
-            // The explicit flush matters: commit() alone would rename a file
-            // whose last write failed (a full disk) over the previous one.
-            // Without commit, the temporary file is removed.
-            errno = 0;
-            if (fichier.write(octets) != octets.size() || !fichier.flush() || !fichier.commit())
+            ::fchmod(fd, permissions(QFile::encodeName(cible)));
+            int erreur = ecrireDescripteur(fd, octets);
+            if (erreur == 0 && ::fsync(fd) != 0)
+                erreur = errno;
+            erreur = fermer(fd, erreur);
+            if (erreur == 0 &&
+                ::rename(temporaire.constData(), QFile::encodeName(cible).constData()) != 0)
+                erreur = errno;
+            if (erreur != 0) {
+                ::unlink(temporaire.constData());
                 echec = tr("L'écriture a échoué (%1) ; le fichier précédent, s'il existait, est "
                            "inchangé.")
-                            .arg(raisonEchec(errno, fichier));
+                            .arg(raisonErreur(erreur));
+            }
         }
     }
     if (!echec.isEmpty() && raison != nullptr)

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "engine/dateheure.h"
+#include "engine/typecalendrier.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Dates as people write them: "18 brumaire an VIII", "le dix-huit brumaire
+// an huit", "Samedi 1er Janvier 2000", "15 nisan 5786", the GEDCOM forms
+// "@#DFRENCH R@ 18 BRUM 8" and "JULIAN 12 MAR 1700/01". UTF-8 text, read
+// without the process locale, never beyond the text given.
+namespace chronastre::texte {
+
+// The order of three bare numbers: year first (2024 3 11), day first
+// (11/03/2024) or month first (03/11/2024).
+enum class Ordre
+{
+    AnneeMoisJour,
+    JourMoisAnnee,
+    MoisJourAnnee,
+};
+
+// A date of one calendar, whole or partial: a GEDCOM date may give only a
+// month and a year ("BRUM 8") or a year ("8").
+struct DatePartielle
+{
+    TypeCalendrier calendrier = GREGORIEN;
+    std::int64_t annee = 0;
+    std::optional<std::int64_t> mois;
+    std::optional<std::int64_t> jour;
+    // For MAYA: the long count, pictun first.
+    std::int64_t compteLong[6] = {};
+};
+
+// What a text gives.
+struct Lecture
+{
+    // The date read; meaningful when erreur is empty.
+    DateHeure date;
+    // Why the text is not a date of the calendar, or why that date does not
+    // exist ("Brumaire a 30 jours"); empty when the date was read.
+    std::string erreur;
+    // A weekday that disagrees with the date; the date is read all the same.
+    std::string avertissement;
+    // Something in the text belongs to a written date (a month's or a
+    // weekday's name, "an", a number in words, a calendar escape): a text
+    // with none of these was not meant as one.
+    bool reconnu = false;
+};
+
+// Reads one whole date of calendar type: [weekday] day month year, the month
+// by the name the program prints in literal mode or its GEDCOM code, in any
+// case, with or without accents; "1er" or "premier"; "an" before the year;
+// a Republican year in Roman numerals or in words, the day in words ("le
+// dix-huit brumaire an huit"); "av. J.-C." after a Julian or Gregorian year;
+// a GEDCOM calendar escape that names type; three bare numbers in the order
+// given; a Maya long count with its dots. A date that does not exist in its
+// calendar is refused, saying why.
+Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte,
+                       Ordre ordre = Ordre::AnneeMoisJour);
+
+// The calendar a written date belongs to: the one its GEDCOM escape names;
+// otherwise actuel when it reads there; otherwise the first calendar it
+// reads in (the Gregorian before the Julian). None when it reads nowhere.
+std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCalendrier actuel);
+
+// GEDCOM date values.
+
+// The qualifier of a GEDCOM date value.
+enum class Qualificatif
+{
+    Aucun,
+    Vers,        // ABT
+    Calculee,    // CAL
+    Estimee,     // EST
+    Avant,       // BEF
+    Apres,       // AFT
+    Entre,       // BET ... AND ...
+    De,          // FROM ... [TO ...]
+    A,           // TO ...
+    Interpretee, // INT ... (...)
+};
+
+struct ValeurGedcom
+{
+    Qualificatif qualificatif = Qualificatif::Aucun;
+    // The date, or the first of two (BET, FROM ... TO).
+    std::optional<DatePartielle> premiere;
+    // The second of BET ... AND and FROM ... TO.
+    std::optional<DatePartielle> seconde;
+    // A date phrase, between brackets (INT ... (phrase), or alone).
+    std::string phrase;
+    // Why the value cannot be read, or why a date does not exist; empty
+    // when read.
+    std::string erreur;
+};
+
+// Reads a GEDCOM 5.5.1 or 7 date value: calendar escapes (@#DJULIAN@,
+// @#DFRENCH R@, @#DHEBREW@, @#DGREGORIAN@ or JULIAN, FRENCH_R, HEBREW,
+// GREGORIAN), month codes, qualifiers, partial dates, B.C. or BCE, and the
+// double years of the Julian and Gregorian calendars (12 MAR 1700/01 is
+// 12 March 1701 of a year counted from 1 January).
+ValeurGedcom lireValeurGedcom(std::string_view valeur);
+
+// The first and last day numbers of a date, whole or partial.
+std::int64_t premierJour(const DatePartielle& date);
+std::int64_t dernierJour(const DatePartielle& date);
+
+} // namespace chronastre::texte

@@ -1,0 +1,110 @@
+#include "texte/utf8.h"
+
+#include <cstdint>
+
+namespace chronastre::texte {
+
+Caractere lireUtf8(const char* p, const char* fin)
+{
+    const auto octet = [p](int k) {
+        return static_cast<unsigned char>(p[k]);
+    };
+    const unsigned char premier = octet(0);
+    if (premier < 0x80)
+        return {1, premier};
+    int longueur = 0;
+    char32_t point = 0;
+    char32_t minimum = 0;
+    if (premier >= 0xC2 && premier <= 0xDF) {
+        longueur = 2;
+        point = premier & 0x1F;
+        minimum = 0x80;
+    } else if (premier >= 0xE0 && premier <= 0xEF) {
+        longueur = 3;
+        point = premier & 0x0F;
+        minimum = 0x800;
+    } else if (premier >= 0xF0 && premier <= 0xF4) {
+        longueur = 4;
+        point = premier & 0x07;
+        minimum = 0x10000;
+    } else {
+        return {0, 0}; // a continuation byte, C0, C1 or F5 to FF
+    }
+    if (fin - p < longueur)
+        return {0, 0};
+    for (int k = 1; k < longueur; ++k) {
+        if ((octet(k) & 0xC0) != 0x80)
+            return {0, 0};
+        point = (point << 6) | (octet(k) & 0x3F);
+    }
+    // Overlong forms, surrogates and what lies beyond U+10FFFF.
+    if (point < minimum || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF)
+        return {0, 0};
+    return {longueur, point};
+}
+
+namespace {
+
+// Characters that are valid but must not reach a terminal as they are.
+bool aMontrerParSonCode(char32_t point)
+{
+    return point < 0x20 || point == 0x7F || (point >= 0x80 && point <= 0x9F) ||
+           (point >= 0x202A && point <= 0x202E) || (point >= 0x2066 && point <= 0x2069) ||
+           point == 0xFEFF;
+}
+
+std::string hexa(std::uint32_t valeur, int chiffres)
+{
+    constexpr char symboles[] = "0123456789ABCDEF";
+    std::string texte(static_cast<std::size_t>(chiffres), '0');
+    for (int k = chiffres - 1; k >= 0; --k, valeur >>= 4)
+        texte[static_cast<std::size_t>(k)] = symboles[valeur & 0xF];
+    return texte;
+}
+
+std::string codePoint(char32_t point)
+{
+    return "U+" + hexa(static_cast<std::uint32_t>(point), point > 0xFFFF ? 6 : 4);
+}
+
+std::string valeurOctet(char octet)
+{
+    return "0x" + hexa(static_cast<unsigned char>(octet), 2);
+}
+
+} // namespace
+
+std::string montrer(std::string_view octets)
+{
+    std::string texte;
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    while (p < fin) {
+        const Caractere c = lireUtf8(p, fin);
+        if (c.longueur == 0) {
+            texte += '<' + valeurOctet(*p) + '>';
+            ++p;
+            continue;
+        }
+        if (aMontrerParSonCode(c.point))
+            texte += '<' + codePoint(c.point) + '>';
+        else
+            texte.append(p, static_cast<std::size_t>(c.longueur));
+        p += c.longueur;
+    }
+    return texte;
+}
+
+std::string citer(const char* p, const char* fin)
+{
+    const Caractere c = lireUtf8(p, fin);
+    if (c.longueur == 0)
+        return "l'octet " + valeurOctet(*p);
+    if (c.point == ' ')
+        return "l'octet 0x20";
+    if (aMontrerParSonCode(c.point))
+        return c.point < 0x80 ? "l'octet " + valeurOctet(*p) : "le caractère " + codePoint(c.point);
+    return "« " + std::string(p, static_cast<std::size_t>(c.longueur)) + " »";
+}
+
+} // namespace chronastre::texte

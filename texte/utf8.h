@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// UTF-8 read strictly, and shown safely: what a message or a window may show
+// of bytes that came from outside. Input bytes never reach a terminal raw:
+// they could move the cursor, reverse the text that follows or hide what
+// they are.
+namespace chronastre::texte {
+
+// One UTF-8 sequence at p (p < fin): its length and code point, or a length
+// of 0 when the bytes there are not well-formed UTF-8 (a stray byte, a
+// surrogate, a code point beyond U+10FFFF, an overlong form, a sequence cut
+// by fin).
+struct Caractere
+{
+    int longueur;
+    char32_t point;
+};
+Caractere lireUtf8(const char* p, const char* fin);
+
+// octets as a message shows them: printable UTF-8 as it is; a control
+// character, a C1 control (U+0080 to U+009F), a bidirectional embedding,
+// override or isolate (U+202A to U+202E, U+2066 to U+2069) and a byte-order
+// mark as their code point (<U+202E>); a byte that is not part of
+// well-formed UTF-8 (a surrogate, a code point beyond U+10FFFF, an overlong
+// form, a stray byte) as its value (<0x9B>).
+std::string montrer(std::string_view octets);
+
+// The character that starts at p, before fin, as a person would name it:
+// "« x »" when it can be shown, "le caractère U+202E" or "l'octet 0x9B"
+// otherwise.
+std::string citer(const char* p, const char* fin);
+
+} // namespace chronastre::texte
