@@ -159,14 +159,14 @@ std::string nombreArguments(std::size_t nombre)
 }
 
 // Three, six, nine or more arguments: the usage text, and the error.
-int usageSeul(Arguments arguments, Canaux& canaux)
+int usageSeul(Arguments arguments, Canaux& canaux, const OptionsLot&)
 {
     afficherUsage(canaux.sortie);
     return incompris(canaux, nombreArguments(arguments.size()));
 }
 
 // One argument: help, the version, or a word missing its arguments.
-int unSeulMot(Arguments arguments, Canaux& canaux)
+int unSeulMot(Arguments arguments, Canaux& canaux, const OptionsLot&)
 {
     const std::string_view mot = arguments[0];
     // Any beginning of "--help" or of "-h": the empty word, "-", "--he"...
@@ -183,7 +183,7 @@ int unSeulMot(Arguments arguments, Canaux& canaux)
     return incompris(canaux, premierMotIncompris(mot));
 }
 
-int paques(Arguments arguments, Canaux& canaux)
+int paques(Arguments arguments, Canaux& canaux, const OptionsLot&)
 {
     const std::int32_t annee = lireNombre(arguments[1]);
     if (annee <= 30) {
@@ -197,7 +197,7 @@ int paques(Arguments arguments, Canaux& canaux)
     return 0;
 }
 
-int comput(Arguments arguments, Canaux& canaux)
+int comput(Arguments arguments, Canaux& canaux, const OptionsLot&)
 {
     const std::int32_t annee = lireNombre(arguments[1]);
     if (annee <= 0) {
@@ -216,7 +216,7 @@ int comput(Arguments arguments, Canaux& canaux)
     return 0;
 }
 
-int jour(Arguments arguments, Canaux& canaux)
+int jour(Arguments arguments, Canaux& canaux, const OptionsLot&)
 {
     Sortie& sortie = canaux.sortie;
     sortie.ligne("coucou");
@@ -244,21 +244,29 @@ int jour(Arguments arguments, Canaux& canaux)
 // nineteen calendars as the window's report writes them (its lines 13 to 36,
 // captions and literal forms). A date that does not exist in its calendar is
 // converted as the arithmetic reads it, and the user is told how.
-void ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const DateHeure& source,
-                      Canaux& canaux)
+int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const DateHeure& source,
+                     Canaux& canaux, bool strict)
 {
     Sortie& sortie = canaux.sortie;
     const std::int64_t numeroJour = Calendrier(depart).depuisCalendrier(source);
-    const std::string avertissement = avertissementDate(depart, source, numeroJour);
-    if (!avertissement.empty())
+    if (std::string avertissement = avertissementDate(depart, source, numeroJour);
+        !avertissement.empty()) {
+        if (strict) {
+            // The warning without its reading: the date is refused.
+            avertissement = avertissement.substr(std::string_view("attention, ").size());
+            avertissement.resize(avertissement.find(" ; elle est"));
+            signaler(canaux, "chronastre : " + avertissement);
+            return codeEchec;
+        }
         signaler(canaux, "chronastre : " + avertissement);
+    }
     if (motArrivee != motTous) {
         const TypeCalendrier arrivee = typeDepuisMot(motArrivee);
         char ligne[longueurResultatMax];
         const char* fin =
             ecrireResultat(arrivee, Calendrier(arrivee).versCalendrier(numeroJour), ligne);
         sortie.ligne(std::string_view(ligne, static_cast<std::size_t>(fin - ligne)));
-        return;
+        return 0;
     }
     const std::int64_t semaine = jourSemaine(numeroJour);
     std::array<texte::Legende, nombreCalendriers> calendriers;
@@ -271,10 +279,12 @@ void ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const 
     }
     for (const std::string& ligne : texte::lignesCalendriers(calendriers))
         sortie.ligne(ligne);
+    return 0;
 }
 
-// Year, month and day: any departure but MAYA, whose date is a long count.
-int conversion(Arguments arguments, Canaux& canaux)
+// Year, month and day, in the order of the options: any departure but MAYA,
+// whose date is a long count.
+int conversion(Arguments arguments, Canaux& canaux, const OptionsLot& options)
 {
     if (const std::string quoi = motsIncompris(arguments[0], arguments[1]); !quoi.empty())
         return incompris(canaux, quoi);
@@ -282,14 +292,37 @@ int conversion(Arguments arguments, Canaux& canaux)
     if (depart == MAYA)
         return incompris(canaux, nombreArguments(arguments.size()) +
                                      " : une date MAYA est un compte long de six nombres");
-    const DateHeure source(lireNombre(arguments[2]), lireNombre(arguments[3]),
-                           lireNombre(arguments[4]));
-    ecrireConversion(depart, arguments[1], source, canaux);
-    return 0;
+    const std::int64_t n[3] = {lireNombre(arguments[2]), lireNombre(arguments[3]),
+                               lireNombre(arguments[4])};
+    DateHeure source(n[0], n[1], n[2]);
+    if (options.ordre == texte::Ordre::JourMoisAnnee)
+        source = DateHeure(n[2], n[1], n[0]);
+    else if (options.ordre == texte::Ordre::MoisJourAnnee)
+        source = DateHeure(n[2], n[0], n[1]);
+    return ecrireConversion(depart, arguments[1], source, canaux, options.strict);
+}
+
+// One written date: "18 brumaire an VIII", "@#DHEBREW@ 15 NSN 5786".
+int conversionEcrite(Arguments arguments, Canaux& canaux, const OptionsLot& options)
+{
+    if (!motsIncompris(arguments[0], arguments[1]).empty()) {
+        // Three words that are no conversion: the usage text, as always.
+        afficherUsage(canaux.sortie);
+        return incompris(canaux, nombreArguments(arguments.size()));
+    }
+    const TypeCalendrier depart = typeDepuisMot(arguments[0]);
+    const texte::Lecture lecture = texte::lireDateEcrite(depart, arguments[2], options.ordre);
+    if (!lecture.erreur.empty()) {
+        signaler(canaux, "chronastre : " + lecture.erreur);
+        return codeEchec;
+    }
+    if (!lecture.avertissement.empty())
+        signaler(canaux, "chronastre : " + lecture.avertissement);
+    return ecrireConversion(depart, arguments[1], lecture.date, canaux, options.strict);
 }
 
 // A Maya long count, most significant place first: departure MAYA only.
-int conversionMaya(Arguments arguments, Canaux& canaux)
+int conversionMaya(Arguments arguments, Canaux& canaux, const OptionsLot& options)
 {
     if (const std::string quoi = motsIncompris(arguments[0], arguments[1]); !quoi.empty())
         return incompris(canaux, quoi);
@@ -299,13 +332,12 @@ int conversionMaya(Arguments arguments, Canaux& canaux)
     const DateHeure source = CalendrierMaya::compteLong(
         lireNombre(arguments[2]), lireNombre(arguments[3]), lireNombre(arguments[4]),
         lireNombre(arguments[5]), lireNombre(arguments[6]), lireNombre(arguments[7]));
-    ecrireConversion(MAYA, arguments[1], source, canaux);
-    return 0;
+    return ecrireConversion(MAYA, arguments[1], source, canaux, options.strict);
 }
 
 // Two calendar keywords and nothing else: the dates come from standard input.
 // Two other words read nothing.
-int lot(Arguments arguments, Canaux& canaux)
+int lot(Arguments arguments, Canaux& canaux, const OptionsLot& options)
 {
     const std::string_view premier = arguments[0];
     if (!premier.starts_with('-') && typeDepuisMot(premier) == CALENDRIER_INCONNU &&
@@ -317,11 +349,11 @@ int lot(Arguments arguments, Canaux& canaux)
                         arguments[1] == motTous
                             ? std::nullopt
                             : std::optional<TypeCalendrier>(typeDepuisMot(arguments[1])),
-                        canaux);
+                        canaux, options);
 }
 
 // A command: its output goes through canaux, its exit code comes back.
-using Executer = int (*)(Arguments, Canaux&);
+using Executer = int (*)(Arguments, Canaux&, const OptionsLot&);
 
 struct Commande
 {
@@ -338,7 +370,7 @@ constexpr std::array<Commande, 11> commandes = {{
     {2, 2, "PAQUES", paques},
     {2, 2, "COMPUT", comput},
     {2, 2, {}, lot},
-    {3, 3, {}, usageSeul},
+    {3, 3, {}, conversionEcrite},
     {4, 4, {}, jour},
     {5, 5, {}, conversion},
     {6, 6, {}, usageSeul},
@@ -346,6 +378,64 @@ constexpr std::array<Commande, 11> commandes = {{
     {8, 8, {}, conversionMaya},
     {9, sansLimite, {}, usageSeul},
 }};
+
+// The options before the command: --colonne N, --separateur C, --entete,
+// --ordre JMA|MJA|AMJ, --strict, each value after a blank or an "=".
+// lues is how many arguments they took; the error says what was wrong.
+std::string lireOptions(Arguments arguments, OptionsLot& options, std::size_t& lues)
+{
+    lues = 0;
+    while (lues < arguments.size() && arguments[lues].starts_with("--") &&
+           arguments[lues].size() > 2) {
+        std::string_view nom = arguments[lues];
+        std::optional<std::string_view> valeur;
+        if (const std::size_t egal = nom.find('='); egal != std::string_view::npos) {
+            valeur = nom.substr(egal + 1);
+            nom = nom.substr(0, egal);
+        }
+        const bool avecValeur = nom == "--colonne" || nom == "--separateur" || nom == "--ordre";
+        if (!avecValeur && nom != "--entete" && nom != "--strict") {
+            // Help and the version are commands of their own.
+            if (lues == 0 && (selectionne(nom, "--help") || nom == "--version"))
+                return {};
+            return "option inconnue " + entreGuillemets(arguments[lues]);
+        }
+        ++lues;
+        if (avecValeur && !valeur) {
+            if (lues == arguments.size())
+                return "l'option " + std::string(nom) + " attend une valeur";
+            valeur = arguments[lues++];
+        }
+        if (nom == "--colonne") {
+            const std::int32_t n = lireNombre(*valeur);
+            if (n < 1 || *valeur != std::to_string(n))
+                return "--colonne attend un numéro de champ à partir de 1, pas " +
+                       entreGuillemets(*valeur);
+            options.colonne = n;
+        } else if (nom == "--separateur") {
+            if (*valeur == "tab" || *valeur == "tabulation" || *valeur == "\\t")
+                options.separateur = '\t';
+            else if (valeur->size() == 1 && (*valeur)[0] != '"' && (*valeur)[0] != '\n')
+                options.separateur = (*valeur)[0];
+            else
+                return "--separateur attend un caractère, pas " + entreGuillemets(*valeur);
+        } else if (nom == "--ordre") {
+            if (*valeur == "JMA")
+                options.ordre = texte::Ordre::JourMoisAnnee;
+            else if (*valeur == "MJA")
+                options.ordre = texte::Ordre::MoisJourAnnee;
+            else if (*valeur == "AMJ")
+                options.ordre = texte::Ordre::AnneeMoisJour;
+            else
+                return "--ordre attend JMA, MJA ou AMJ, pas " + entreGuillemets(*valeur);
+        } else if (nom == "--entete") {
+            options.entete = true;
+        } else {
+            options.strict = true;
+        }
+    }
+    return {};
+}
 
 } // namespace
 
@@ -396,10 +486,27 @@ void afficherUsage(Sortie& sortie)
 
 int executerCommande(std::span<const std::string_view> arguments, Canaux& canaux)
 {
+    OptionsLot options;
+    std::size_t lues = 0;
+    if (const std::string erreur = lireOptions(arguments, options, lues); !erreur.empty())
+        return incompris(canaux, erreur);
+    const Arguments reste = arguments.subspan(lues);
+    if (lues > 0) {
+        // The options go before two keywords (a batch) or a conversion; those
+        // of the filter before a batch only.
+        const bool lotSeul = options.colonne || options.separateur || options.entete;
+        const std::size_t n = reste.size();
+        if (!(n == 2 || (!lotSeul && (n == 3 || n == 5 || n == 8))))
+            return incompris(canaux, std::string(lotSeul ? "les options --colonne, --separateur "
+                                                           "et --entete vont avant les deux "
+                                                           "mots-clés d'une conversion par lots"
+                                                         : "les options --ordre et --strict "
+                                                           "vont avant une conversion"));
+    }
     for (const Commande& commande : commandes) {
-        if (arguments.size() >= commande.minimum && arguments.size() <= commande.maximum &&
-            (commande.mot.empty() || selectionne(arguments[0], commande.mot)))
-            return commande.executer(arguments, canaux);
+        if (reste.size() >= commande.minimum && reste.size() <= commande.maximum &&
+            (commande.mot.empty() || selectionne(reste[0], commande.mot)))
+            return commande.executer(reste, canaux, options);
     }
     return codeUsage;
 }

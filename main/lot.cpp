@@ -202,32 +202,80 @@ std::array<Calendrier, sizeof...(K)> tousLesCalendriers(std::index_sequence<K...
     return {Calendrier(static_cast<TypeCalendrier>(K))...};
 }
 
+// The field of a line that holds the date: [debut, fin) of the line, quotes
+// included. Fields are separated by separateur, and a field that opens with a
+// double quote runs to its closing quote ("" inside stands for one quote).
+struct Champ
+{
+    const char* debut;
+    const char* fin;
+    bool trouve;
+};
+
+Champ champ(const char* debut, const char* fin, char separateur, int numero)
+{
+    const char* p = debut;
+    for (int k = 1;; ++k) {
+        const char* d = p;
+        if (p < fin && *p == '"') {
+            for (++p; p < fin; ++p) {
+                if (*p == '"' && (p + 1 == fin || p[1] != '"'))
+                    break;
+                if (*p == '"')
+                    ++p;
+            }
+            if (p < fin)
+                ++p; // the closing quote
+        }
+        while (p < fin && *p != separateur)
+            ++p;
+        if (k == numero)
+            return {d, p, true};
+        if (p == fin)
+            return {fin, fin, false};
+        ++p; // the separator
+    }
+}
+
+// The separator of a line: the first tab, semicolon or comma outside quotes.
+char separateurDe(const char* debut, const char* fin)
+{
+    bool entreGuillemets = false;
+    for (const char* p = debut; p < fin; ++p) {
+        if (*p == '"')
+            entreGuillemets = !entreGuillemets;
+        else if (!entreGuillemets && (*p == '\t' || *p == ';' || *p == ','))
+            return *p;
+    }
+    return ',';
+}
+
 // One batch run: the converters, the output block and the verdict.
 class Lot
 {
 public:
-    Lot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux)
-        : depart_(depart), arrivee_(arrivee), canaux_(canaux)
+    Lot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux,
+        const OptionsLot& options)
+        : depart_(depart), arrivee_(arrivee), canaux_(canaux), options_(options)
     {
-        sortie_.resize(tailleBloc + longueurResultatMax);
+        // A block, and room for one more line: a field's line and its
+        // result, quoted.
+        sortie_.resize(tailleBloc + 2 * longueurLigneMax + 4 * longueurResultatMax);
     }
 
-    // Converts one line (its newline removed) and writes its result line.
+    // Converts one line (its end removed; the byte at fin is readable and is
+    // no digit) and writes its result line.
     void traiter(const char* debut, const char* fin, std::int64_t numero)
     {
         if (fin > debut && fin[-1] == '\r')
             --fin;
-        std::int64_t valeurs[6];
-        const int attendus = depart_ == MAYA ? 6 : 3;
-        int trouves = 0;
-        const char* arret = debut;
-        const Lecture lecture = static_cast<std::size_t>(fin - debut) > longueurLigneMax
-                                    ? Lecture::TropLongue
-                                    : lireChamps(debut, fin, attendus, valeurs, trouves, arret);
-        if (lecture == Lecture::Date)
-            convertir(valeurs, numero);
-        else if (lecture != Lecture::Vide)
-            rejeter(numero, raison(lecture, trouves, attendus, arret, fin));
+        if (static_cast<std::size_t>(fin - debut) > longueurLigneMax)
+            rejeter(numero, raison(Lecture::TropLongue, 0, 0, nullptr, nullptr));
+        else if (options_.colonne)
+            traiterChamp(debut, fin, numero);
+        else if (const auto source = lireDate(debut, fin, numero, false))
+            plein_ = static_cast<std::size_t>(ecrire(*source, sortie_.data() + plein_) -
+                                              sortie_.data());
         terminerLigne();
     }
 
@@ -270,35 +318,193 @@ private:
         signaler("chronastre : ligne " + std::to_string(numero) + " : " + raison);
     }
 
-    void convertir(const std::int64_t* v, std::int64_t numero)
+    // The date of [debut, fin): numbers first, as the single conversion reads
+    // them, then a written date. A line that holds none is told (unless
+    // silencieux) and gives nothing; so does a date that does not exist, in
+    // strict mode or when written; a numeric one is otherwise read as the
+    // arithmetic reads it, and the user is told how.
+    std::optional<DateHeure> lireDate(const char* debut, const char* fin, std::int64_t numero,
+                                      bool silencieux)
     {
-        const DateHeure source =
-            depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
-                            : DateHeure(v[0], v[1], v[2]);
-        Calendrier& calendrierDepart = calendriers_[static_cast<std::size_t>(depart_)];
-        const std::int64_t numeroJour = calendrierDepart.depuisCalendrier(source);
+        std::int64_t v[6];
+        const int attendus = depart_ == MAYA ? 6 : 3;
+        int trouves = 0;
+        const char* arret = debut;
+        const Lecture lecture = lireChamps(debut, fin, attendus, v, trouves, arret);
+        if (lecture == Lecture::Vide)
+            return std::nullopt;
+        if (lecture == Lecture::Date) {
+            const DateHeure source = depart_ == MAYA ? CalendrierMaya::compteLong(
+                                                           v[0], v[1], v[2], v[3], v[4], v[5])
+                                                     : dansLOrdre(v);
+            const std::int64_t numeroJour =
+                calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(source);
+            const DateHeure retour =
+                calendriers_[static_cast<std::size_t>(depart_)].versCalendrier(numeroJour);
+            if (!memeDate(depart_, retour, source)) {
+                std::string message = avertissementDate(depart_, source, numeroJour);
+                if (options_.strict) {
+                    // "attention, la date ... n'existe pas ... ; elle est lue
+                    // comme ..." without its reading.
+                    message = message.substr(std::string_view("attention, ").size());
+                    message.resize(message.find(" ; elle est"));
+                    if (!silencieux)
+                        rejeter(numero, message);
+                    return std::nullopt;
+                }
+                if (!silencieux)
+                    signaler("chronastre : ligne " + std::to_string(numero) + " : " + message);
+            }
+            return source;
+        }
+        // Only words make a written date: numbers and signs keep the
+        // numeric reading's verdict.
+        if (!contientUneLettre(debut, fin)) {
+            if (!silencieux)
+                rejeter(numero, raison(lecture, trouves, attendus, arret, fin));
+            return std::nullopt;
+        }
+        const texte::Lecture ecrite = texte::lireDateEcrite(
+            depart_, std::string_view(debut, static_cast<std::size_t>(fin - debut)),
+            options_.ordre);
+        if (ecrite.erreur.empty()) {
+            if (!ecrite.avertissement.empty() && !silencieux)
+                signaler("chronastre : ligne " + std::to_string(numero) + " : " +
+                         ecrite.avertissement);
+            return ecrite.date;
+        }
+        if (!silencieux)
+            rejeter(numero, ecrite.reconnu ? ecrite.erreur
+                                           : raison(lecture, trouves, attendus, arret, fin));
+        return std::nullopt;
+    }
 
-        // A date that does not come back to itself does not exist in depart:
-        // the arithmetic still converts it, and the user is told.
-        const DateHeure retour = calendrierDepart.versCalendrier(numeroJour);
-        if (!memeDate(depart_, retour, source))
-            signaler("chronastre : ligne " + std::to_string(numero) + " : " +
-                     avertissementDate(depart_, source, numeroJour));
+    static bool contientUneLettre(const char* debut, const char* fin)
+    {
+        for (const char* p = debut; p < fin; ++p) {
+            const auto octet = static_cast<unsigned char>(*p);
+            if (octet >= 0x80 || ((octet | 0x20) >= 'a' && (octet | 0x20) <= 'z'))
+                return true;
+        }
+        return false;
+    }
 
-        char* p = sortie_.data() + plein_;
+    // Year, month and day from three numbers in the order of the options.
+    DateHeure dansLOrdre(const std::int64_t* v) const
+    {
+        switch (options_.ordre) {
+        case texte::Ordre::JourMoisAnnee:
+            return DateHeure(v[2], v[1], v[0]);
+        case texte::Ordre::MoisJourAnnee:
+            return DateHeure(v[2], v[0], v[1]);
+        case texte::Ordre::AnneeMoisJour:
+            break;
+        }
+        return DateHeure(v[0], v[1], v[2]);
+    }
+
+    // The result of a date at p: one calendar's line, or the nineteen
+    // separated by tabs.
+    char* ecrire(const DateHeure& source, char* p)
+    {
+        const std::int64_t numeroJour =
+            calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(source);
         if (arrivee_) {
-            p = ecrireResultat(
+            return ecrireResultat(
                 *arrivee_,
                 calendriers_[static_cast<std::size_t>(*arrivee_)].versCalendrier(numeroJour), p);
-        } else {
-            for (std::size_t k = 0; k < calendriers_.size(); ++k) {
-                if (k > 0)
-                    *p++ = '\t';
-                p = ecrireResultat(static_cast<TypeCalendrier>(k),
-                                   calendriers_[k].versCalendrier(numeroJour), p);
-            }
         }
-        plein_ = static_cast<std::size_t>(p - sortie_.data());
+        for (std::size_t k = 0; k < calendriers_.size(); ++k) {
+            if (k > 0)
+                *p++ = '\t';
+            p = ecrireResultat(static_cast<TypeCalendrier>(k),
+                               calendriers_[k].versCalendrier(numeroJour), p);
+        }
+        return p;
+    }
+
+    // A line whose date is one of its fields: the line written back, that
+    // field converted (quoted when the result holds the separator).
+    void traiterChamp(const char* debut, const char* fin, std::int64_t numero)
+    {
+        if (debut == fin)
+            return;
+        const char separateur = options_.separateur.value_or(separateurDe(debut, fin));
+        const Champ c = champ(debut, fin, separateur, *options_.colonne);
+        const auto copier = [this](const char* d, const char* f) {
+            std::memcpy(sortie_.data() + plein_, d, static_cast<std::size_t>(f - d));
+            plein_ += static_cast<std::size_t>(f - d);
+        };
+        if (!c.trouve) {
+            rejeter(numero, "la ligne n'a pas de champ " + std::to_string(*options_.colonne));
+            copier(debut, fin);
+            return;
+        }
+        // The field's text, unquoted, ends with a newline: the sentinel the
+        // number reader needs.
+        char texte[longueurLigneMax + 1];
+        std::size_t longueur = 0;
+        if (c.fin > c.debut && *c.debut == '"') {
+            for (const char* p = c.debut + 1; p < c.fin; ++p) {
+                if (*p == '"' && (p + 1 == c.fin || p[1] != '"'))
+                    break;
+                if (*p == '"')
+                    ++p;
+                texte[longueur++] = *p;
+            }
+        } else {
+            longueur = static_cast<std::size_t>(c.fin - c.debut);
+            std::memcpy(texte, c.debut, longueur);
+        }
+        texte[longueur] = '\n';
+
+        const bool entete = options_.entete && numero == 1;
+        const auto source = lireDate(texte, texte + longueur, numero, entete);
+        if (!source && entete) {
+            copier(debut, fin);
+            return;
+        }
+        copier(debut, c.debut);
+        if (source) {
+            // Each result a field of its own, quoted when it holds the
+            // separator or a quote.
+            const std::int64_t numeroJour =
+                calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(*source);
+            for (int k = 0; k < nombreCalendriers; ++k) {
+                const auto type = static_cast<TypeCalendrier>(k);
+                if (arrivee_ ? type != *arrivee_ : false)
+                    continue;
+                if (!arrivee_ && k > 0)
+                    sortie_[plein_++] = separateur;
+                char resultat[longueurResultatMax];
+                const std::string_view r(
+                    resultat, static_cast<std::size_t>(
+                                  ecrireResultat(type,
+                                                 calendriers_[static_cast<std::size_t>(k)]
+                                                     .versCalendrier(numeroJour),
+                                                 resultat) -
+                                  resultat));
+                const bool guillemets = r.find(separateur) != std::string_view::npos;
+                if (guillemets)
+                    sortie_[plein_++] = '"';
+                for (const char octet : r)
+                    sortie_[plein_++] = octet;
+                if (guillemets)
+                    sortie_[plein_++] = '"';
+            }
+        } else if (estBlanc(texte, texte + longueur)) {
+            copier(c.debut, c.fin); // an empty field stays empty
+        }
+        copier(c.fin, fin);
+    }
+
+    static bool estBlanc(const char* debut, const char* fin)
+    {
+        for (const char* p = debut; p < fin; ++p) {
+            if (*p != ' ' && *p != '\t')
+                return false;
+        }
+        return true;
     }
 
     TypeCalendrier depart_;
@@ -306,6 +512,7 @@ private:
     std::array<Calendrier, nombreCalendriers> calendriers_ =
         tousLesCalendriers(std::make_index_sequence<nombreCalendriers>{});
     const Canaux& canaux_;
+    const OptionsLot& options_;
     std::vector<char> sortie_;
     std::size_t plein_ = 0;
     bool ecritureOk_ = true;
@@ -342,9 +549,33 @@ char* ecrireResultat(TypeCalendrier arrivee, const DateHeure& d, char* p)
     return ecrireEntier(d.jour(), p);
 }
 
-int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux)
+// The end of the line that starts at debut in [debut, fin): a LF, a CR LF,
+// or a lone CR. A CR at fin may be followed by a LF not read yet: none is
+// found then, unless the input has ended.
+struct FinDeLigne
 {
-    Lot lot(depart, arrivee, canaux);
+    const char* fin;      // where the line's bytes end
+    std::size_t longueur; // the bytes of the end: 1 or 2
+};
+
+std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, bool finEntree)
+{
+    const auto* nl = static_cast<const char*>(std::memchr(debut, '\n', fin - debut));
+    const char* borne = nl != nullptr ? nl : fin;
+    const auto* cr = static_cast<const char*>(std::memchr(debut, '\r', borne - debut));
+    if (cr == nullptr)
+        return nl != nullptr ? std::optional(FinDeLigne{nl, 1}) : std::nullopt;
+    if (cr + 1 == nl)
+        return FinDeLigne{nl, 1}; // CR LF: the CR is dropped with the line
+    if (cr + 1 == fin && !finEntree)
+        return std::nullopt; // a LF may follow
+    return FinDeLigne{cr, 1};
+}
+
+int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux,
+                 const OptionsLot& options)
+{
+    Lot lot(depart, arrivee, canaux, options);
     if (canaux.entreeTerminal)
         lot.signaler(invite(depart, arrivee));
 
@@ -355,21 +586,28 @@ int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, c
     bool tropLongue = false; // the current line has been dropped for its length
     bool lectureOk = true;
     std::int64_t numero = 0;
+    bool debutEntree = true; // a byte-order mark may open the input
     while (lot.ecritureOk()) {
-        const auto* nl =
-            static_cast<const char*>(std::memchr(entree.data() + debut, '\n', fin - debut));
-        if (nl != nullptr) {
-            const auto longueur = static_cast<std::size_t>(nl - (entree.data() + debut));
+        if (debutEntree && (fin - debut >= 3 || finEntree)) {
+            if (fin - debut >= 3 && std::memcmp(entree.data() + debut, "\xEF\xBB\xBF", 3) == 0)
+                debut += 3;
+            debutEntree = false;
+        }
+        const auto ligne = debutEntree ? std::nullopt
+                                       : finDeLigne(entree.data() + debut, entree.data() + fin,
+                                                    finEntree);
+        if (ligne) {
+            const auto longueur = static_cast<std::size_t>(ligne->fin - (entree.data() + debut));
             if (tropLongue)
                 lot.ligneTropLongue(++numero);
             else
-                lot.traiter(entree.data() + debut, nl, ++numero);
+                lot.traiter(entree.data() + debut, ligne->fin, ++numero);
             tropLongue = false;
-            debut += longueur + 1;
+            debut += longueur + ligne->longueur;
             continue;
         }
-        if (finEntree) {
-            // A last line without its newline: the newline is put back.
+        if (finEntree && !debutEntree) {
+            // A last line without its end: a newline is put after it.
             entree[fin] = '\n';
             if (tropLongue)
                 lot.ligneTropLongue(++numero);

@@ -2,6 +2,7 @@
 
 #include "engine/dateheure.h"
 #include "engine/typecalendrier.h"
+#include "texte/lecture.h"
 
 #include <cstddef>
 #include <optional>
@@ -18,13 +19,32 @@ inline constexpr std::size_t longueurResultatMax = 19 * 256;
 // prints it, "Y M D" or the Maya line, with no newline; returns the end.
 char* ecrireResultat(TypeCalendrier arrivee, const DateHeure& date, char* tampon);
 
+// How a batch reads its lines (the options of the command line).
+struct OptionsLot
+{
+    // The order of a date's three numbers.
+    texte::Ordre ordre = texte::Ordre::AnneeMoisJour;
+    // A date that does not exist in its calendar is refused, not converted.
+    bool strict = false;
+    // The date is field colonne (from 1) of the line, the line is written
+    // back with that field converted.
+    std::optional<int> colonne;
+    // The fields' separator; none: the first tab, ";" or "," of each line.
+    std::optional<char> separateur;
+    // A first line whose date field is not a date is written back as it is.
+    bool entete = false;
+};
+
 // Converts the dates read from canaux.lire, one per line, from calendar
 // depart into arrivee, or into every calendar when there is none, and writes
 // exactly one line per line read: the result, or an empty line for a blank or
-// rejected line. Rejected lines, and dates that do not exist in depart, are
-// told through canaux.signaler with their line number. Returns 0 when every
-// line converted, 1 when one was rejected or the input or output failed.
+// rejected line. A line is ended by LF, CR LF or a lone CR; a byte-order
+// mark before the first line is skipped. A line holds numbers, as the
+// single conversion reads them, or a written date. Rejected lines, and dates
+// that do not exist in depart, are told through canaux.signaler with their
+// line number. Returns 0 when every line converted, 1 when one was rejected
+// or the input or output failed.
 int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee,
-                 const Canaux& canaux);
+                 const Canaux& canaux, const OptionsLot& options = {});
 
 } // namespace chronastre

@@ -156,7 +156,7 @@ const Refus refus[] = {
     {GREGORIEN, "1 ja\xffnvier 2000"s,
      "« ja<0xFF>nvier » n'est pas un mois du calendrier grégorien"},
     {GREGORIEN, "1 janvier 2000 x\xe2\x80\xaey\x1b"s,
-     "mots en trop après la date : « x<U+202E>y »"},
+     "mots en trop après la date : « x<U+202E>y<U+001B> »"},
     {GREGORIEN, std::string(300, '1'), "texte trop long pour une date"},
     // A weekday that disagrees: read, with a warning.
     {GREGORIEN, "Mardi 11 mars 2024", "", "attention, cette date est un Lundi, pas un Mardi"},

@@ -479,7 +479,7 @@ const CasLot casLot[] = {
      "chronastre : ligne 2 : caractère inattendu (l'octet 0x00) après un nombre\n"
      "chronastre : ligne 3 : chiffre attendu après le signe\n"
      "chronastre : ligne 4 : chiffre attendu après le signe\n"
-     "chronastre : ligne 6 : nombre attendu à la place de « m »\n",
+     "chronastre : ligne 6 : date incomplète : il manque le jour\n",
      1},
     {"MAYA departure: six numbers, any separator",
      {"MAYA", "GREGORIEN"},

@@ -39,6 +39,20 @@ constexpr std::array<std::string_view, 64> sansAccent = {
     "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
     "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
 
+// Blanks and punctuation: ASCII's (the tab among its controls), the
+// no-break spaces, guillemets and signs of Latin-1, the spaces, dashes,
+// quotation marks and ellipsis of Unicode's general punctuation.
+bool separateur(char32_t point)
+{
+    if (point < 0x80)
+        return point == U'\t' || (point >= 0x20 && point < 0x7F);
+    if (point >= 0xA0 && point < 0xC0)
+        return true;
+    return point == 0xD7 || point == 0xF7 || (point >= 0x2000 && point <= 0x200A) ||
+           (point >= 0x2010 && point <= 0x201F) || point == 0x2026 || point == 0x202F ||
+           point == 0x2039 || point == 0x203A || point == 0x205F;
+}
+
 // The words of a text. Letters and digits make words; apostrophes join
 // ("Sha'ban" is one word); a minus sign before a digit at the start of a word
 // stays with the number; every other character separates.
@@ -94,11 +108,12 @@ public:
                 separe = cle.empty();
             } else if (point == 0x152 || point == 0x153) {
                 cle = "oe";
-            } else if (point < 0x80 || (point >= 0x80 && point < 0xC0) ||
-                       (point >= 0x2000 && point <= 0x206F)) {
-                separe = true; // blanks, punctuation, quotation marks, dashes
+            } else if (separateur(point)) {
+                separe = true;
             } else {
-                lettre[0] = '?'; // a letter of another script: no word matches it
+                // A control character, an invisible or directional mark, a
+                // letter of another script: part of a word no name matches.
+                lettre[0] = '?';
                 cle = std::string_view(lettre, 1);
             }
             if (separe) {
