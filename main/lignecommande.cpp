@@ -5,6 +5,7 @@
 #include "engine/calendriermaya.h"
 #include "engine/comput.h"
 #include "engine/dateheure.h"
+#include "main/gedcom.h"
 #include "main/lot.h"
 #include "main/messages.h"
 #include "names/noms.h"
@@ -101,6 +102,9 @@ std::string entreGuillemets(std::string_view argument)
     return "« " + texte::montrer(argument) + " »";
 }
 
+// The command that lists the dates of a GEDCOM file (the whole word).
+constexpr std::string_view motGedcom = "GEDCOM";
+
 bool estCommande(std::string_view argument)
 {
     return selectionne(argument, "PAQUES") || selectionne(argument, "COMPUT") ||
@@ -165,6 +169,15 @@ int usageSeul(Arguments arguments, Canaux& canaux, const OptionsLot&)
     return incompris(canaux, nombreArguments(arguments.size()));
 }
 
+// A GEDCOM file on standard input, its dates listed in calendar arrivee.
+int gedcom(TypeCalendrier arrivee, Canaux& canaux)
+{
+    if (canaux.entreeTerminal)
+        signaler(canaux, "chronastre : un fichier GEDCOM sur l'entrée standard (chronastre "
+                         "GEDCOM < arbre.ged) ; Ctrl+D pour terminer.");
+    return listerGedcom(arrivee, canaux);
+}
+
 // One argument: help, the version, or a word missing its arguments.
 int unSeulMot(Arguments arguments, Canaux& canaux, const OptionsLot&)
 {
@@ -178,6 +191,8 @@ int unSeulMot(Arguments arguments, Canaux& canaux, const OptionsLot&)
         canaux.sortie.ligne("chronastre " CHRONASTRE_VERSION);
         return 0;
     }
+    if (mot == motGedcom)
+        return gedcom(GREGORIEN, canaux);
     if (estCommande(mot) || arriveeConnue(mot))
         return incompris(canaux, nombreArguments(1));
     return incompris(canaux, premierMotIncompris(mot));
@@ -340,6 +355,12 @@ int conversionMaya(Arguments arguments, Canaux& canaux, const OptionsLot& option
 int lot(Arguments arguments, Canaux& canaux, const OptionsLot& options)
 {
     const std::string_view premier = arguments[0];
+    if (premier == motGedcom) {
+        const TypeCalendrier arrivee = typeDepuisMot(arguments[1]);
+        if (arrivee == CALENDRIER_INCONNU)
+            return incompris(canaux, calendrierInconnu(arguments[1]));
+        return gedcom(arrivee, canaux);
+    }
     if (!premier.starts_with('-') && typeDepuisMot(premier) == CALENDRIER_INCONNU &&
         premier != motTous && enMajuscules(premier).empty() && !arriveeConnue(arguments[1]))
         return incompris(canaux, premierMotIncompris(premier));

@@ -3,6 +3,7 @@
 #include "engine/calendrier.h"
 #include "engine/calendriermaya.h"
 #include "main/lignecommande.h"
+#include "main/lignes.h"
 #include "main/messages.h"
 
 #include <array>
@@ -21,7 +22,6 @@ namespace {
 
 // Input is read in blocks; a line longer than longueurLigneMax is rejected
 // without being kept, so memory stays bounded whatever the input.
-constexpr std::size_t tailleBloc = 1 << 16;
 constexpr std::size_t longueurLigneMax = 4096;
 
 // What a byte of a date line is. Fields are separated by blanks, tabs,
@@ -274,8 +274,8 @@ public:
         else if (options_.colonne)
             traiterChamp(debut, fin, numero);
         else if (const auto source = lireDate(debut, fin, numero, false))
-            plein_ = static_cast<std::size_t>(ecrire(*source, sortie_.data() + plein_) -
-                                              sortie_.data());
+            plein_ =
+                static_cast<std::size_t>(ecrire(*source, sortie_.data() + plein_) - sortie_.data());
         terminerLigne();
     }
 
@@ -334,9 +334,9 @@ private:
         if (lecture == Lecture::Vide)
             return std::nullopt;
         if (lecture == Lecture::Date) {
-            const DateHeure source = depart_ == MAYA ? CalendrierMaya::compteLong(
-                                                           v[0], v[1], v[2], v[3], v[4], v[5])
-                                                     : dansLOrdre(v);
+            const DateHeure source =
+                depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
+                                : dansLOrdre(v);
             const std::int64_t numeroJour =
                 calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(source);
             const DateHeure retour =
@@ -478,12 +478,13 @@ private:
                     sortie_[plein_++] = separateur;
                 char resultat[longueurResultatMax];
                 const std::string_view r(
-                    resultat, static_cast<std::size_t>(
-                                  ecrireResultat(type,
-                                                 calendriers_[static_cast<std::size_t>(k)]
-                                                     .versCalendrier(numeroJour),
-                                                 resultat) -
-                                  resultat));
+                    resultat,
+                    static_cast<std::size_t>(
+                        ecrireResultat(
+                            type,
+                            calendriers_[static_cast<std::size_t>(k)].versCalendrier(numeroJour),
+                            resultat) -
+                        resultat));
                 const bool guillemets = r.find(separateur) != std::string_view::npos;
                 if (guillemets)
                     sortie_[plein_++] = '"';
@@ -549,29 +550,6 @@ char* ecrireResultat(TypeCalendrier arrivee, const DateHeure& d, char* p)
     return ecrireEntier(d.jour(), p);
 }
 
-// The end of the line that starts at debut in [debut, fin): a LF, a CR LF,
-// or a lone CR. A CR at fin may be followed by a LF not read yet: none is
-// found then, unless the input has ended.
-struct FinDeLigne
-{
-    const char* fin;      // where the line's bytes end
-    std::size_t longueur; // the bytes of the end: 1 or 2
-};
-
-std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, bool finEntree)
-{
-    const auto* nl = static_cast<const char*>(std::memchr(debut, '\n', fin - debut));
-    const char* borne = nl != nullptr ? nl : fin;
-    const auto* cr = static_cast<const char*>(std::memchr(debut, '\r', borne - debut));
-    if (cr == nullptr)
-        return nl != nullptr ? std::optional(FinDeLigne{nl, 1}) : std::nullopt;
-    if (cr + 1 == nl)
-        return FinDeLigne{nl, 1}; // CR LF: the CR is dropped with the line
-    if (cr + 1 == fin && !finEntree)
-        return std::nullopt; // a LF may follow
-    return FinDeLigne{cr, 1};
-}
-
 int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux,
                  const OptionsLot& options)
 {
@@ -579,64 +557,19 @@ int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, c
     if (canaux.entreeTerminal)
         lot.signaler(invite(depart, arrivee));
 
-    std::vector<char> entree(tailleBloc + 1); // and room for a last newline
-    std::size_t debut = 0;                    // unread bytes are [debut, fin)
-    std::size_t fin = 0;
-    bool finEntree = !canaux.lire;
-    bool tropLongue = false; // the current line has been dropped for its length
-    bool lectureOk = true;
-    std::int64_t numero = 0;
-    bool debutEntree = true; // a byte-order mark may open the input
-    while (lot.ecritureOk()) {
-        if (debutEntree && (fin - debut >= 3 || finEntree)) {
-            if (fin - debut >= 3 && std::memcmp(entree.data() + debut, "\xEF\xBB\xBF", 3) == 0)
-                debut += 3;
-            debutEntree = false;
-        }
-        const auto ligne = debutEntree ? std::nullopt
-                                       : finDeLigne(entree.data() + debut, entree.data() + fin,
-                                                    finEntree);
-        if (ligne) {
-            const auto longueur = static_cast<std::size_t>(ligne->fin - (entree.data() + debut));
-            if (tropLongue)
-                lot.ligneTropLongue(++numero);
-            else
-                lot.traiter(entree.data() + debut, ligne->fin, ++numero);
-            tropLongue = false;
-            debut += longueur + ligne->longueur;
-            continue;
-        }
-        if (finEntree && !debutEntree) {
-            // A last line without its end: a newline is put after it.
-            entree[fin] = '\n';
-            if (tropLongue)
-                lot.ligneTropLongue(++numero);
-            else if (fin > debut)
-                lot.traiter(entree.data() + debut, entree.data() + fin, ++numero);
-            break;
-        }
-        if (fin - debut > longueurLigneMax) {
-            tropLongue = true;
-            debut = fin;
-        }
+    const bool lectureOk = parcourirLignes(
+        canaux.lire ? canaux.lire : [](char*, std::size_t) -> std::ptrdiff_t { return 0; },
+        longueurLigneMax,
+        [&lot](const char* debut, const char* fin, std::int64_t numero) {
+            lot.traiter(debut, fin, numero);
+            return lot.ecritureOk();
+        },
+        [&lot](std::int64_t numero) { lot.ligneTropLongue(numero); },
         // Before a read that may wait (a terminal, a pipe), the results so
         // far go out: a person typing dates sees each answer at once.
-        if (!lot.vider())
-            break;
-        std::memmove(entree.data(), entree.data() + debut, fin - debut);
-        fin -= debut;
-        debut = 0;
-        const std::ptrdiff_t lus = canaux.lire(entree.data() + fin, tailleBloc - fin);
-        if (lus < 0) {
-            lot.signaler("chronastre : lecture impossible de l'entrée standard");
-            lectureOk = false;
-            finEntree = true;
-        } else if (lus == 0) {
-            finEntree = true;
-        } else {
-            fin += static_cast<std::size_t>(lus);
-        }
-    }
+        [&lot] { return lot.vider(); });
+    if (!lectureOk)
+        lot.signaler("chronastre : lecture impossible de l'entrée standard");
     const bool ecrit = lot.vider();
     return ecrit && lectureOk && !lot.rejets() ? 0 : 1;
 }

@@ -44,7 +44,7 @@ struct OptionsLot
 // that do not exist in depart, are told through canaux.signaler with their
 // line number. Returns 0 when every line converted, 1 when one was rejected
 // or the input or output failed.
-int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee,
-                 const Canaux& canaux, const OptionsLot& options = {});
+int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux,
+                 const OptionsLot& options = {});
 
 } // namespace chronastre

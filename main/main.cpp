@@ -87,7 +87,7 @@ int main(int argc, char** argv)
         int ignoree = 0;
         ecrireTout(STDERR_FILENO, encoder(message, encodage) + '\n', ignoree);
     };
-    canaux.entreeTerminal = argc == 3 && isatty(STDIN_FILENO) == 1; // a batch only
+    canaux.entreeTerminal = isatty(STDIN_FILENO) == 1; // the commands that read it say so
     // A closed pipe downstream ends a batch with a failed write (exit code
     // 1), not with a signal.
     std::signal(SIGPIPE, SIG_IGN);
