@@ -213,6 +213,22 @@ const Cas cas[] = {
     {"GREGORIEN HEBREU 2024 3 11", {"GREGORIEN", "HEBREU", "2024", "3", "11"}, "5784 7 1\n"},
     {"HEBREU GREGORIEN 5786 1 1", {"HEBREU", "GREGORIEN", "5786", "1", "1"}, "2025 9 23\n"},
     {"GREGORIEN REPUBLICAIN 1792 9 22", {"GREGORIEN", "REPUBLICAIN", "1792", "9", "22"}, "1 1 1\n"},
+    {"a written date", {"REPUBLICAIN", "GREGORIEN", "18 brumaire an VIII"}, "1799 11 9\n"},
+    {"a written date that does not exist",
+     {"HEBREU", "GREGORIEN", "1 Veadar 5785"},
+     "",
+     "chronastre : Veadar n'existe que les années de 13 mois ; l'an 5785 en a 12\n",
+     1},
+    {"numbers day first", {"--ordre", "JMA", "GREGORIEN", "JULIEN", "11", "3", "2024"},
+     "2024 2 27\n"},
+    {"strict", {"--strict", "GREGORIEN", "JULIEN", "2023", "2", "30"}, "",
+     "chronastre : la date 2023 2 30 n'existe pas dans le calendrier GREGORIEN\n", 1},
+    {"the filter's options are for a batch",
+     {"--colonne", "2", "GREGORIEN", "JULIEN", "2000", "1", "1"},
+     "",
+     incompris("les options --colonne, --separateur et --entete vont avant les deux mots-clés "
+               "d'une conversion par lots"),
+     2},
     // 1 January 2000 into every keyword: each names its own calendar.
     {"GREGORIEN ARMENIEN", {"GREGORIEN", "ARMENIEN", "2000", "1", "1"}, "1449 6 8\n"},
     {"GREGORIEN EGYPTIEN", {"GREGORIEN", "EGYPTIEN", "2000", "1", "1"}, "2748 9 13\n"},
@@ -515,6 +531,58 @@ const CasLot casLot[] = {
      "",
      0},
     {"an empty input gives an empty output", {"SAKA", "TOUS"}, "", "C.UTF-8", "", "", 0},
+    // Written dates.
+    {"written dates, in words and in Roman numerals",
+     {"REPUBLICAIN", "GREGORIEN"},
+     "18 brumaire an VIII\nle dix-huit brumaire an huit\n31 brumaire an VIII\nPrimidi 9 thermidor an "
+     "II\n",
+     "C.UTF-8",
+     "1799 11 9\n1799 11 9\n\n1794 7 27\n",
+     "chronastre : ligne 3 : le 31 Brumaire 8 n'existe pas : Brumaire a 30 jours en l'an 8\n"
+     "chronastre : ligne 4 : attention, cette date est un Nonidi, pas un Primidi\n",
+     1},
+    // The filter for real files.
+    {"an identifier column first",
+     {"--colonne", "2", "GREGORIEN", "JULIEN"},
+     "1,2024-03-11,hello\n2,2024-02-30,x\n",
+     "C.UTF-8",
+     "1,2024 2 27,hello\n2,2024 2 17,x\n",
+     "chronastre : ligne 2 : attention, la date 2024 2 30 n'existe pas dans le calendrier "
+     "GREGORIEN ; elle est lue comme 2024 3 1\n",
+     0},
+    {"a header passed through, dates day first, a bad field emptied",
+     {"--entete", "--colonne=2", "--ordre", "JMA", "GREGORIEN", "JULIEN"},
+     "id;date;nom\n1;11/03/2024;a\n2;bonjour;b\n3;;c\n4\n",
+     "C.UTF-8",
+     "id;date;nom\n1;2024 2 27;a\n2;;b\n3;;c\n4\n",
+     "chronastre : ligne 3 : nombre attendu à la place de « b »\n"
+     "chronastre : ligne 5 : la ligne n'a pas de champ 2\n",
+     1},
+    {"month first", {"--ordre", "MJA", "GREGORIEN", "JULIEN"}, "03/11/2024\n", "C.UTF-8",
+     "2024 2 27\n", "", 0},
+    {"quoted fields, a result that holds the separator quoted",
+     {"--colonne", "2", "GREGORIEN", "MAYA"},
+     "\"Dupont, Jean\",2012-12-23\n",
+     "C.UTF-8",
+     "\"Dupont, Jean\",\"0.13.0.0.0.0, 4 20 3 13\"\n",
+     "",
+     0},
+    {"a separator given", {"--separateur", "tab", "--colonne", "1", "GREGORIEN", "JULIEN"},
+     "2024-03-11\t;x,y\n", "C.UTF-8", "2024 2 27\t;x,y\n", "", 0},
+    {"strict: a date that does not exist is refused",
+     {"--strict", "GREGORIEN", "JULIEN"},
+     "2023 2 30\n2024 2 29\n",
+     "C.UTF-8",
+     "\n2024 2 16\n",
+     "chronastre : ligne 1 : la date 2023 2 30 n'existe pas dans le calendrier GREGORIEN\n",
+     1},
+    {"old Mac line ends (CR only) and a byte-order mark",
+     {"GREGORIEN", "JULIEN"},
+     "\xEF\xBB\xBF" "2024-03-11\r2024-03-12\r\n2024-03-13\r",
+     "C.UTF-8",
+     "2024 2 27\n2024 2 28\n2024 2 29\n",
+     "",
+     0},
     {"a blank CR LF line is a blank line",
      {"GREGORIEN", "JULIEN"},
      "2000 1 1\r\n\r\n \t\r\n2000 1 1\r\n",
@@ -771,3 +839,57 @@ TEST(LigneCommande, WaylandSansGreffon)
                   " ; la ligne de commande reste utilisable (chronastre --help).\n");
 }
 #endif
+
+namespace {
+
+struct CasGedcom
+{
+    const char* nom;
+    std::vector<std::string> arguments;
+    std::string entree;
+    std::string sortie;
+    std::string erreurs;
+    int code;
+};
+
+} // namespace
+
+// Genealogy files: the listings of tests/gedcom/, checked by hand against the
+// published dates of the written-date table (18 Brumaire VIII is Saturday
+// 9 November 1799, Newton's Julian dates are 4 January 1643 and 31 March
+// 1727, 1 Tishri 5785 is 3 October 2024...); both GEDCOM versions, every
+// qualifier, partial dates, double years, bad dates, a byte-order mark and
+// CR LF line ends. The file is refused in another character set.
+TEST(LigneCommande, Gedcom)
+{
+    const std::string dossier = CHRONASTRE_DOSSIER_TESTS "/gedcom/";
+    const CasGedcom cas[] = {
+        {"GEDCOM 5.5.1, CR LF, a byte-order mark", {"GEDCOM"}, lire(dossier + "arbre551.ged"),
+         lire(dossier + "arbre551.liste"), lire(dossier + "arbre551.erreurs"), 1},
+        {"GEDCOM 7", {"GEDCOM", "GREGORIEN"}, lire(dossier + "arbre7.ged"),
+         lire(dossier + "arbre7.liste"), lire(dossier + "arbre7.erreurs"), 1},
+        {"GEDCOM 7 into the Republican calendar", {"GEDCOM", "REPUBLICAIN"},
+         lire(dossier + "arbre7.ged"), lire(dossier + "arbre7-republicain.liste"),
+         lire(dossier + "arbre7.erreurs"), 1},
+        {"every date read: 0", {"GEDCOM"}, "0 @F1@ FAM\n1 MARR\n2 DATE JULIAN 1 JAN 1700\n",
+         "3\t@F1@\tMARR\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\n", "", 0},
+        {"ANSEL refused", {"GEDCOM"}, "0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 BIRT\n2 DATE JULIAN 1700\n",
+         "",
+         "chronastre : ligne 2 : le fichier se déclare en « ANSEL » ; seul l'UTF-8 est lu (un "
+         "logiciel de généalogie exporte en UTF-8 sur demande)\n",
+         1},
+        {"UTF-16 refused", {"GEDCOM"}, "\xFF\xFE" "0\0 \0H\0E\0A\0D\0\n\0"s, "",
+         "chronastre : ce fichier est en UTF-16 ; seul l'UTF-8 est lu (iconv -f UTF-16 -t UTF-8 le "
+         "convertit)\n",
+         1},
+        {"TOUS is no GEDCOM arrival", {"GEDCOM", "TOUS"}, "", "",
+         "chronastre : calendrier inconnu « TOUS » ; voir chronastre -h ou man chronastre.\n", 2},
+    };
+    for (const CasGedcom& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const Resultat r = executer(programme, c.arguments, c.entree, {"LC_ALL=C.UTF-8"});
+        EXPECT_EQ(r.sortie, c.sortie);
+        EXPECT_EQ(r.erreurs, c.erreurs);
+        EXPECT_EQ(r.code, c.code);
+    }
+}
