@@ -654,7 +654,7 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
             const auto fin2 = nombre(mots.cle(j));
             const std::string_view chiffresFin = mots.cle(j);
             std::int64_t puissance = 1;
-            for (std::size_t k = 0; k < chiffresFin.size(); ++k)
+            for (std::size_t k = 0; k < chiffresFin.size() && k < 4; ++k)
                 puissance *= 10;
             if (!fin2 || chiffresFin.size() > 4 || floorMod(*n + 1, puissance) != *fin2)
                 return erreur(cite(mots[j].ecrit) + " n'est pas l'année qui suit " +

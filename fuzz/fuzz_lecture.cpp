@@ -1,0 +1,53 @@
+// The reader of written dates fed any bytes: the first picks the calendar,
+// the second the order of bare numbers, the rest is the text. A date read
+// exists in its calendar; a GEDCOM value read has its first day before its
+// last; no message carries a raw control, directional or malformed byte.
+
+#include "engine/calendrier.h"
+#include "texte/lecture.h"
+#include "texte/utf8.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void sur(const std::string& message)
+{
+    if (chronastre::texte::montrer(message) != message)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    using namespace chronastre;
+    if (taille < 2)
+        return 0;
+    const auto type = static_cast<TypeCalendrier>(donnees[0] % nombreCalendriers);
+    const auto ordre = static_cast<texte::Ordre>(donnees[1] % 3);
+    const std::string texte(reinterpret_cast<const char*>(donnees) + 2, taille - 2);
+
+    const texte::Lecture lecture = texte::lireDateEcrite(type, texte, ordre);
+    sur(lecture.erreur);
+    sur(lecture.avertissement);
+    if (lecture.erreur.empty() && !existe(type, lecture.date))
+        std::abort();
+    if (const auto trouve = texte::calendrierDuTexte(texte, type)) {
+        if (*trouve < 0 || *trouve >= nombreCalendriers)
+            std::abort();
+    }
+
+    const texte::ValeurGedcom valeur = texte::lireValeurGedcom(texte);
+    sur(valeur.erreur);
+    if (valeur.erreur.empty()) {
+        for (const auto& d : {valeur.premiere, valeur.seconde}) {
+            if (d && texte::premierJour(*d) > texte::dernierJour(*d))
+                std::abort();
+        }
+    }
+    return 0;
+}
