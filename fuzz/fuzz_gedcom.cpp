@@ -41,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         sortie += octets;
         return true;
     };
-    canaux.signaler = [&](std::string_view message) { messages.emplace_back(message); };
+    canaux.signaler = [&](std::string_view message) {
+        messages.emplace_back(message);
+    };
     const int code = chronastre::listerGedcom(arrivee, canaux);
 
     const auto lignesFichier =

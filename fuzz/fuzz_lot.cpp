@@ -118,7 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     std::size_t lignesEntree = 0;
     for (std::size_t i = 0; i < entree.size(); ++i) {
-        if (entree[i] == '\n' || (entree[i] == '\r' && (i + 1 == entree.size() || entree[i + 1] != '\n')))
+        if (entree[i] == '\n' ||
+            (entree[i] == '\r' && (i + 1 == entree.size() || entree[i + 1] != '\n')))
             ++lignesEntree;
     }
     const char derniere = entree.empty() ? '\n' : entree.back();

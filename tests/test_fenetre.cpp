@@ -197,6 +197,9 @@ private slots:
     void saisieHebraiqueGardeLeMois_data();
     void saisieHebraiqueGardeLeMois();
     void saisieRefuseUnTypeInconnu();
+    void saisieEcrite_data();
+    void saisieEcrite();
+    void saisieEcriteCollee();
     void menusContextuels();
     void raccourcisClavier();
     void fevrier9999AvantJC();
@@ -1392,6 +1395,124 @@ void TestFenetre::saisieRefuseUnTypeInconnu()
     }
     QVERIFY(modele.setType(MAYA));
     QCOMPARE(modele.compteLong()[1], 12);
+}
+
+void TestFenetre::saisieEcrite_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("calendrier");
+    QTest::addColumn<QString>("civile"); // empty: OK disabled
+    QTest::addColumn<QString>("raison");
+    QTest::newRow("a Republican month's name chooses the Republican calendar")
+        << int(GREGORIEN) << "18 brumaire an VIII"
+        << "Calendrier républicain"
+        << "Samedi 9 Novembre 1799 après J. C."
+        << "";
+    QTest::newRow("in words") << int(GREGORIEN) << "le dix-huit brumaire an huit"
+                              << "Calendrier républicain"
+                              << "Samedi 9 Novembre 1799 après J. C."
+                              << "";
+    QTest::newRow("a Hebrew month") << int(GREGORIEN) << "15 nisan 5786"
+                                    << "Calendrier hébreu"
+                                    << "Jeudi 2 Avril 2026 après J. C."
+                                    << "";
+    QTest::newRow("a GEDCOM escape") << int(ISLAMIQUE_A) << "@#DHEBREW@ 15 NSN 5786"
+                                     << "Calendrier hébreu"
+                                     << "Jeudi 2 Avril 2026 après J. C."
+                                     << "";
+    QTest::newRow("French months: the Julian calendar stays") << int(JULIEN) << "15 mars 2024"
+                                                              << "Calendrier julien"
+                                                              << "Jeudi 28 Mars 2024 après J. C."
+                                                              << "";
+    QTest::newRow("French months from the Hebrew calendar: the Gregorian")
+        << int(HEBREU) << "15 mars 2024"
+        << "Calendrier grégorien"
+        << "Vendredi 15 Mars 2024 après J. C."
+        << "";
+    QTest::newRow("Islamic months: Islamic A stays") << int(ISLAMIQUE_A) << "1 Muharram 1"
+                                                     << "Calendrier islamique A"
+                                                     << "Jeudi 15 Juillet 622 après J. C."
+                                                     << "";
+    QTest::newRow("a day that does not exist: its calendar, OK disabled")
+        << int(GREGORIEN) << "31 brumaire an VIII"
+        << "Calendrier républicain"
+        << ""
+        << "le 31 Brumaire 8 n'existe pas : Brumaire a 30 jours en l'an 8";
+    QTest::newRow("no date") << int(GREGORIEN) << "bonjour"
+                             << "Calendrier grégorien"
+                             << ""
+                             << "« bonjour » n'est pas un mois du calendrier grégorien";
+}
+
+// A written date typed key by key: the calendar and the fields follow, the
+// live line shows the civil date; a refused text says why and holds OK back.
+void TestFenetre::saisieEcrite()
+{
+    QFETCH(int, type);
+    QFETCH(QString, texte);
+    QFETCH(QString, calendrier);
+    QFETCH(QString, civile);
+    QFETCH(QString, raison);
+    SaisieDate dialogue(static_cast<TypeCalendrier>(type), 2451545);
+    dialogue.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialogue));
+    auto* champTexte = dialogue.findChild<QLineEdit*>("texte");
+    champTexte->setFocus();
+    QTest::keyClicks(champTexte, texte);
+    QCOMPARE(dialogue.findChild<QComboBox*>("calendrier")->currentText(), calendrier);
+    QPushButton* ok = dialogue.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QCOMPARE(ok->isEnabled(), !civile.isEmpty());
+    if (!civile.isEmpty())
+        QCOMPARE(dialogue.findChild<QLabel*>("apercuCivil")->text(), civile);
+    QCOMPARE(dialogue.findChild<QLabel*>("raison")->text(), raison);
+    // A field changed by hand: the text no longer says the entry.
+    if (!civile.isEmpty()) {
+        auto* jour = dialogue.findChild<QSpinBox*>("jour");
+        jour->setValue(jour->value() == 2 ? 3 : 2);
+        QCOMPARE(champTexte->text(), QString());
+    }
+}
+
+// Pasted: into the field with Ctrl+V, and from the main window, where Ctrl+V
+// opens the entry on the date the clipboard holds.
+void TestFenetre::saisieEcriteCollee()
+{
+    QClipboard* pressePapiers = QGuiApplication::clipboard();
+    pressePapiers->setText(QStringLiteral("@#DHEBREW@ 15 NSN 5786"));
+    {
+        SaisieDate dialogue(GREGORIEN, 2451545);
+        dialogue.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialogue));
+        auto* champTexte = dialogue.findChild<QLineEdit*>("texte");
+        champTexte->setFocus();
+        QTest::keyClick(champTexte, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(champTexte->text(), QStringLiteral("@#DHEBREW@ 15 NSN 5786"));
+        QCOMPARE(dialogue.findChild<QComboBox*>("mois")->currentText(), QStringLiteral("Nisan"));
+        QCOMPARE(dialogue.findChild<QSpinBox*>("jour")->value(), 15);
+    }
+
+    const auto f = fenetre({2000, false, 1, 1, 8, 30, 0});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    pressePapiers->setText(QStringLiteral("18 brumaire an VIII"));
+    QString texte;
+    surLeDialogue([&texte](QDialog* d) {
+        texte = d->findChild<QLineEdit*>("texte")->text();
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QTest::keyClick(f.get(), Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(texte, QStringLiteral("18 brumaire an VIII"));
+    QTRY_COMPARE(affiche(*f, "date"), QStringLiteral("Samedi 9 Novembre 1799  08:30:00"));
+
+    // In a field being typed, Ctrl+V pastes there.
+    pressePapiers->setText(QStringLiteral("1815"));
+    QSpinBox* annee = champ(*f, "annee");
+    annee->setFocus();
+    annee->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClick(annee->findChild<QLineEdit*>(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(annee->value(), 1815);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
 // "Copier" copies a label as shown, "Copier le rapport" the whole report, and

@@ -905,8 +905,10 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
     if (a.moisNomme)
         a.date.mois = placerMois(type, a.date.annee, *a.date.mois);
     lecture.erreur = inexistante(a.date, a.moisNomme);
-    if (!lecture.erreur.empty())
+    if (!lecture.erreur.empty()) {
+        lecture.inexistante = true;
         return lecture;
+    }
     lecture.date = versDateHeure(a.date);
 
     if (a.jourSemaine >= 0) {
@@ -942,13 +944,16 @@ std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCale
         GREGORIEN,  JULIEN,   REPUBLICAIN, HEBREU, ISLAMIQUE_B, ISLAMIQUE_A, COPTE,
         ETHIOPIEN,  ARMENIEN, EGYPTIEN,    PERSE,  KHWARIZMIEN, BAHAI,       SAKA,
         MACEDONIEN, ROMAIN_I, ROMAIN_II,   SYRIEN, MAYA};
+    std::optional<TypeCalendrier> inexistante;
     for (const TypeCalendrier type : preferes) {
         const Lecture lecture = lireDateEcrite(type, texte);
         // Bare numbers read in most calendars: only words choose one.
         if (lecture.erreur.empty() && lecture.reconnu)
             return type;
+        if (lecture.inexistante && lecture.reconnu && !inexistante)
+            inexistante = type;
     }
-    return std::nullopt;
+    return inexistante;
 }
 
 ValeurGedcom lireValeurGedcom(std::string_view valeur)

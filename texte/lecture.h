@@ -45,6 +45,9 @@ struct Lecture
     std::string erreur;
     // A weekday that disagrees with the date; the date is read all the same.
     std::string avertissement;
+    // The text reads as a date of the calendar, which does not exist there
+    // ("31 brumaire an VIII").
+    bool inexistante = false;
     // Something in the text belongs to a written date (a month's or a
     // weekday's name, "an", a number in words, a calendar escape): a text
     // with none of these was not meant as one.
@@ -64,7 +67,8 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte,
 
 // The calendar a written date belongs to: the one its GEDCOM escape names;
 // otherwise actuel when it reads there; otherwise the first calendar it
-// reads in (the Gregorian before the Julian). None when it reads nowhere.
+// reads in (the Gregorian before the Julian); otherwise the first where it
+// reads as a date that does not exist. None when it reads nowhere.
 std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCalendrier actuel);
 
 // GEDCOM date values.

@@ -198,9 +198,11 @@ void Chronastre::allerA(const DateHeure& civile)
     miseAJour();
 }
 
-void Chronastre::saisirDate(TypeCalendrier type)
+void Chronastre::saisirDate(TypeCalendrier type, const QString& texte)
 {
     SaisieDate dialogue(type, numeroJourAffiche(), this);
+    if (!texte.isEmpty())
+        dialogue.setTexte(texte);
     if (dialogue.exec() == QDialog::Accepted && dialogue.modele().confirmable())
         allerA(dialogue.modele().dateCivile());
 }
@@ -246,20 +248,27 @@ void Chronastre::installerActions()
     legendePanneaux->hide();
 
     // For the keyboard: the entry on the calendar whose result has the focus,
-    // or on the first calendar of the visible panel.
+    // or on the first calendar of the visible panel; Ctrl+V opens it on the
+    // date the clipboard holds (in a field being typed, Ctrl+V pastes there).
     auto* saisie = new QShortcut(QKeySequence(tr("Ctrl+G")), this);
-    connect(saisie, &QShortcut::activated, this, [this] {
-        if (const auto type = calendrierDe(focusWidget()))
-            return saisirDate(*type);
-        constexpr std::array<TypeCalendrier, 7> premiers = {COPTE,  ARMENIEN, BAHAI, ISLAMIQUE_A,
-                                                            JULIEN, ROMAIN_I, HEBREU};
-        const int panneau = ui->typeCalendrier->currentIndex();
-        saisirDate(panneau >= 0 && panneau < 7 ? premiers[static_cast<std::size_t>(panneau)]
-                                               : GREGORIEN);
+    connect(saisie, &QShortcut::activated, this, [this] { saisirDate(calendrierChoisi()); });
+    auto* coller = new QShortcut(QKeySequence::Paste, this);
+    connect(coller, &QShortcut::activated, this, [this] {
+        saisirDate(calendrierChoisi(), QGuiApplication::clipboard()->text().trimmed());
     });
     auto* rapport = new QShortcut(QKeySequence(tr("Ctrl+Shift+C")), this);
     connect(rapport, &QShortcut::activated, this,
             [this] { QGuiApplication::clipboard()->setText(texteRapport(*ui)); });
+}
+
+TypeCalendrier Chronastre::calendrierChoisi() const
+{
+    if (const auto type = calendrierDe(focusWidget()))
+        return *type;
+    constexpr std::array<TypeCalendrier, 7> premiers = {COPTE,  ARMENIEN, BAHAI, ISLAMIQUE_A,
+                                                        JULIEN, ROMAIN_I, HEBREU};
+    const int panneau = ui->typeCalendrier->currentIndex();
+    return panneau >= 0 && panneau < 7 ? premiers[static_cast<std::size_t>(panneau)] : GREGORIEN;
 }
 
 std::optional<TypeCalendrier> Chronastre::calendrierDe(const QWidget* etiquette) const

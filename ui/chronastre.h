@@ -39,9 +39,10 @@ public:
     // Shows the civil date given (astronomical year, Julian before 15 October
     // 1582), keeping the time of day: what typing it in the fields shows.
     void allerA(const chronastre::DateHeure& civile);
-    // The entry of a date of calendar type, opened on the day shown; its date
-    // is shown when the user confirms it.
-    void saisirDate(chronastre::TypeCalendrier type);
+    // The entry of a date of calendar type, opened on the day shown (and on
+    // a written date, when texte holds one); its date is shown when the user
+    // confirms it.
+    void saisirDate(chronastre::TypeCalendrier type, const QString& texte = {});
     // The context menu of a result label: "Copier", "Copier le rapport", and
     // for a calendar's label the entry of a date of that calendar.
     QMenu* menuContextuel(QLabel* etiquette);
@@ -92,6 +93,9 @@ private:
     // Context menus, double clicks, the keyboard's access to the results and
     // the shortcuts; the reading and Tab order.
     void installerActions();
+    // The calendar an entry opens on: the focused result's, or the first of
+    // the visible panel.
+    chronastre::TypeCalendrier calendrierChoisi() const;
     // The calendar whose result label this is, if it is one.
     std::optional<chronastre::TypeCalendrier> calendrierDe(const QWidget* etiquette) const;
     // A key pressed on a result label; whether it was used.

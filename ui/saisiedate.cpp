@@ -1,5 +1,6 @@
 #include "ui/saisiedate.h"
 
+#include "texte/lecture.h"
 #include "texte/rapport.h"
 #include "ui_saisiedate.h"
 
@@ -30,27 +31,33 @@ SaisieDate::SaisieDate(TypeCalendrier type, std::int64_t numeroJour, QWidget* pa
     for (std::size_t k = 0; k < texte::legendesCalendriers.size(); ++k)
         ui->calendrier->addItem(nomCalendrier(k));
 
+    connect(ui->texte, &QLineEdit::textChanged, this, &SaisieDate::lireTexte);
     connect(ui->calendrier, &QComboBox::currentIndexChanged, this, [this](int index) {
+        oublierTexte();
         modele_.setType(static_cast<TypeCalendrier>(index));
         afficher();
     });
     connect(ui->annee, &QSpinBox::valueChanged, this, [this](int annee) {
+        oublierTexte();
         modele_.setAnnee(annee);
         afficher();
     });
     connect(ui->mois, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
+            oublierTexte();
             modele_.setMois(index + 1);
             afficher();
         }
     });
     connect(ui->jour, &QSpinBox::valueChanged, this, [this](int jour) {
+        oublierTexte();
         modele_.setJour(jour);
         afficher();
     });
     const auto places = placesCompteLong();
     for (std::size_t place = 0; place < places.size(); ++place) {
         connect(places[place], &QSpinBox::valueChanged, this, [this, place](int valeur) {
+            oublierTexte();
             modele_.setCompteLong(place, valeur);
             afficher();
         });
@@ -59,6 +66,51 @@ SaisieDate::SaisieDate(TypeCalendrier type, std::int64_t numeroJour, QWidget* pa
 }
 
 SaisieDate::~SaisieDate() = default;
+
+void SaisieDate::setTexte(const QString& texte)
+{
+    ui->texte->setText(texte); // read by lireTexte
+}
+
+void SaisieDate::lireTexte()
+{
+    const std::string texte = ui->texte->text().toStdString();
+    erreurTexte_.clear();
+    if (!texte.empty()) {
+        const auto type = texte::calendrierDuTexte(texte, modele_.type());
+        const texte::Lecture lecture = texte::lireDateEcrite(type.value_or(modele_.type()), texte);
+        if (type && *type != modele_.type() && lecture.inexistante) {
+            // The calendar of the text, on which the text is refused.
+            modele_.setType(*type);
+            erreurTexte_ = QString::fromStdString(lecture.erreur);
+        } else if (type && lecture.erreur.empty()) {
+            const DateHeure& d = lecture.date;
+            modele_.setType(*type);
+            if (*type == MAYA) {
+                const std::int64_t places[6] = {d.pictun(), d.baktun(), d.katun(),
+                                                d.tun(),    d.uinal(),  d.kin()};
+                for (std::size_t place = 0; place < 6; ++place)
+                    modele_.setCompteLong(place, places[place]);
+            } else {
+                modele_.setAnnee(d.annee());
+                modele_.setMois(static_cast<int>(d.mois()));
+                modele_.setJour(static_cast<int>(d.jour()));
+            }
+        } else {
+            erreurTexte_ = QString::fromStdString(lecture.erreur);
+        }
+    }
+    afficher();
+}
+
+void SaisieDate::oublierTexte()
+{
+    if (ui->texte->text().isEmpty())
+        return;
+    const QSignalBlocker bloque(ui->texte);
+    ui->texte->clear();
+    erreurTexte_.clear();
+}
 
 std::array<QSpinBox*, 6> SaisieDate::placesCompteLong() const
 {
@@ -100,7 +152,8 @@ void SaisieDate::afficher()
     }
     ui->apercuSaisie->setText(QString::fromStdString(modele_.texteEntree()));
     ui->apercuCivil->setText(QString::fromStdString(modele_.texteCivil()));
-    const QString raison = QString::fromStdString(modele_.raison());
+    const QString raison =
+        erreurTexte_.isEmpty() ? QString::fromStdString(modele_.raison()) : erreurTexte_;
     ui->raison->setText(raison);
     ui->raison->setVisible(!raison.isEmpty());
     ui->boutons->button(QDialogButtonBox::Ok)->setEnabled(raison.isEmpty());

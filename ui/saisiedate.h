@@ -16,11 +16,12 @@ namespace Ui {
 class SaisieDate;
 }
 
-// The dialog that enters a date of any of the nineteen calendars: the
-// calendar, then the year, the month by its name and the day (the long count
-// for the Maya calendar), each bounded by what the calendar has; a live line
-// shows the entry and the civil date it falls on. OK is offered only for a
-// date the window can show, and otherwise the dialog says why.
+// The dialog that enters a date of any of the nineteen calendars: a written
+// date ("18 brumaire an VIII"), or the calendar, then the year, the month by
+// its name and the day (the long count for the Maya calendar), each bounded
+// by what the calendar has; a live line shows the entry and the civil date
+// it falls on. OK is offered only for a date the window can show, and
+// otherwise the dialog says why.
 class SaisieDate : public QDialog
 {
     Q_OBJECT
@@ -32,7 +33,16 @@ public:
 
     const chronastre::ModeleSaisie& modele() const { return modele_; }
 
+    // A written date, as typed in its field: the calendar it belongs to and
+    // its fields follow when it reads (a month's name that one calendar has
+    // chooses it; where several share it, the chosen calendar stays).
+    void setTexte(const QString& texte);
+
 private:
+    // Reads the written date of the text field.
+    void lireTexte();
+    // A field changed by hand: the written date no longer says the entry.
+    void oublierTexte();
     // Fields from the model, signals held back: one entry, one refresh.
     void afficher();
     // The long count's fields, pictun first.
@@ -41,4 +51,7 @@ private:
     std::unique_ptr<Ui::SaisieDate> ui;
     chronastre::ModeleSaisie modele_;
     QStringList moisAffiches_;
+    // Why the written date cannot be read; empty when it was, or when there
+    // is none.
+    QString erreurTexte_;
 };
