@@ -273,9 +273,9 @@ public:
             rejeter(numero, raison(Lecture::TropLongue, 0, 0, nullptr, nullptr));
         else if (options_.colonne)
             traiterChamp(debut, fin, numero);
-        else if (const auto source = lireDate(debut, fin, numero, false))
+        else if (const auto lue = lireDate(debut, fin, numero, false))
             plein_ =
-                static_cast<std::size_t>(ecrire(*source, sortie_.data() + plein_) - sortie_.data());
+                static_cast<std::size_t>(ecrire(*lue, sortie_.data() + plein_) - sortie_.data());
         terminerLigne();
     }
 
@@ -323,8 +323,15 @@ private:
     // silencieux) and gives nothing; so does a date that does not exist, in
     // strict mode or when written; a numeric one is otherwise read as the
     // arithmetic reads it, and the user is told how.
-    std::optional<DateHeure> lireDate(const char* debut, const char* fin, std::int64_t numero,
-                                      bool silencieux)
+    // A date read: the date and, for a written one, its day number.
+    struct Lue
+    {
+        DateHeure date;
+        std::optional<std::int64_t> numeroJour;
+    };
+
+    std::optional<Lue> lireDate(const char* debut, const char* fin, std::int64_t numero,
+                                bool silencieux)
     {
         std::int64_t v[6];
         const int attendus = depart_ == MAYA ? 6 : 3;
@@ -355,7 +362,7 @@ private:
                 if (!silencieux)
                     signaler("chronastre : ligne " + std::to_string(numero) + " : " + message);
             }
-            return source;
+            return Lue{source, std::nullopt};
         }
         // Only words make a written date: numbers and signs keep the
         // numeric reading's verdict.
@@ -371,7 +378,7 @@ private:
             if (!ecrite.avertissement.empty() && !silencieux)
                 signaler("chronastre : ligne " + std::to_string(numero) + " : " +
                          ecrite.avertissement);
-            return ecrite.date;
+            return Lue{ecrite.date, ecrite.numeroJour};
         }
         if (!silencieux)
             rejeter(numero, ecrite.reconnu ? ecrite.erreur
@@ -405,10 +412,17 @@ private:
 
     // The result of a date at p: one calendar's line, or the nineteen
     // separated by tabs.
-    char* ecrire(const DateHeure& source, char* p)
+    // The day number of a date read.
+    std::int64_t numeroJour(const Lue& lue)
     {
-        const std::int64_t numeroJour =
-            calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(source);
+        return lue.numeroJour
+                   ? *lue.numeroJour
+                   : calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(lue.date);
+    }
+
+    char* ecrire(const Lue& lue, char* p)
+    {
+        const std::int64_t numeroJour = this->numeroJour(lue);
         if (arrivee_) {
             return ecrireResultat(
                 *arrivee_,
@@ -468,8 +482,7 @@ private:
         if (source) {
             // Each result a field of its own, quoted when it holds the
             // separator or a quote.
-            const std::int64_t numeroJour =
-                calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(*source);
+            const std::int64_t numeroJour = this->numeroJour(*source);
             for (int k = 0; k < nombreCalendriers; ++k) {
                 const auto type = static_cast<TypeCalendrier>(k);
                 if (arrivee_ ? type != *arrivee_ : false)

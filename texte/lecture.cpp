@@ -8,9 +8,11 @@
 #include "texte/rendu.h"
 #include "texte/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 namespace chronastre::texte {
@@ -24,12 +26,20 @@ constexpr std::size_t motsMax = 24;
 // One word of the text: its key (lower-case ASCII letters and digits,
 // accents removed, apostrophes dropped; "?" for a letter that has no such
 // form) and the bytes it was read from.
+// Trivial and small, so that a text's table of words costs little to fill.
 struct Mot
 {
     std::string_view cle;
-    std::string_view ecrit;
-    bool apresBarre = false; // follows a "/" directly: the end of a double year
+    const char* debutEcrit;
+    std::uint32_t longueurEcrit;
+    std::int32_t valeur; // its value, when it is a decimal number within 32 bits
+    bool estNombre;
+    bool apresBarre; // follows a "/" directly: the end of a double year
+
+    std::string_view ecrit() const { return std::string_view(debutEcrit, longueurEcrit); }
 };
+
+std::optional<std::int64_t> valeurDecimale(std::string_view cle);
 
 // The Latin-1 letters U+00C0 to U+00FF without their accents ("" for the
 // two signs of that range, × and ÷).
@@ -53,6 +63,19 @@ bool separateur(char32_t point)
            point == 0x2039 || point == 0x203A || point == 0x205F;
 }
 
+// ASCII letters and digits as they stand in a key (lower case); 0 for any
+// other byte.
+constexpr std::array<char, 256> asciiDeMot = [] {
+    std::array<char, 256> t{};
+    for (char c = '0'; c <= '9'; ++c)
+        t[static_cast<unsigned char>(c)] = c;
+    for (char c = 'a'; c <= 'z'; ++c) {
+        t[static_cast<unsigned char>(c)] = c;
+        t[static_cast<unsigned char>(c - 'a' + 'A')] = c;
+    }
+    return t;
+}();
+
 // The words of a text. Letters and digits make words; apostrophes join
 // ("Sha'ban" is one word); a minus sign before a digit at the start of a word
 // stays with the number; every other character separates.
@@ -67,21 +90,63 @@ public:
         }
         const char* p = texte.data();
         const char* const fin = p + texte.size();
+        // Locals, not members: a char written through cles_ could be any
+        // member, which the compiler would then reload at every byte.
+        char* const cles = cles_.data();
+        std::size_t plein = 0;
         const char* debutMot = nullptr;
         std::size_t debutCle = 0;
         bool barre = false;
         bool apresBarre = false;
+        // The value of a word of digits, computed as it is read.
+        bool chiffresSeuls = true;
+        std::int64_t valeur = 0;
         const auto terminer = [&](const char* ici) {
             if (debutMot != nullptr && n_ < motsMax) {
-                mots_[n_++] = {std::string_view(cles_.data() + debutCle, plein_ - debutCle),
-                               std::string_view(debutMot, static_cast<std::size_t>(ici - debutMot)),
-                               apresBarre};
+                const std::string_view cle(cles + debutCle, plein - debutCle);
+                std::optional<std::int64_t> nombre;
+                if (chiffresSeuls && cle.size() <= 10)
+                    nombre = valeur <= 2147483647 ? std::optional(valeur) : std::nullopt;
+                else if (chiffresSeuls || cle.starts_with('-'))
+                    nombre = valeurDecimale(cle);
+                Mot& mot = mots_[n_++];
+                mot.cle = cle;
+                mot.debutEcrit = debutMot;
+                mot.longueurEcrit = static_cast<std::uint32_t>(ici - debutMot);
+                mot.valeur = static_cast<std::int32_t>(nombre.value_or(0));
+                mot.estNombre = nombre.has_value();
+                mot.apresBarre = apresBarre;
             } else if (debutMot != nullptr) {
                 tropLong_ = true;
             }
             debutMot = nullptr;
         };
         while (p < fin) {
+            // ASCII letters and digits, the most of any date, and blanks, at
+            // once.
+            if (const char a = asciiDeMot[static_cast<unsigned char>(*p)]; a != 0) {
+                if (debutMot == nullptr) {
+                    debutMot = p;
+                    debutCle = plein;
+                    apresBarre = barre;
+                    barre = false;
+                    chiffresSeuls = true;
+                    valeur = 0;
+                }
+                cles[plein++] = a;
+                if (a <= '9')
+                    valeur = valeur * 10 + (a - '0');
+                else
+                    chiffresSeuls = false;
+                ++p;
+                continue;
+            }
+            if (*p == ' ') {
+                terminer(p);
+                barre = false;
+                ++p;
+                continue;
+            }
             const Caractere c = lireUtf8(p, fin);
             const int longueur = c.longueur == 0 ? 1 : c.longueur;
             const char32_t point = c.point;
@@ -122,12 +187,14 @@ public:
             } else if (!cle.empty() || debutMot != nullptr) {
                 if (debutMot == nullptr) {
                     debutMot = p;
-                    debutCle = plein_;
+                    debutCle = plein;
                     apresBarre = barre;
                     barre = false;
+                    valeur = 0;
                 }
+                chiffresSeuls = false; // a sign, an accent, an apostrophe: valued apart
                 for (const char l : cle)
-                    cles_[plein_++] = l;
+                    cles[plein++] = l;
             }
             p += longueur;
         }
@@ -138,12 +205,16 @@ public:
     std::size_t taille() const { return n_; }
     const Mot& operator[](std::size_t i) const { return mots_[i]; }
     std::string_view cle(std::size_t i) const { return i < n_ ? mots_[i].cle : std::string_view(); }
+    std::optional<std::int64_t> nombre(std::size_t i) const
+    {
+        return i < n_ && mots_[i].estNombre ? std::optional(mots_[i].valeur) : std::nullopt;
+    }
 
 private:
-    // Each byte gives at most two key letters (æ, ß, þ, œ).
-    std::array<char, 2 * longueurMax> cles_{};
-    std::size_t plein_ = 0;
-    std::array<Mot, motsMax> mots_{};
+    // Each byte gives at most two key letters (æ, ß, þ, œ). Written before
+    // being read: left uninitialised.
+    std::array<char, 2 * longueurMax> cles_;
+    std::array<Mot, motsMax> mots_;
     std::size_t n_ = 0;
     bool tropLong_ = false;
 };
@@ -162,7 +233,7 @@ bool chiffres(std::string_view cle)
 }
 
 // A decimal number within 32 bits, sign included.
-std::optional<std::int64_t> nombre(std::string_view cle)
+std::optional<std::int64_t> valeurDecimale(std::string_view cle)
 {
     if (!chiffres(cle))
         return std::nullopt;
@@ -318,6 +389,40 @@ struct Nom
     int valeur; // the month or weekday it names
 };
 
+// The names of a table, grouped by the first letter of their key.
+class TableNoms
+{
+public:
+    void ajouter(Nom nom)
+    {
+        if (!nom.mots.empty() && !nom.mots.front().empty())
+            noms_.push_back(std::move(nom));
+    }
+    void indexer()
+    {
+        std::stable_sort(noms_.begin(), noms_.end(), [](const Nom& a, const Nom& b) {
+            return a.mots.front()[0] < b.mots.front()[0];
+        });
+        for (std::size_t k = 0; k < noms_.size(); ++k) {
+            auto& [debut, fin] = parInitiale_[static_cast<unsigned char>(noms_[k].mots.front()[0])];
+            if (fin == 0)
+                debut = k;
+            fin = k + 1;
+        }
+    }
+    bool vide() const { return noms_.empty(); }
+    // The names whose key starts with initiale.
+    std::span<const Nom> commencantPar(char initiale) const
+    {
+        const auto [debut, fin] = parInitiale_[static_cast<unsigned char>(initiale)];
+        return std::span<const Nom>(noms_).subspan(debut, fin - debut);
+    }
+
+private:
+    std::vector<Nom> noms_;
+    std::array<std::pair<std::size_t, std::size_t>, 256> parInitiale_{};
+};
+
 std::vector<std::string> motsDe(std::string_view texte)
 {
     const Mots mots(texte);
@@ -329,32 +434,49 @@ std::vector<std::string> motsDe(std::string_view texte)
 
 // The longest name of noms that the words from mots[i] spell: its value and
 // its length in words.
-std::pair<int, std::size_t> nommer(const std::vector<Nom>& noms, const Mots& mots, std::size_t i)
+// Two short keys alike, byte by byte (a call to memcmp costs more).
+bool egales(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (a[k] != b[k])
+            return false;
+    }
+    return true;
+}
+
+std::pair<int, std::size_t> nommer(const TableNoms& noms, const Mots& mots, std::size_t i)
 {
     std::pair<int, std::size_t> trouve = {0, 0};
-    for (const Nom& nom : noms) {
-        if (nom.mots.size() <= trouve.second || i + nom.mots.size() > mots.taille())
+    if (i >= mots.taille() || mots[i].cle.empty())
+        return trouve;
+    const std::string_view premier = mots[i].cle;
+    for (const Nom& nom : noms.commencantPar(premier[0])) {
+        const std::size_t longueur = nom.mots.size();
+        if (longueur <= trouve.second || i + longueur > mots.taille() ||
+            !egales(nom.mots.front(), premier))
             continue;
         bool egal = true;
-        for (std::size_t k = 0; k < nom.mots.size() && egal; ++k)
-            egal = mots[i + k].cle == nom.mots[k];
+        for (std::size_t k = 1; k < longueur && egal; ++k)
+            egal = egales(mots[i + k].cle, nom.mots[k]);
         if (egal)
-            trouve = {nom.valeur, nom.mots.size()};
+            trouve = {nom.valeur, longueur};
     }
     return trouve;
 }
 
 template <std::size_t N>
-void ajouter(std::vector<Nom>& noms, const std::array<noms::Nom, N>& table, int premier)
+void ajouter(TableNoms& noms, const std::array<noms::Nom, N>& table, int premier)
 {
     for (std::size_t k = 0; k < N; ++k)
-        noms.push_back({motsDe(table[k]), premier + static_cast<int>(k)});
+        noms.ajouter({motsDe(table[k]), premier + static_cast<int>(k)});
 }
 
-void ajouter(std::vector<Nom>& noms, std::initializer_list<std::string_view> textes, int valeur)
+void ajouter(TableNoms& noms, std::initializer_list<std::string_view> textes, int valeur)
 {
     for (const std::string_view texte : textes)
-        noms.push_back({motsDe(texte), valeur});
+        noms.ajouter({motsDe(texte), valeur});
 }
 
 // Hebrew months are named by their place in a common year, Tishri 1 to
@@ -364,16 +486,16 @@ constexpr int veadar = 13;
 
 // The month names of each calendar: the names the program writes, their
 // GEDCOM codes, and the usual French abbreviations and spellings.
-const std::vector<Nom>& nomsDesMois(TypeCalendrier type)
+const TableNoms& nomsDesMois(TypeCalendrier type)
 {
-    static const std::array<std::vector<Nom>, nombreCalendriers> tables = [] {
-        std::array<std::vector<Nom>, nombreCalendriers> t;
+    static const std::array<TableNoms, nombreCalendriers> tables = [] {
+        std::array<TableNoms, nombreCalendriers> t;
         for (int k = 0; k < nombreCalendriers; ++k) {
             const auto calendrier = static_cast<TypeCalendrier>(k);
             if (calendrier == HEBREU || calendrier == MAYA || calendrier == SYRIEN)
                 continue;
             for (std::int64_t mois = 1; mois <= moisDansAnnee(calendrier, 1); ++mois)
-                t[static_cast<std::size_t>(k)].push_back(
+                t[static_cast<std::size_t>(k)].ajouter(
                     {motsDe(nomDuMois(calendrier, mois, false)), static_cast<int>(mois)});
         }
         for (const TypeCalendrier civil : {JULIEN, GREGORIEN}) {
@@ -412,6 +534,8 @@ const std::vector<Nom>& nomsDesMois(TypeCalendrier type)
         ajouter(hebreu, {"Iyar"}, 8);
         ajouter(hebreu, {"Av"}, 11);
         ajouter(hebreu, {"Elul"}, 12);
+        for (TableNoms& table : t)
+            table.indexer();
         return t;
     }();
     return tables[static_cast<std::size_t>(type)];
@@ -451,10 +575,10 @@ const std::array<noms::Nom, 7>* joursPropres(TypeCalendrier type)
 constexpr int decade = 100;
 constexpr int propre = 200;
 
-const std::vector<Nom>& nomsDesJours(TypeCalendrier type)
+const TableNoms& nomsDesJours(TypeCalendrier type)
 {
-    static const std::array<std::vector<Nom>, nombreCalendriers> tables = [] {
-        std::array<std::vector<Nom>, nombreCalendriers> t;
+    static const std::array<TableNoms, nombreCalendriers> tables = [] {
+        std::array<TableNoms, nombreCalendriers> t;
         for (int k = 0; k < nombreCalendriers; ++k) {
             auto& noms = t[static_cast<std::size_t>(k)];
             ajouter(noms, noms::joursFrancais, 0);
@@ -462,6 +586,7 @@ const std::vector<Nom>& nomsDesJours(TypeCalendrier type)
                 ajouter(noms, noms::joursDecade, decade);
             if (const auto* jours = joursPropres(static_cast<TypeCalendrier>(k)))
                 ajouter(noms, *jours, propre);
+            noms.indexer();
         }
         return t;
     }();
@@ -487,10 +612,10 @@ std::string_view ecrits(const Mots& mots, std::size_t i, std::size_t j)
 {
     if (i >= j || j > mots.taille())
         return {};
-    const char* debut = mots[i].ecrit.data();
+    const char* debut = mots[i].ecrit().data();
     const Mot& dernier = mots[j - 1];
     return std::string_view(
-        debut, static_cast<std::size_t>(dernier.ecrit.data() + dernier.ecrit.size() - debut));
+        debut, static_cast<std::size_t>(dernier.debutEcrit + dernier.longueurEcrit - debut));
 }
 
 // What one date of a text gives, before its calendar checks it.
@@ -557,9 +682,9 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
                           " ici)");
         std::int64_t* p = a.date.compteLong + (6 - places);
         for (std::size_t k = i; k < fin; ++k) {
-            const auto n = nombre(mots[k].cle);
+            const auto n = mots.nombre(k);
             if (!n)
-                return erreur("nombre attendu à la place de " + cite(mots[k].ecrit));
+                return erreur("nombre attendu à la place de " + cite(mots[k].ecrit()));
             *p++ = *n;
         }
         a.fin = fin;
@@ -571,8 +696,9 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
         a.reconnu = true;
         ++j;
     }
-    // A weekday in front, when a date follows it.
-    if (const auto [valeur, longueur] = nommer(nomsDesJours(type), mots, j);
+    // A weekday in front, when a date follows it (no weekday is a number).
+    if (const auto [valeur, longueur] = mots.nombre(j) ? std::pair<int, std::size_t>{0, 0}
+                                                       : nommer(nomsDesJours(type), mots, j);
         longueur > 0 && j + longueur < fin) {
         a.jourSemaine = valeur;
         a.nomJourSemaine = ecrits(mots, j, j + longueur);
@@ -583,9 +709,8 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
     }
 
     // Three bare numbers, in the order given.
-    if (j + 3 == fin && nombre(mots.cle(j)) && nombre(mots.cle(j + 1)) && nombre(mots.cle(j + 2))) {
-        const std::int64_t n[3] = {*nombre(mots.cle(j)), *nombre(mots.cle(j + 1)),
-                                   *nombre(mots.cle(j + 2))};
+    if (j + 3 == fin && mots.nombre(j) && mots.nombre(j + 1) && mots.nombre(j + 2)) {
+        const std::int64_t n[3] = {*mots.nombre(j), *mots.nombre(j + 1), *mots.nombre(j + 2)};
         switch (ordre) {
         case Ordre::AnneeMoisJour:
             a.date.annee = n[0], a.date.mois = n[1], a.date.jour = n[2];
@@ -604,8 +729,8 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
     // The day: a number before a word, 1er or premier, or words before a
     // month.
     const std::string_view cle = mots.cle(j);
-    if (const auto n = nombre(cle);
-        n && !cle.starts_with('-') && j + 1 < fin && !nombre(mots.cle(j + 1))) {
+    if (const auto n = mots.nombre(j);
+        n && !cle.starts_with('-') && j + 1 < fin && !mots.nombre(j + 1)) {
         a.date.jour = *n;
         ++j;
     } else if (cle == "1er" || cle == "1re" || cle == "premier" || cle == "premiere") {
@@ -629,10 +754,10 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
     } else if (a.date.jour || !partiel || j + 1 < fin) {
         if (j >= fin)
             return erreur("date incomplète : il manque le mois et l'année");
-        if (nomsDesMois(type).empty())
+        if (nomsDesMois(type).vide())
             return erreur("le " + nomDuCalendrier(type) +
                           " n'a pas de noms de mois : sa date s'écrit en nombres");
-        return erreur(cite(mots[j].ecrit) + " n'est pas un mois du " + nomDuCalendrier(type));
+        return erreur(cite(mots[j].ecrit()) + " n'est pas un mois du " + nomDuCalendrier(type));
     }
 
     // The year: a number, Roman numerals, or words, after "an" or "de l'an".
@@ -645,19 +770,19 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
     if (j >= fin)
         return erreur(a.date.mois ? "date incomplète : il manque l'année" : "aucune date");
     bool enChiffresRomains = false;
-    if (const auto n = nombre(mots.cle(j))) {
+    if (const auto n = mots.nombre(j)) {
         a.date.annee = *n;
         ++j;
         // A double year, 1700/01: the year counted from 1 January is the
         // second; it ends like it.
         if (j < fin && mots[j].apresBarre && (type == JULIEN || type == GREGORIEN)) {
-            const auto fin2 = nombre(mots.cle(j));
+            const auto fin2 = mots.nombre(j);
             const std::string_view chiffresFin = mots.cle(j);
             std::int64_t puissance = 1;
             for (std::size_t k = 0; k < chiffresFin.size() && k < 4; ++k)
                 puissance *= 10;
             if (!fin2 || chiffresFin.size() > 4 || floorMod(*n + 1, puissance) != *fin2)
-                return erreur(cite(mots[j].ecrit) + " n'est pas l'année qui suit " +
+                return erreur(cite(mots[j].ecrit()) + " n'est pas l'année qui suit " +
                               std::to_string(*n) + " dans une double année");
             if (!a.date.mois || *a.date.mois > 3 ||
                 (*a.date.mois == 3 && a.date.jour && *a.date.jour > 24))
@@ -679,18 +804,18 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
         a.reconnu = true;
         j += enMots.mots;
     } else {
-        return erreur("année attendue à la place de " + cite(mots[j].ecrit));
+        return erreur("année attendue à la place de " + cite(mots[j].ecrit()));
     }
     // "VIII (8)": the figures after Roman numerals or words must agree.
     if (enChiffresRomains && j < fin) {
-        if (const auto n = nombre(mots.cle(j))) {
+        if (const auto n = mots.nombre(j)) {
             if (*n != a.date.annee)
-                return erreur("l'année " + std::string(mots[j - 1].ecrit) + " n'est pas " +
+                return erreur("l'année " + std::string(mots[j - 1].ecrit()) + " n'est pas " +
                               std::to_string(*n));
             ++j;
         }
     }
-    if (type == JULIEN || type == GREGORIEN) {
+    if ((type == JULIEN || type == GREGORIEN) && j < fin) {
         bool avant = false;
         if (const int longueur = ere(mots, j, avant); longueur > 0) {
             if (avant)
@@ -735,6 +860,10 @@ std::string inexistante(const DatePartielle& d, bool moisNomme)
             return "le compte long commence à 0.0.0.0.0.0, le 8 septembre 3114 avant J. C.";
         return "un compte long a au plus 19 dans chaque place, 17 pour l'uinal";
     }
+    // Most dates exist: one round trip says so.
+    if (d.jour ? existe(type, DateHeure(d.annee, d.mois.value_or(1), *d.jour))
+               : existe(type, DateHeure(d.annee, d.mois.value_or(1), 1)))
+        return {};
     const std::string annee = "l'an " + std::to_string(d.annee);
     if (type == HEBREU && d.annee < 1)
         return "le calendrier hébreu commence en l'an 1";
@@ -815,6 +944,10 @@ struct Escompte
 Escompte echappement(std::string_view texte)
 {
     texte = sansBlancs(texte);
+    // Escapes and keywords open with "@", "_" or a capital.
+    if (texte.empty() ||
+        !(texte[0] == '@' || texte[0] == '_' || (texte[0] >= 'A' && texte[0] <= 'Z')))
+        return {std::nullopt, texte, {}};
     for (const Echappement& e : echappements) {
         if (commencePar(texte, e.texte)) {
             if (!e.calendrier)
@@ -873,8 +1006,13 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
         lecture.erreur = "calendrier inconnu";
         return lecture;
     }
-    // A GEDCOM escape names the calendar: it must be this one.
-    const Escompte e = echappement(texte);
+    // A GEDCOM escape names the calendar: it must be this one. Escapes and
+    // their keywords open with "@", "_" or a capital; most dates do not.
+    const std::size_t premier = texte.find_first_not_of(" \t");
+    const char initiale = premier == std::string_view::npos ? ' ' : texte[premier];
+    const Escompte e = initiale == '@' || initiale == '_' || (initiale >= 'A' && initiale <= 'Z')
+                           ? echappement(texte)
+                           : Escompte{std::nullopt, texte, {}};
     if (!e.erreur.empty()) {
         lecture.erreur = e.erreur;
         lecture.reconnu = true;
@@ -904,18 +1042,21 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
     }
     if (a.moisNomme)
         a.date.mois = placerMois(type, a.date.annee, *a.date.mois);
-    lecture.erreur = inexistante(a.date, a.moisNomme);
-    if (!lecture.erreur.empty()) {
+    // A date exists when it comes back to itself through its day number,
+    // which the caller may keep.
+    lecture.date = versDateHeure(a.date);
+    Calendrier calendrier(type);
+    lecture.numeroJour = calendrier.depuisCalendrier(lecture.date);
+    if (!memeDate(type, calendrier.versCalendrier(lecture.numeroJour), lecture.date)) {
+        lecture.erreur = inexistante(a.date, a.moisNomme);
         lecture.inexistante = true;
         return lecture;
     }
-    lecture.date = versDateHeure(a.date);
 
     if (a.jourSemaine >= 0) {
         // The weekday written must be the date's, in the table it was named
         // from.
-        const auto semaine =
-            static_cast<int>(jourSemaine(Calendrier(type).depuisCalendrier(lecture.date)));
+        const auto semaine = static_cast<int>(jourSemaine(lecture.numeroJour));
         const int table = a.jourSemaine >= propre ? propre : a.jourSemaine >= decade ? decade : 0;
         const int jour =
             table == decade ? static_cast<int>(floorMod(lecture.date.jour() - 1, 10)) : semaine;

@@ -38,8 +38,9 @@ struct DatePartielle
 // What a text gives.
 struct Lecture
 {
-    // The date read; meaningful when erreur is empty.
+    // The date read, and its day number; meaningful when erreur is empty.
     DateHeure date;
+    std::int64_t numeroJour = 0;
     // Why the text is not a date of the calendar, or why that date does not
     // exist ("Brumaire a 30 jours"); empty when the date was read.
     std::string erreur;
