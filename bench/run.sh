@@ -48,7 +48,8 @@ lot() {
     local nom=$1
     shift
     for _ in 1 2 3; do
-        /usr/bin/time -f "%e %M" -a -o "$resultats/lot-$nom" "$@" <"$dates" >"$resultats/sortie-lot"
+        /usr/bin/time -f "%e %M" -a -o "$resultats/lot-$nom" "$@" <"${entree:-$dates}" \
+            >"$resultats/sortie-lot"
     done
 }
 lot GREGORIEN-JULIEN build/chronastre GREGORIEN JULIEN
@@ -56,6 +57,11 @@ lot JULIEN-GREGORIEN build/chronastre JULIEN GREGORIEN
 lot GREGORIEN-HEBREU build/chronastre GREGORIEN HEBREU
 lot GREGORIEN-MAYA build/chronastre GREGORIEN MAYA
 lot GREGORIEN-TOUS build/chronastre GREGORIEN TOUS
+# The same dates written as people write them: "14 juillet 1789".
+awk -F- 'BEGIN { split("janvier février mars avril mai juin juillet août septembre octobre novembre décembre", noms, " ") }
+    { printf "%d %s %d\n", $3, noms[$2 + 0], $1 }' "$dates" >"$resultats/ecrites.txt"
+entree=$resultats/ecrites.txt lot GREGORIEN-JULIEN-ECRITES build/chronastre GREGORIEN JULIEN
+rm -f "$resultats/ecrites.txt"
 /usr/bin/time -f "%e %M" -o "$resultats/lot-date" date -f "$dates" +%j >"$resultats/sortie-lot"
 # The shell loop a user writes without the batch: one process per date.
 head -n 1000 "$dates" >"$resultats/mille"
@@ -65,6 +71,39 @@ while IFS=- read -r a m j; do
 done <"$resultats/mille" >/dev/null
 echo $(($(date +%s%N) - debut)) >"$resultats/boucle"
 rm -f "$dates" "$resultats/sortie-lot"
+
+echo "Fichier GEDCOM d'un million de lignes..." >&2
+# Individuals with two events each, their dates in the four calendars of
+# GEDCOM (a fifth of the lines are dates), as genealogy programs write them.
+gedcom=$resultats/arbre.ged
+awk 'BEGIN {
+    srand(20261208)
+    split("JAN FEB MAR APR MAY JUN JUL AUG SEP OCT NOV DEC", m)
+    split("VEND BRUM FRIM NIVO PLUV VENT GERM FLOR PRAI MESS THER FRUC", r)
+    split("TSH CSH KSL TVT SHV ADR NSN IYR SVN TMZ AAV ELL", h)
+    split("BIRT DEAT MARR BURI CHR", ev)
+    print "0 HEAD"; print "1 GEDC"; print "2 VERS 5.5.1"; print "1 CHAR UTF-8"; n = 4
+    while (n < 1000000) {
+        i++; print "0 @I" i "@ INDI"; print "1 NAME Jean /Dupont" i "/"; n += 2
+        for (k = 1; k <= 2 && n < 1000000; k++) {
+            print "1 " ev[1 + int(rand() * 5)]; n++
+            t = rand(); j = 1 + int(rand() * 28)
+            if (t < 0.4) d = j " " m[1 + int(rand() * 12)] " " (1600 + int(rand() * 400))
+            else if (t < 0.6) d = "@#DJULIAN@ " j " " m[1 + int(rand() * 12)] " " (1200 + int(rand() * 500))
+            else if (t < 0.75) d = "@#DFRENCH R@ " j " " r[1 + int(rand() * 12)] " " (1 + int(rand() * 14))
+            else if (t < 0.9) d = "@#DHEBREW@ " j " " h[1 + int(rand() * 12)] " " (5500 + int(rand() * 300))
+            else d = "ABT " (1700 + int(rand() * 300))
+            print "2 DATE " d; n++
+            print "2 PLAC Paris"; n++
+        }
+        print "1 SEX M"; n++
+    }
+}' >"$gedcom"
+# Both read the file from standard input through a shell, as a user runs them.
+hyperfine -N --warmup 3 --runs 30 --export-json "$resultats/gedcom.json" \
+    "sh -c 'wc -l < $gedcom'" "sh -c 'build/chronastre GEDCOM < $gedcom > /dev/null'" >/dev/null
+/usr/bin/time -f "%M" -o "$resultats/memoire-gedcom" build/chronastre GEDCOM <"$gedcom" >/dev/null
+rm -f "$gedcom"
 
 echo "Ouverture de la fenêtre (Xvfb)..." >&2
 # Xvfb picks a free display and writes its number.

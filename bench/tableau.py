@@ -74,6 +74,12 @@ for nom, budget in (("GREGORIEN-JULIEN", 100), ("JULIEN-GREGORIEN", 100), ("GREG
     depart, arrivee = nom.split("-")
     lignes.append((f"lot {depart} {arrivee}, par ligne", f"{valeur:.0f} ns", f"≤ {budget} ns",
                    valeur <= budget))
+ecrites, memoire_ecrites = lot("GREGORIEN-JULIEN-ECRITES")
+memoireLots = max(memoireLots, memoire_ecrites)
+numeriques, _ = lot("GREGORIEN-JULIEN")
+lignes.append(("lot GREGORIEN JULIEN, dates écrites (« 14 juillet 1789 »), par ligne",
+               f"{ecrites:.0f} ns ({ecrites / numeriques:.2f} ×)", "≤ 2 × les nombres",
+               ecrites <= 2 * numeriques))
 gnu, _ = lot("date")
 nous, _ = lot("GREGORIEN-JULIEN")
 lignes.append(("GNU date -f +%j, par ligne", f"{gnu:.0f} ns ({gnu / nous:.0f} × le lot)",
@@ -83,6 +89,15 @@ lignes.append(("une commande par date (boucle shell), par ligne",
                f"{boucle / 1e6:.2f} ms ({boucle / nous:.0f} × le lot)", "—", None))
 lignes.append(("mémoire maximale, lot de 10 millions de lignes", f"{memoireLots / 1024:.1f} Mio",
                "≤ 4 Mio", memoireLots <= 4096))
+
+gedcom = json.loads((dossier / "gedcom.json").read_text())["results"]
+wc, listage = gedcom[0]["mean"], gedcom[1]["mean"]
+lignes.append(("wc -l, fichier GEDCOM d'un million de lignes", f"{wc * 1000:.1f} ms", "référence", None))
+lignes.append(("chronastre GEDCOM, le même fichier", f"{listage * 1000:.1f} ms ({listage / wc:.1f} ×)",
+               "≤ 10 × wc -l", listage <= 10 * wc))
+memoireGedcom = int((dossier / "memoire-gedcom").read_text().split()[-1])
+lignes.append(("mémoire maximale, chronastre GEDCOM", f"{memoireGedcom / 1024:.1f} Mio", "≤ 4 Mio",
+               memoireGedcom <= 4096))
 
 chronastre = statistics.median(int(x) for x in (dossier / "ouverture-chronastre").read_text().split())
 nue = statistics.median(int(x) for x in (dossier / "ouverture-nue").read_text().split())

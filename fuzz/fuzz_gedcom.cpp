@@ -4,6 +4,7 @@
 // a line that exists or the whole file; the exit code says whether one was
 // given.
 
+#include "fuzz/canaux.h"
 #include "main/gedcom.h"
 #include "main/lignecommande.h"
 #include "main/sortie.h"
@@ -24,55 +25,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const auto arrivee = static_cast<chronastre::TypeCalendrier>(donnees[0] % 19);
     const std::string_view fichier(reinterpret_cast<const char*>(donnees) + 1, taille - 1);
 
-    std::size_t lu = 0;
-    std::size_t piece = 1;
-    std::string sortie;
-    std::vector<std::string> messages;
-    chronastre::Sortie inutilisee;
-    chronastre::Canaux canaux{inutilisee};
-    canaux.lire = [&](char* tampon, std::size_t place) -> std::ptrdiff_t {
-        const std::size_t n = std::min({place, fichier.size() - lu, piece});
-        std::memcpy(tampon, fichier.data() + lu, n);
-        lu += n;
-        piece = piece % 5000 + 1 + n % 7;
-        return static_cast<std::ptrdiff_t>(n);
-    };
-    canaux.ecrire = [&](std::string_view octets) {
-        sortie += octets;
-        return true;
-    };
-    canaux.signaler = [&](std::string_view message) {
-        messages.emplace_back(message);
-    };
-    const int code = chronastre::listerGedcom(arrivee, canaux);
+    CanauxEssai essai(fichier);
+    const chronastre::Canaux& canaux = essai.canaux;
+    const std::string& sortie = essai.sortie;
+    const std::vector<std::string>& messages = essai.messages;
+};
+const int code = chronastre::listerGedcom(arrivee, canaux);
 
-    const auto lignesFichier =
-        static_cast<long>(std::count(fichier.begin(), fichier.end(), '\n') +
-                          std::count(fichier.begin(), fichier.end(), '\r') + 1);
-    long precedente = 0;
-    std::size_t debut = 0;
-    while (debut < sortie.size()) {
-        const std::size_t fin = sortie.find('\n', debut);
-        if (fin == std::string::npos)
-            std::abort(); // every line ends
-        const std::string_view ligne(sortie.data() + debut, fin - debut);
-        // Four tabs between the fields, and nothing else a terminal acts on.
-        std::string sansTabulations(ligne);
-        std::replace(sansTabulations.begin(), sansTabulations.end(), '\t', ' ');
-        if (std::count(ligne.begin(), ligne.end(), '\t') != 4 ||
-            chronastre::texte::montrer(sansTabulations) != sansTabulations)
-            std::abort();
-        const long numero = std::strtol(ligne.data(), nullptr, 10);
-        if (numero <= precedente || numero > lignesFichier)
-            std::abort();
-        precedente = numero;
-        debut = fin + 1;
-    }
-    for (const std::string& m : messages) {
-        if (!m.starts_with("chronastre : ") || chronastre::texte::montrer(m) != m)
-            std::abort();
-    }
-    if (code != (messages.empty() ? 0 : 1))
+const auto lignesFichier = static_cast<long>(std::count(fichier.begin(), fichier.end(), '\n') +
+                                             std::count(fichier.begin(), fichier.end(), '\r') + 1);
+long precedente = 0;
+std::size_t debut = 0;
+while (debut < sortie.size()) {
+    const std::size_t fin = sortie.find('\n', debut);
+    if (fin == std::string::npos)
+        std::abort(); // every line ends
+    const std::string_view ligne(sortie.data() + debut, fin - debut);
+    // Four tabs between the fields, and nothing else a terminal acts on.
+    std::string sansTabulations(ligne);
+    std::replace(sansTabulations.begin(), sansTabulations.end(), '\t', ' ');
+    if (std::count(ligne.begin(), ligne.end(), '\t') != 4 ||
+        chronastre::texte::montrer(sansTabulations) != sansTabulations)
         std::abort();
-    return 0;
+    const long numero = std::strtol(ligne.data(), nullptr, 10);
+    if (numero <= precedente || numero > lignesFichier)
+        std::abort();
+    precedente = numero;
+    debut = fin + 1;
+}
+for (const std::string& m : messages) {
+    if (!m.starts_with("chronastre : ") || chronastre::texte::montrer(m) != m)
+        std::abort();
+}
+if (code != (messages.empty() ? 0 : 1))
+    std::abort();
+return 0;
 }

@@ -5,6 +5,7 @@
 // conversion prints when no column is read; the exit code says whether a
 // line was rejected; every message names a line that exists.
 
+#include "fuzz/canaux.h"
 #include "main/lignecommande.h"
 #include "main/lot.h"
 #include "main/sortie.h"
@@ -89,64 +90,47 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         options.separateur = ';';
     const std::string_view entree(reinterpret_cast<const char*>(donnees) + 3, taille - 3);
 
-    std::size_t lu = 0;
-    std::size_t piece = 1;
-    std::string sortie;
-    std::vector<std::string> messages;
-    chronastre::Sortie inutilisee;
-    chronastre::Canaux canaux{inutilisee};
-    canaux.lire = [&](char* tampon, std::size_t place) -> std::ptrdiff_t {
-        const std::size_t n = std::min({place, entree.size() - lu, piece});
-        std::memcpy(tampon, entree.data() + lu, n);
-        lu += n;
-        piece = piece % 9000 + 1 + n % 7; // small and large pieces, across every boundary
-        return static_cast<std::ptrdiff_t>(n);
-    };
-    canaux.ecrire = [&](std::string_view octets) {
-        sortie += octets;
-        return true;
-    };
-    canaux.signaler = [&](std::string_view message) {
-        messages.emplace_back(message);
-    };
+    CanauxEssai essai(entree);
+    const chronastre::Canaux& canaux = essai.canaux;
+    const std::string& sortie = essai.sortie;
+    const std::vector<std::string>& messages = essai.messages;
+};
 
-    const int code = chronastre::convertirLot(
-        depart,
-        arrivee == 19 ? std::nullopt
-                      : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
-        canaux, options);
+const int code = chronastre::convertirLot(
+    depart,
+    arrivee == 19 ? std::nullopt : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
+    canaux, options);
 
-    std::size_t lignesEntree = 0;
-    for (std::size_t i = 0; i < entree.size(); ++i) {
-        if (entree[i] == '\n' ||
-            (entree[i] == '\r' && (i + 1 == entree.size() || entree[i + 1] != '\n')))
-            ++lignesEntree;
-    }
-    const char derniere = entree.empty() ? '\n' : entree.back();
-    // A last line without its end (a lone byte-order mark is no line).
-    if (derniere != '\n' && derniere != '\r' && entree != "\xEF\xBB\xBF")
+std::size_t lignesEntree = 0;
+for (std::size_t i = 0; i < entree.size(); ++i) {
+    if (entree[i] == '\n' ||
+        (entree[i] == '\r' && (i + 1 == entree.size() || entree[i + 1] != '\n')))
         ++lignesEntree;
-    if (!sortie.empty() && sortie.back() != '\n')
+}
+const char derniere = entree.empty() ? '\n' : entree.back();
+// A last line without its end (a lone byte-order mark is no line).
+if (derniere != '\n' && derniere != '\r' && entree != "\xEF\xBB\xBF")
+    ++lignesEntree;
+if (!sortie.empty() && sortie.back() != '\n')
+    std::abort();
+const auto lignesSortie = static_cast<std::size_t>(std::count(sortie.begin(), sortie.end(), '\n'));
+if (lignesSortie != lignesEntree)
+    std::abort();
+for (std::string_view ligne :
+     decouper(std::string_view(sortie).substr(0, sortie.size() - (sortie.empty() ? 0 : 1)), '\n')) {
+    if (!options.colonne && !ligneValide(ligne, arrivee))
         std::abort();
-    const auto lignesSortie =
-        static_cast<std::size_t>(std::count(sortie.begin(), sortie.end(), '\n'));
-    if (lignesSortie != lignesEntree)
+}
+bool rejet = false;
+for (const std::string& m : messages) {
+    if (m.rfind("chronastre : ligne ", 0) != 0)
         std::abort();
-    for (std::string_view ligne : decouper(
-             std::string_view(sortie).substr(0, sortie.size() - (sortie.empty() ? 0 : 1)), '\n')) {
-        if (!options.colonne && !ligneValide(ligne, arrivee))
-            std::abort();
-    }
-    bool rejet = false;
-    for (const std::string& m : messages) {
-        if (m.rfind("chronastre : ligne ", 0) != 0)
-            std::abort();
-        const long numero = std::strtol(m.c_str() + 19, nullptr, 10);
-        if (numero < 1 || static_cast<std::size_t>(numero) > lignesEntree)
-            std::abort();
-        rejet = rejet || m.find(" : attention, ") == std::string::npos;
-    }
-    if (code != (rejet ? 1 : 0))
+    const long numero = std::strtol(m.c_str() + 19, nullptr, 10);
+    if (numero < 1 || static_cast<std::size_t>(numero) > lignesEntree)
         std::abort();
-    return 0;
+    rejet = rejet || m.find(" : attention, ") == std::string::npos;
+}
+if (code != (rejet ? 1 : 0))
+    std::abort();
+return 0;
 }

@@ -6,6 +6,7 @@
 #include "texte/rendu.h"
 #include "texte/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -58,7 +59,9 @@ std::optional<LigneGedcom> decouper(std::string_view ligne)
         return std::nullopt;
     ligne.remove_prefix(i + 1);
     const auto mot = [&ligne] {
-        const std::size_t fin = std::min(ligne.find(' '), ligne.size());
+        std::size_t fin = 0;
+        while (fin < ligne.size() && ligne[fin] != ' ')
+            ++fin;
         const std::string_view m = ligne.substr(0, fin);
         ligne.remove_prefix(std::min(fin + 1, ligne.size()));
         return m;
@@ -78,6 +81,8 @@ public:
     explicit Flux(const Canaux& canaux) : canaux_(canaux) { tampon_.reserve(tailleBloc + 4096); }
 
     void ajouter(std::string_view texte) { tampon_ += texte; }
+    // Text from the file: shown safely.
+    void citer(std::string_view texte) { texte::montrerDans(tampon_, texte); }
 
     bool vider()
     {
@@ -142,7 +147,15 @@ int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux)
             canaux.signaler("chronastre : ligne " + std::to_string(numero) + " : " + message);
     };
     std::string identifiant; // of the record being read
-    std::array<std::string, niveauMax> etiquettes;
+    // The tag of each level above the line read, kept in place: tags are
+    // short (31 bytes at most in GEDCOM), and a longer one is kept cut.
+    struct Etiquette
+    {
+        std::array<char, 32> texte;
+        std::size_t longueur = 0;
+        std::string_view vue() const { return std::string_view(texte.data(), longueur); }
+    };
+    std::array<Etiquette, niveauMax> etiquettes{};
 
     const auto ligne = [&](const char* debut, const char* fin, std::int64_t numero) {
         const std::string_view texte(debut, static_cast<std::size_t>(fin - debut));
@@ -158,8 +171,12 @@ int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux)
             return true;
         if (l->niveau == 0)
             identifiant = l->identifiant;
-        etiquettes[l->niveau] = l->etiquette;
-        if (l->etiquette == "CHAR" && l->niveau == 1 && etiquettes[0] == "HEAD") {
+        Etiquette& etiquette = etiquettes[l->niveau];
+        etiquette.longueur = std::min(l->etiquette.size(), etiquette.texte.size());
+        for (std::size_t k = 0; k < etiquette.longueur; ++k)
+            etiquette.texte[k] = l->etiquette[k];
+        if (texte::egales(l->etiquette, "CHAR") && l->niveau == 1 &&
+            texte::egales(etiquettes[0].vue(), "HEAD")) {
             const std::string_view jeu = l->valeur;
             if (jeu != "UTF-8" && jeu != "UTF8" && jeu != "ASCII") {
                 refuse = true;
@@ -172,7 +189,7 @@ int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux)
             }
             return true;
         }
-        if (l->etiquette != "DATE")
+        if (!texte::egales(l->etiquette, "DATE"))
             return true;
         const texte::ValeurGedcom valeur = texte::lireValeurGedcom(l->valeur);
         if (!valeur.erreur.empty()) {
@@ -185,11 +202,12 @@ int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux)
             return true;
         sortie.ajouter(std::to_string(numero));
         sortie.ajouter("\t");
-        sortie.ajouter(texte::montrer(identifiant));
+        sortie.citer(identifiant);
         sortie.ajouter("\t");
-        sortie.ajouter(l->niveau > 0 ? texte::montrer(etiquettes[l->niveau - 1]) : "");
+        if (l->niveau > 0)
+            sortie.citer(etiquettes[l->niveau - 1].vue());
         sortie.ajouter("\t");
-        sortie.ajouter(texte::montrer(l->valeur));
+        sortie.citer(l->valeur);
         sortie.ajouter("\t");
         sortie.ajouter(texteValeurGedcom(valeur, arrivee));
         sortie.ajouter("\n");

@@ -24,12 +24,14 @@ struct FinDeLigne
 
 // The end of the line that starts at debut in [debut, fin). A CR at fin may
 // be followed by a LF not read yet: none is found then, unless the input has
-// ended.
-inline std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, bool finEntree)
+// ended. prochainCR is the first CR at or after debut, or fin when there is
+// none: a file without CR is searched for one once a block, not once a line.
+inline std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, bool finEntree,
+                                            const char* prochainCR)
 {
     const auto* nl = static_cast<const char*>(std::memchr(debut, '\n', fin - debut));
     const char* borne = nl != nullptr ? nl : fin;
-    const auto* cr = static_cast<const char*>(std::memchr(debut, '\r', borne - debut));
+    const char* cr = prochainCR < borne ? prochainCR : nullptr;
     if (cr == nullptr)
         return nl != nullptr ? std::optional(FinDeLigne{nl, 1}) : std::nullopt;
     if (cr + 1 == nl)
@@ -59,15 +61,20 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
     bool trop = false;    // the current line is dropped for its length
     bool premiere = true; // a byte-order mark may open the input
     std::int64_t numero = 0;
+    const char* cr = nullptr; // the block's next CR, or its end; none: to be searched
     for (;;) {
         if (premiere && (fin - debut >= 3 || finEntree)) {
             if (fin - debut >= 3 && std::memcmp(entree.data() + debut, "\xEF\xBB\xBF", 3) == 0)
                 debut += 3;
             premiere = false;
         }
+        const char* const ici = entree.data() + debut;
+        if (cr == nullptr || cr < ici) {
+            const auto* trouve = static_cast<const char*>(std::memchr(ici, '\r', fin - debut));
+            cr = trouve != nullptr ? trouve : entree.data() + fin;
+        }
         const auto fl =
-            premiere ? std::nullopt
-                     : detail::finDeLigne(entree.data() + debut, entree.data() + fin, finEntree);
+            premiere ? std::nullopt : detail::finDeLigne(ici, entree.data() + fin, finEntree, cr);
         if (fl) {
             const auto longueur = static_cast<std::size_t>(fl->fin - (entree.data() + debut));
             ++numero;
@@ -100,6 +107,7 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
         std::memmove(entree.data(), entree.data() + debut, fin - debut);
         fin -= debut;
         debut = 0;
+        cr = nullptr; // the block moves and grows
         const std::ptrdiff_t lus = lire(entree.data() + fin, tailleBloc - fin);
         if (lus < 0) {
             lectureOk = false;

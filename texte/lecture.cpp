@@ -434,18 +434,6 @@ std::vector<std::string> motsDe(std::string_view texte)
 
 // The longest name of noms that the words from mots[i] spell: its value and
 // its length in words.
-// Two short keys alike, byte by byte (a call to memcmp costs more).
-bool egales(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t k = 0; k < a.size(); ++k) {
-        if (a[k] != b[k])
-            return false;
-    }
-    return true;
-}
-
 std::pair<int, std::size_t> nommer(const TableNoms& noms, const Mots& mots, std::size_t i)
 {
     std::pair<int, std::size_t> trouve = {0, 0};
@@ -845,25 +833,40 @@ std::string enLettres(TypeCalendrier type, std::int64_t annee, std::int64_t mois
     return nomDuMois(type, mois, moisDansAnnee(HEBREU, annee) == 13 && type == HEBREU);
 }
 
+DateHeure versDateHeure(const DatePartielle& d)
+{
+    if (d.calendrier == MAYA)
+        return CalendrierMaya::compteLong(d.compteLong[0], d.compteLong[1], d.compteLong[2],
+                                          d.compteLong[3], d.compteLong[4], d.compteLong[5]);
+    return DateHeure(d.annee, d.mois.value_or(1), d.jour.value_or(1));
+}
+
 // Why a date does not exist in its calendar (its month, and its day when it
 // has one); empty when it does. moisNomme: the month was written by its name.
-std::string inexistante(const DatePartielle& d, bool moisNomme)
+std::string inexistante(const DatePartielle& d, bool moisNomme, std::int64_t* numeroJour = nullptr)
 {
     const TypeCalendrier type = d.calendrier;
+    // Most dates exist: one round trip says so, and gives the day number.
+    {
+        Calendrier calendrier(type);
+        const DateHeure date = type == MAYA
+                                   ? versDateHeure(d)
+                                   : DateHeure(d.annee, d.mois.value_or(1), d.jour.value_or(1));
+        const std::int64_t jour = calendrier.depuisCalendrier(date);
+        if (memeDate(type, calendrier.versCalendrier(jour), date)) {
+            if (numeroJour != nullptr)
+                *numeroJour = jour;
+            return {};
+        }
+    }
     if (type == MAYA) {
         const DateHeure compte =
             CalendrierMaya::compteLong(d.compteLong[0], d.compteLong[1], d.compteLong[2],
                                        d.compteLong[3], d.compteLong[4], d.compteLong[5]);
-        if (existe(MAYA, compte))
-            return {};
         if (CalendrierMaya::depuisMaya(compte) < CalendrierMaya::epoque)
             return "le compte long commence à 0.0.0.0.0.0, le 8 septembre 3114 avant J. C.";
         return "un compte long a au plus 19 dans chaque place, 17 pour l'uinal";
     }
-    // Most dates exist: one round trip says so.
-    if (d.jour ? existe(type, DateHeure(d.annee, d.mois.value_or(1), *d.jour))
-               : existe(type, DateHeure(d.annee, d.mois.value_or(1), 1)))
-        return {};
     const std::string annee = "l'an " + std::to_string(d.annee);
     if (type == HEBREU && d.annee < 1)
         return "le calendrier hébreu commence en l'an 1";
@@ -884,14 +887,6 @@ std::string inexistante(const DatePartielle& d, bool moisNomme)
     return (moisNomme ? "le " + jour + " " + nom + " " + std::to_string(d.annee)
                       : "le jour " + jour) +
            " n'existe pas : " + nom + " a " + std::to_string(jours) + " jours en " + annee;
-}
-
-DateHeure versDateHeure(const DatePartielle& d)
-{
-    if (d.calendrier == MAYA)
-        return CalendrierMaya::compteLong(d.compteLong[0], d.compteLong[1], d.compteLong[2],
-                                          d.compteLong[3], d.compteLong[4], d.compteLong[5]);
-    return DateHeure(d.annee, d.mois.value_or(1), d.jour.value_or(1));
 }
 
 // The calendars a GEDCOM escape or keyword names.
@@ -977,23 +972,113 @@ struct DateGedcom
     std::string erreur;
 };
 
+// The month of a GEDCOM code of calendar type (JAN, BRUM, NSN...), or 0.
+int moisDuCode(TypeCalendrier type, std::string_view code)
+{
+    static constexpr std::array<std::string_view, 12> civils = {
+        "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    static constexpr std::array<std::string_view, 13> republicains = {
+        "VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+        "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+    // In the order of the common year, then Adar Sheni (veadar).
+    static constexpr std::array<std::string_view, 13> hebreux = {
+        "TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL", "ADS"};
+    const auto chercher = [code](const auto& codes) {
+        for (std::size_t k = 0; k < codes.size(); ++k) {
+            if (egales(codes[k], code))
+                return static_cast<int>(k) + 1;
+        }
+        return 0;
+    };
+    if (type == JULIEN || type == GREGORIEN)
+        return chercher(civils);
+    if (type == REPUBLICAIN)
+        return chercher(republicains);
+    if (type == HEBREU)
+        return chercher(hebreux);
+    return 0;
+}
+
+// A GEDCOM date in its usual form, read at once: "YEAR", "MON YEAR" or "DAY
+// MON YEAR", single blanks, codes in capitals, plain figures. None for any
+// other form, which the reader of written dates takes.
+std::optional<DatePartielle> dateGedcomUsuelle(TypeCalendrier type, std::string_view texte)
+{
+    std::array<std::string_view, 3> mots;
+    std::size_t n = 0;
+    while (!texte.empty()) {
+        std::size_t fin = 0;
+        while (fin < texte.size() && texte[fin] != ' ')
+            ++fin;
+        if (fin == 0 || n == mots.size())
+            return std::nullopt;
+        mots[n++] = texte.substr(0, fin);
+        texte.remove_prefix(std::min(fin + 1, texte.size()));
+    }
+    const auto chiffres = [](std::string_view mot,
+                             std::size_t longueurMax) -> std::optional<std::int64_t> {
+        if (mot.empty() || mot.size() > longueurMax)
+            return std::nullopt;
+        std::int64_t valeur = 0;
+        for (const char c : mot) {
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            valeur = valeur * 10 + (c - '0');
+        }
+        return valeur;
+    };
+    DatePartielle d;
+    d.calendrier = type;
+    if (n == 0)
+        return std::nullopt;
+    const auto annee = chiffres(mots[n - 1], 9);
+    if (!annee)
+        return std::nullopt;
+    d.annee = *annee;
+    if (n >= 2) {
+        const int mois = moisDuCode(type, mots[n - 2]);
+        if (mois == 0)
+            return std::nullopt;
+        d.mois = placerMois(type, d.annee, mois);
+    }
+    if (n == 3) {
+        const auto jour = chiffres(mots[0], 2);
+        if (!jour)
+            return std::nullopt;
+        d.jour = *jour;
+    }
+    return d;
+}
+
 DateGedcom dateGedcom(std::string_view texte)
 {
     const Escompte e = echappement(texte);
     if (!e.erreur.empty())
         return {{}, e.erreur};
     const TypeCalendrier type = e.calendrier.value_or(GREGORIEN);
-    const Mots mots(e.reste);
-    if (mots.tropLong())
-        return {{}, "texte trop long pour une date"};
-    Analyse a = analyser(type, mots, 0, Ordre::AnneeMoisJour, true, mots.taille());
-    if (a.erreur.empty() && a.fin < mots.taille())
-        a.erreur = "mots en trop après la date : " + cite(ecrits(mots, a.fin, mots.taille()));
-    if (!a.erreur.empty())
-        return {{}, a.erreur};
-    if (a.moisNomme)
-        a.date.mois = placerMois(type, a.date.annee, *a.date.mois);
-    std::string pourquoi = inexistante(a.date, a.moisNomme);
+    Analyse a;
+    if (const auto usuelle = dateGedcomUsuelle(type, e.reste)) {
+        a.date = *usuelle;
+        a.moisNomme = true; // already placed in its year
+    } else {
+        const Mots mots(e.reste);
+        if (mots.tropLong())
+            return {{}, "texte trop long pour une date"};
+        a = analyser(type, mots, 0, Ordre::AnneeMoisJour, true, mots.taille());
+        if (a.erreur.empty() && a.fin < mots.taille())
+            a.erreur = "mots en trop après la date : " + cite(ecrits(mots, a.fin, mots.taille()));
+        if (!a.erreur.empty())
+            return {{}, a.erreur};
+        if (a.moisNomme)
+            a.date.mois = placerMois(type, a.date.annee, *a.date.mois);
+    }
+    std::int64_t numeroJour = 0;
+    std::string pourquoi = inexistante(a.date, a.moisNomme, &numeroJour);
+    if (pourquoi.empty() && (a.date.jour || type == MAYA)) {
+        // A whole date: its one day, known from the check.
+        a.date.premier = numeroJour;
+        a.date.dernier = numeroJour;
+    }
     return {a.date, std::move(pourquoi)};
 }
 
@@ -1128,8 +1213,10 @@ ValeurGedcom lireValeurGedcom(std::string_view valeur)
         {"TO", Qualificatif::A},
         {"INT", Qualificatif::Interpretee},
     }};
+    // Qualifiers are capitals; most values open with a day or an escape.
+    const bool qualifie = !valeur.empty() && valeur[0] >= 'A' && valeur[0] <= 'Z';
     for (const Mot2& q : qualificatifs) {
-        if (commencePar(valeur, q.mot)) {
+        if (qualifie && commencePar(valeur, q.mot)) {
             v.qualificatif = q.qualificatif;
             valeur = sansBlancs(valeur.substr(q.mot.size()));
             break;
@@ -1182,11 +1269,15 @@ ValeurGedcom lireValeurGedcom(std::string_view valeur)
 
 std::int64_t premierJour(const DatePartielle& date)
 {
+    if (date.premier)
+        return *date.premier;
     return Calendrier(date.calendrier).depuisCalendrier(versDateHeure(date));
 }
 
 std::int64_t dernierJour(const DatePartielle& date)
 {
+    if (date.dernier)
+        return *date.dernier;
     Calendrier calendrier(date.calendrier);
     if (date.calendrier == MAYA || date.jour)
         return calendrier.depuisCalendrier(versDateHeure(date));

@@ -33,6 +33,8 @@ struct DatePartielle
     std::optional<std::int64_t> jour;
     // For MAYA: the long count, pictun first.
     std::int64_t compteLong[6] = {};
+    // Its first and last day numbers, once known.
+    std::optional<std::int64_t> premier, dernier;
 };
 
 // What a text gives.

@@ -38,10 +38,14 @@ std::string nomMois(const std::array<noms::Nom, N>& table, std::int64_t mois)
 }
 
 // The parts joined by single blanks.
-std::string joindre(std::initializer_list<std::string> parties)
+std::string joindre(std::initializer_list<std::string_view> parties)
 {
+    std::size_t longueur = parties.size();
+    for (const std::string_view partie : parties)
+        longueur += partie.size();
     std::string texte;
-    for (const std::string& partie : parties) {
+    texte.reserve(longueur);
+    for (const std::string_view partie : parties) {
         if (!texte.empty())
             texte += ' ';
         texte += partie;

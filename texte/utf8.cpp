@@ -74,9 +74,16 @@ std::string valeurOctet(char octet)
 
 } // namespace
 
-std::string montrer(std::string_view octets)
+void montrerDans(std::string& texte, std::string_view octets)
 {
-    std::string texte;
+    // Printable ASCII, the most of any text, is shown as it is.
+    bool ascii = true;
+    for (const char c : octets)
+        ascii = ascii && c >= 0x20 && c < 0x7F;
+    if (ascii) {
+        texte += octets;
+        return;
+    }
     const char* p = octets.data();
     const char* const fin = p + octets.size();
     while (p < fin) {
@@ -92,6 +99,12 @@ std::string montrer(std::string_view octets)
             texte.append(p, static_cast<std::size_t>(c.longueur));
         p += c.longueur;
     }
+}
+
+std::string montrer(std::string_view octets)
+{
+    std::string texte;
+    montrerDans(texte, octets);
     return texte;
 }
 

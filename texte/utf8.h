@@ -28,6 +28,22 @@ Caractere lireUtf8(const char* p, const char* fin);
 // form, a stray byte) as its value (<0x9B>).
 std::string montrer(std::string_view octets);
 
+// Two short byte strings alike, compared in place: for the few letters of a
+// name or a tag, a call to memcmp costs more.
+inline bool egales(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (a[k] != b[k])
+            return false;
+    }
+    return true;
+}
+
+// montrer(octets) appended to texte.
+void montrerDans(std::string& texte, std::string_view octets);
+
 // The character that starts at p, before fin, as a person would name it:
 // "« x »" when it can be shown, "le caractère U+202E" or "l'octet 0x9B"
 // otherwise.
