@@ -94,43 +94,44 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const chronastre::Canaux& canaux = essai.canaux;
     const std::string& sortie = essai.sortie;
     const std::vector<std::string>& messages = essai.messages;
-};
 
-const int code = chronastre::convertirLot(
-    depart,
-    arrivee == 19 ? std::nullopt : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
-    canaux, options);
+    const int code = chronastre::convertirLot(
+        depart,
+        arrivee == 19 ? std::nullopt
+                      : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
+        canaux, options);
 
-std::size_t lignesEntree = 0;
-for (std::size_t i = 0; i < entree.size(); ++i) {
-    if (entree[i] == '\n' ||
-        (entree[i] == '\r' && (i + 1 == entree.size() || entree[i + 1] != '\n')))
+    std::size_t lignesEntree = 0;
+    for (std::size_t i = 0; i < entree.size(); ++i) {
+        if (entree[i] == '\n' ||
+            (entree[i] == '\r' && (i + 1 == entree.size() || entree[i + 1] != '\n')))
+            ++lignesEntree;
+    }
+    const char derniere = entree.empty() ? '\n' : entree.back();
+    // A last line without its end (a lone byte-order mark is no line).
+    if (derniere != '\n' && derniere != '\r' && entree != "\xEF\xBB\xBF")
         ++lignesEntree;
-}
-const char derniere = entree.empty() ? '\n' : entree.back();
-// A last line without its end (a lone byte-order mark is no line).
-if (derniere != '\n' && derniere != '\r' && entree != "\xEF\xBB\xBF")
-    ++lignesEntree;
-if (!sortie.empty() && sortie.back() != '\n')
-    std::abort();
-const auto lignesSortie = static_cast<std::size_t>(std::count(sortie.begin(), sortie.end(), '\n'));
-if (lignesSortie != lignesEntree)
-    std::abort();
-for (std::string_view ligne :
-     decouper(std::string_view(sortie).substr(0, sortie.size() - (sortie.empty() ? 0 : 1)), '\n')) {
-    if (!options.colonne && !ligneValide(ligne, arrivee))
+    if (!sortie.empty() && sortie.back() != '\n')
         std::abort();
-}
-bool rejet = false;
-for (const std::string& m : messages) {
-    if (m.rfind("chronastre : ligne ", 0) != 0)
+    const auto lignesSortie =
+        static_cast<std::size_t>(std::count(sortie.begin(), sortie.end(), '\n'));
+    if (lignesSortie != lignesEntree)
         std::abort();
-    const long numero = std::strtol(m.c_str() + 19, nullptr, 10);
-    if (numero < 1 || static_cast<std::size_t>(numero) > lignesEntree)
+    for (std::string_view ligne : decouper(
+             std::string_view(sortie).substr(0, sortie.size() - (sortie.empty() ? 0 : 1)), '\n')) {
+        if (!options.colonne && !ligneValide(ligne, arrivee))
+            std::abort();
+    }
+    bool rejet = false;
+    for (const std::string& m : messages) {
+        if (m.rfind("chronastre : ligne ", 0) != 0)
+            std::abort();
+        const long numero = std::strtol(m.c_str() + 19, nullptr, 10);
+        if (numero < 1 || static_cast<std::size_t>(numero) > lignesEntree)
+            std::abort();
+        rejet = rejet || m.find(" : attention, ") == std::string::npos;
+    }
+    if (code != (rejet ? 1 : 0))
         std::abort();
-    rejet = rejet || m.find(" : attention, ") == std::string::npos;
-}
-if (code != (rejet ? 1 : 0))
-    std::abort();
-return 0;
+    return 0;
 }

@@ -137,6 +137,8 @@ const Refus refus[] = {
     {REPUBLICAIN, "18 brumaire an IIX", "année attendue à la place de « IIX »"},
     {REPUBLICAIN, "Octidi 18 Brumaire VIII (9)", "l'année VIII n'est pas 9"},
     {GREGORIEN, "11 mars", "date incomplète : il manque l'année"},
+    {REPUBLICAIN, "18 brumaire an 99999999999999999999999",
+     "année attendue à la place de « 99999999999999999999999 »"},
     {GREGORIEN, "mars 2024", "date incomplète : il manque le jour"},
     {GREGORIEN, "1 janvier 2000 à midi", "mots en trop après la date : « à midi »"},
     {GREGORIEN, "@#DJULIAN@ 1 JAN 1700",

@@ -134,7 +134,9 @@ public:
                     valeur = 0;
                 }
                 cles[plein++] = a;
-                if (a <= '9')
+                // Counted while it can be a 32-bit number (ten digits at
+                // most): a longer word is never one.
+                if (a <= '9' && valeur < 100'000'000'000)
                     valeur = valeur * 10 + (a - '0');
                 else
                     chiffresSeuls = false;
