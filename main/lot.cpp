@@ -410,8 +410,6 @@ private:
         return DateHeure(v[0], v[1], v[2]);
     }
 
-    // The result of a date at p: one calendar's line, or the nineteen
-    // separated by tabs.
     // The day number of a date read.
     std::int64_t numeroJour(const Lue& lue)
     {
@@ -420,6 +418,8 @@ private:
                    : calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(lue.date);
     }
 
+    // The result of a date at p: one calendar's line, or the nineteen
+    // separated by tabs.
     char* ecrire(const Lue& lue, char* p)
     {
         const std::int64_t numeroJour = this->numeroJour(lue);

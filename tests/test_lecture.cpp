@@ -47,7 +47,7 @@ const Ecrite dates[] = {
     {REPUBLICAIN, "18 fructidor de l'an V", "1797-9-4"},
     {REPUBLICAIN, "6 jours complémentaires an III", "1795-9-22"},
     // Hebrew: the new years 5784 and 5785, Yom Kippur, Hanukkah, Purim of a
-    // 13-month year (Adar II), Pesach.
+    // 13-month year (Adar II), Pesach of that year (23 April 2024) and of 5786.
     {HEBREU, "1 Tishri 5785", "2024-10-3"},
     {HEBREU, "@#DHEBREW@ 1 TSH 5785", "2024-10-3"},
     {HEBREU, "10 tishri 5784", "2023-9-25"},
@@ -55,6 +55,7 @@ const Ecrite dates[] = {
     {HEBREU, "14 Adar II 5784", "2024-3-24"},
     {HEBREU, "HEBREW 14 ADS 5784", "2024-3-24"},
     {HEBREU, "Yom sheni 1 Veadar 5784", "2024-3-11"},
+    {HEBREU, "15 Nisan 5784", "2024-4-23"},
     {HEBREU, "15 nisan 5786", "2026-4-2"},
     {HEBREU, "@#DHEBREW@ 15 NSN 5786", "2026-4-2"},
     // Julian: the Ides of March, Newton's birth (4 January 1643 Gregorian),
