@@ -131,7 +131,7 @@ std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arriv
     case Qualificatif::A:
         return "jusqu'à " + jour(arrivee, texte::dernierJour(d));
     case Qualificatif::Interpretee:
-        return date(d, arrivee) + " (interprétée de « " + texte::montrer(v.phrase) + " »)";
+        return date(d, arrivee) + " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
     }
     return {};
 }
@@ -182,8 +182,8 @@ int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux)
                 refuse = true;
                 if (canaux.signaler)
                     canaux.signaler("chronastre : ligne " + std::to_string(numero) +
-                                    " : le fichier se déclare en « " + texte::montrer(jeu) +
-                                    " » ; seul l'UTF-8 est lu (un logiciel de généalogie "
+                                    " : le fichier se déclare en " + texte::entreGuillemets(jeu) +
+                                    " ; seul l'UTF-8 est lu (un logiciel de généalogie "
                                     "exporte en UTF-8 sur demande)");
                 return false;
             }
@@ -193,7 +193,7 @@ int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux)
             return true;
         const texte::ValeurGedcom valeur = texte::lireValeurGedcom(l->valeur);
         if (!valeur.erreur.empty()) {
-            signaler(numero, "date « " + texte::montrer(l->valeur) + " » : " + valeur.erreur);
+            signaler(numero, "date " + texte::entreGuillemets(l->valeur) + " : " + valeur.erreur);
             return true;
         }
         // A phrase alone, and dates of the arrival calendar, are not listed.

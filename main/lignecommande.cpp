@@ -97,11 +97,6 @@ int incompris(const Canaux& canaux, const std::string& quoi)
     return codeUsage;
 }
 
-std::string entreGuillemets(std::string_view argument)
-{
-    return "« " + texte::montrer(argument) + " »";
-}
-
 // The command that lists the dates of a GEDCOM file (the whole word).
 constexpr std::string_view motGedcom = "GEDCOM";
 
@@ -130,7 +125,7 @@ std::string enMajuscules(std::string_view mot)
 std::string calendrierInconnu(std::string_view mot)
 {
     const std::string majuscules = enMajuscules(mot);
-    return "calendrier inconnu " + entreGuillemets(mot) +
+    return "calendrier inconnu " + texte::entreGuillemets(mot) +
            (majuscules.empty() ? ""
                                : " (les mots-clés s'écrivent en majuscules : " + majuscules + ")");
 }
@@ -140,7 +135,7 @@ std::string calendrierInconnu(std::string_view mot)
 std::string motsIncompris(std::string_view depart, std::string_view arrivee)
 {
     if (depart.starts_with('-'))
-        return "option inconnue " + entreGuillemets(depart);
+        return "option inconnue " + texte::entreGuillemets(depart);
     if (depart == motTous)
         return "« TOUS » ne peut être que le calendrier d'arrivée";
     if (typeDepuisMot(depart) == CALENDRIER_INCONNU)
@@ -153,8 +148,8 @@ std::string motsIncompris(std::string_view depart, std::string_view arrivee)
 // A first word that no command of this argument count takes.
 std::string premierMotIncompris(std::string_view mot)
 {
-    return mot.starts_with('-') ? "option inconnue " + entreGuillemets(mot)
-                                : "commande inconnue " + entreGuillemets(mot);
+    return mot.starts_with('-') ? "option inconnue " + texte::entreGuillemets(mot)
+                                : "commande inconnue " + texte::entreGuillemets(mot);
 }
 
 std::string nombreArguments(std::size_t nombre)
@@ -264,13 +259,10 @@ int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const D
 {
     Sortie& sortie = canaux.sortie;
     const std::int64_t numeroJour = Calendrier(depart).depuisCalendrier(source);
-    if (std::string avertissement = avertissementDate(depart, source, numeroJour);
+    if (const std::string avertissement = avertissementDate(depart, source, numeroJour);
         !avertissement.empty()) {
         if (strict) {
-            // The warning without its reading: the date is refused.
-            avertissement = avertissement.substr(std::string_view("attention, ").size());
-            avertissement.resize(avertissement.find(" ; elle est"));
-            signaler(canaux, "chronastre : " + avertissement);
+            signaler(canaux, "chronastre : " + dateInexistante(depart, source));
             return codeEchec;
         }
         signaler(canaux, "chronastre : " + avertissement);
@@ -309,12 +301,8 @@ int conversion(Arguments arguments, Canaux& canaux, const OptionsLot& options)
                                      " : une date MAYA est un compte long de six nombres");
     const std::int64_t n[3] = {lireNombre(arguments[2]), lireNombre(arguments[3]),
                                lireNombre(arguments[4])};
-    DateHeure source(n[0], n[1], n[2]);
-    if (options.ordre == texte::Ordre::JourMoisAnnee)
-        source = DateHeure(n[2], n[1], n[0]);
-    else if (options.ordre == texte::Ordre::MoisJourAnnee)
-        source = DateHeure(n[2], n[0], n[1]);
-    return ecrireConversion(depart, arguments[1], source, canaux, options.strict);
+    return ecrireConversion(depart, arguments[1], dansLOrdre(options.ordre, n), canaux,
+                            options.strict);
 }
 
 // One written date: "18 brumaire an VIII", "@#DHEBREW@ 15 NSN 5786".
@@ -419,7 +407,7 @@ std::string lireOptions(Arguments arguments, OptionsLot& options, std::size_t& l
             // Help and the version are commands of their own.
             if (lues == 0 && (selectionne(nom, "--help") || nom == "--version"))
                 return {};
-            return "option inconnue " + entreGuillemets(arguments[lues]);
+            return "option inconnue " + texte::entreGuillemets(arguments[lues]);
         }
         ++lues;
         if (avecValeur && !valeur) {
@@ -431,7 +419,7 @@ std::string lireOptions(Arguments arguments, OptionsLot& options, std::size_t& l
             const std::int32_t n = lireNombre(*valeur);
             if (n < 1 || *valeur != std::to_string(n))
                 return "--colonne attend un numéro de champ à partir de 1, pas " +
-                       entreGuillemets(*valeur);
+                       texte::entreGuillemets(*valeur);
             options.colonne = n;
         } else if (nom == "--separateur") {
             if (*valeur == "tab" || *valeur == "tabulation" || *valeur == "\\t")
@@ -439,7 +427,7 @@ std::string lireOptions(Arguments arguments, OptionsLot& options, std::size_t& l
             else if (valeur->size() == 1 && (*valeur)[0] != '"' && (*valeur)[0] != '\n')
                 options.separateur = (*valeur)[0];
             else
-                return "--separateur attend un caractère, pas " + entreGuillemets(*valeur);
+                return "--separateur attend un caractère, pas " + texte::entreGuillemets(*valeur);
         } else if (nom == "--ordre") {
             if (*valeur == "JMA")
                 options.ordre = texte::Ordre::JourMoisAnnee;
@@ -448,7 +436,7 @@ std::string lireOptions(Arguments arguments, OptionsLot& options, std::size_t& l
             else if (*valeur == "AMJ")
                 options.ordre = texte::Ordre::AnneeMoisJour;
             else
-                return "--ordre attend JMA, MJA ou AMJ, pas " + entreGuillemets(*valeur);
+                return "--ordre attend JMA, MJA ou AMJ, pas " + texte::entreGuillemets(*valeur);
         } else if (nom == "--entete") {
             options.entete = true;
         } else {

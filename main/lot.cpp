@@ -212,18 +212,26 @@ struct Champ
     bool trouve;
 };
 
+// The closing quote of a quoted field whose text starts at p, or fin.
+const char* guillemetFermant(const char* p, const char* fin)
+{
+    for (; p < fin; ++p) {
+        if (*p == '"') {
+            if (p + 1 == fin || p[1] != '"')
+                return p;
+            ++p; // "" inside
+        }
+    }
+    return fin;
+}
+
 Champ champ(const char* debut, const char* fin, char separateur, int numero)
 {
     const char* p = debut;
     for (int k = 1;; ++k) {
         const char* d = p;
         if (p < fin && *p == '"') {
-            for (++p; p < fin; ++p) {
-                if (*p == '"' && (p + 1 == fin || p[1] != '"'))
-                    break;
-                if (*p == '"')
-                    ++p;
-            }
+            p = guillemetFermant(p + 1, fin);
             if (p < fin)
                 ++p; // the closing quote
         }
@@ -267,8 +275,6 @@ public:
     // no digit) and writes its result line.
     void traiter(const char* debut, const char* fin, std::int64_t numero)
     {
-        if (fin > debut && fin[-1] == '\r')
-            --fin;
         if (static_cast<std::size_t>(fin - debut) > longueurLigneMax)
             rejeter(numero, raison(Lecture::TropLongue, 0, 0, nullptr, nullptr));
         else if (options_.colonne)
@@ -318,11 +324,6 @@ private:
         signaler("chronastre : ligne " + std::to_string(numero) + " : " + raison);
     }
 
-    // The date of [debut, fin): numbers first, as the single conversion reads
-    // them, then a written date. A line that holds none is told (unless
-    // silencieux) and gives nothing; so does a date that does not exist, in
-    // strict mode or when written; a numeric one is otherwise read as the
-    // arithmetic reads it, and the user is told how.
     // A date read: the date and, for a written one, its day number.
     struct Lue
     {
@@ -330,6 +331,11 @@ private:
         std::optional<std::int64_t> numeroJour;
     };
 
+    // The date of [debut, fin): numbers first, as the single conversion reads
+    // them, then a written date. A line that holds none is told (unless
+    // silencieux) and gives nothing; so does a date that does not exist, in
+    // strict mode or when written; a numeric one is otherwise read as the
+    // arithmetic reads it, and the user is told how.
     std::optional<Lue> lireDate(const char* debut, const char* fin, std::int64_t numero,
                                 bool silencieux)
     {
@@ -343,24 +349,20 @@ private:
         if (lecture == Lecture::Date) {
             const DateHeure source =
                 depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
-                                : dansLOrdre(v);
+                                : dansLOrdre(options_.ordre, v);
             const std::int64_t numeroJour =
                 calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(source);
             const DateHeure retour =
                 calendriers_[static_cast<std::size_t>(depart_)].versCalendrier(numeroJour);
             if (!memeDate(depart_, retour, source)) {
-                std::string message = avertissementDate(depart_, source, numeroJour);
                 if (options_.strict) {
-                    // "attention, la date ... n'existe pas ... ; elle est lue
-                    // comme ..." without its reading.
-                    message = message.substr(std::string_view("attention, ").size());
-                    message.resize(message.find(" ; elle est"));
                     if (!silencieux)
-                        rejeter(numero, message);
+                        rejeter(numero, dateInexistante(depart_, source));
                     return std::nullopt;
                 }
                 if (!silencieux)
-                    signaler("chronastre : ligne " + std::to_string(numero) + " : " + message);
+                    signaler("chronastre : ligne " + std::to_string(numero) + " : " +
+                             avertissementDate(depart_, source, numeroJour));
             }
             return Lue{source, std::nullopt};
         }
@@ -396,20 +398,6 @@ private:
         return false;
     }
 
-    // Year, month and day from three numbers in the order of the options.
-    DateHeure dansLOrdre(const std::int64_t* v) const
-    {
-        switch (options_.ordre) {
-        case texte::Ordre::JourMoisAnnee:
-            return DateHeure(v[2], v[1], v[0]);
-        case texte::Ordre::MoisJourAnnee:
-            return DateHeure(v[2], v[0], v[1]);
-        case texte::Ordre::AnneeMoisJour:
-            break;
-        }
-        return DateHeure(v[0], v[1], v[2]);
-    }
-
     // The day number of a date read.
     std::int64_t numeroJour(const Lue& lue)
     {
@@ -419,20 +407,31 @@ private:
     }
 
     // The result of a date at p: one calendar's line, or the nineteen
-    // separated by tabs.
-    char* ecrire(const Lue& lue, char* p)
+    // separated by separateur. In a field of a line (entreGuillemets), a
+    // result that holds the separator is quoted.
+    char* ecrire(const Lue& lue, char* p, char separateur = '\t', bool entreGuillemets = false)
     {
         const std::int64_t numeroJour = this->numeroJour(lue);
+        const auto resultat = [&](std::size_t k) {
+            char* const debut = p;
+            p = ecrireResultat(static_cast<TypeCalendrier>(k),
+                               calendriers_[k].versCalendrier(numeroJour), p);
+            const auto longueur = static_cast<std::size_t>(p - debut);
+            if (entreGuillemets && std::memchr(debut, separateur, longueur) != nullptr) {
+                std::memmove(debut + 1, debut, longueur);
+                *debut = '"';
+                p[1] = '"';
+                p += 2;
+            }
+        };
         if (arrivee_) {
-            return ecrireResultat(
-                *arrivee_,
-                calendriers_[static_cast<std::size_t>(*arrivee_)].versCalendrier(numeroJour), p);
+            resultat(static_cast<std::size_t>(*arrivee_));
+            return p;
         }
         for (std::size_t k = 0; k < calendriers_.size(); ++k) {
             if (k > 0)
-                *p++ = '\t';
-            p = ecrireResultat(static_cast<TypeCalendrier>(k),
-                               calendriers_[k].versCalendrier(numeroJour), p);
+                *p++ = separateur;
+            resultat(k);
         }
         return p;
     }
@@ -459,12 +458,11 @@ private:
         char texte[longueurLigneMax + 1];
         std::size_t longueur = 0;
         if (c.fin > c.debut && *c.debut == '"') {
-            for (const char* p = c.debut + 1; p < c.fin; ++p) {
-                if (*p == '"' && (p + 1 == c.fin || p[1] != '"'))
-                    break;
-                if (*p == '"')
-                    ++p;
+            const char* const ferme = guillemetFermant(c.debut + 1, c.fin);
+            for (const char* p = c.debut + 1; p < ferme; ++p) {
                 texte[longueur++] = *p;
+                if (*p == '"')
+                    ++p; // "" stands for one quote
             }
         } else {
             longueur = static_cast<std::size_t>(c.fin - c.debut);
@@ -480,32 +478,9 @@ private:
         }
         copier(debut, c.debut);
         if (source) {
-            // Each result a field of its own, quoted when it holds the
-            // separator or a quote.
-            const std::int64_t numeroJour = this->numeroJour(*source);
-            for (int k = 0; k < nombreCalendriers; ++k) {
-                const auto type = static_cast<TypeCalendrier>(k);
-                if (arrivee_ ? type != *arrivee_ : false)
-                    continue;
-                if (!arrivee_ && k > 0)
-                    sortie_[plein_++] = separateur;
-                char resultat[longueurResultatMax];
-                const std::string_view r(
-                    resultat,
-                    static_cast<std::size_t>(
-                        ecrireResultat(
-                            type,
-                            calendriers_[static_cast<std::size_t>(k)].versCalendrier(numeroJour),
-                            resultat) -
-                        resultat));
-                const bool guillemets = r.find(separateur) != std::string_view::npos;
-                if (guillemets)
-                    sortie_[plein_++] = '"';
-                for (const char octet : r)
-                    sortie_[plein_++] = octet;
-                if (guillemets)
-                    sortie_[plein_++] = '"';
-            }
+            // Each result a field of its own.
+            plein_ = static_cast<std::size_t>(
+                ecrire(*source, sortie_.data() + plein_, separateur, true) - sortie_.data());
         } else if (estBlanc(texte, texte + longueur)) {
             copier(c.debut, c.fin); // an empty field stays empty
         }

@@ -5,6 +5,7 @@
 #include "texte/lecture.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 namespace chronastre {
@@ -34,6 +35,13 @@ struct OptionsLot
     // A first line whose date field is not a date is written back as it is.
     bool entete = false;
 };
+
+// The date of three numbers n written in order ordre.
+inline DateHeure dansLOrdre(texte::Ordre ordre, const std::int64_t* n)
+{
+    const auto [annee, mois, jour] = texte::anneeMoisJour(ordre, n);
+    return DateHeure(annee, mois, jour);
+}
 
 // Converts the dates read from canaux.lire, one per line, from calendar
 // depart into arrivee, or into every calendar when there is none, and writes

@@ -6,6 +6,7 @@
 #include "main/lignecommande.h"
 #include "main/sortie.h"
 #include "main/terminal.h"
+#include "texte/ecriture.h"
 
 #include <cerrno>
 #include <csignal>
@@ -16,23 +17,6 @@
 #include <vector>
 
 namespace {
-
-// The whole block, through interruptions and short writes; on failure, the
-// error of the write that failed is left in erreur.
-bool ecrireTout(int fd, std::string_view octets, int& erreur)
-{
-    while (!octets.empty()) {
-        const ssize_t ecrits = write(fd, octets.data(), octets.size());
-        if (ecrits < 0 && errno == EINTR)
-            continue;
-        if (ecrits <= 0) {
-            erreur = ecrits < 0 ? errno : EIO;
-            return false;
-        }
-        octets.remove_prefix(static_cast<std::size_t>(ecrits));
-    }
-    return true;
-}
 
 std::ptrdiff_t lireEntree(char* tampon, std::size_t taille)
 {
@@ -77,15 +61,19 @@ int main(int argc, char** argv)
     Canaux canaux{sortie};
     int erreurSortie = 0;
     canaux.lire = lireEntree;
-    canaux.ecrire = [&erreurSortie](std::string_view octets) {
-        return ecrireTout(STDOUT_FILENO, octets, erreurSortie);
+    // The error of the first write that failed is kept for the message.
+    const auto ecrire = [&erreurSortie](std::string_view octets) {
+        const int erreur = texte::ecrireTout(STDOUT_FILENO, octets);
+        if (erreur != 0)
+            erreurSortie = erreur;
+        return erreur == 0;
     };
+    canaux.ecrire = ecrire;
     canaux.signaler = [](std::string_view message) {
         // Messages are for a person: in the encoding of the user's locale,
         // which is read only when there is something to say.
         static const Encodage encodage = localeUtf8() ? Encodage::Utf8 : Encodage::Latin1;
-        int ignoree = 0;
-        ecrireTout(STDERR_FILENO, encoder(message, encodage) + '\n', ignoree);
+        texte::ecrireTout(STDERR_FILENO, encoder(message, encodage) + '\n');
     };
     canaux.entreeTerminal = isatty(STDIN_FILENO) == 1; // the commands that read it say so
     // A closed pipe downstream ends a batch with a failed write (exit code
@@ -96,7 +84,7 @@ int main(int argc, char** argv)
     // A standard output that cannot take the text (a full disk, a closed
     // descriptor) stops the program with the exit code 1 and a message; a
     // pipe closed by its reader (| head -1) is no news to the user.
-    if (ecrireTout(STDOUT_FILENO, sortie.octets(), erreurSortie) && erreurSortie == 0)
+    if (ecrire(sortie.octets()) && erreurSortie == 0)
         return code;
     if (erreurSortie != EPIPE)
         canaux.signaler("chronastre : la sortie standard ne peut pas être écrite (" +

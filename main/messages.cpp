@@ -25,6 +25,12 @@ std::string ecrite(TypeCalendrier type, const DateHeure& d)
 
 } // namespace
 
+std::string dateInexistante(TypeCalendrier depart, const DateHeure& source)
+{
+    return "la date " + ecrite(depart, source) + " n'existe pas dans le calendrier " +
+           std::string(motDuType(depart));
+}
+
 std::string avertissementDate(TypeCalendrier depart, const DateHeure& source,
                               std::int64_t numeroJour)
 {
@@ -46,8 +52,7 @@ std::string avertissementDate(TypeCalendrier depart, const DateHeure& source,
         char tampon[longueurResultatMax];
         lue = "lue comme " + std::string(tampon, ecrireResultat(depart, retour, tampon));
     }
-    return "attention, la date " + ecrite(depart, source) + " n'existe pas dans le calendrier " +
-           std::string(motDuType(depart)) + " ; elle est " + lue;
+    return "attention, " + dateInexistante(depart, source) + " ; elle est " + lue;
 }
 
 } // namespace chronastre

@@ -121,18 +121,20 @@ public:
             }
             debutMot = nullptr;
         };
+        const auto commencer = [&](const char* ici) {
+            debutMot = ici;
+            debutCle = plein;
+            apresBarre = barre;
+            barre = false;
+            chiffresSeuls = true;
+            valeur = 0;
+        };
         while (p < fin) {
             // ASCII letters and digits, the most of any date, and blanks, at
             // once.
             if (const char a = asciiDeMot[static_cast<unsigned char>(*p)]; a != 0) {
-                if (debutMot == nullptr) {
-                    debutMot = p;
-                    debutCle = plein;
-                    apresBarre = barre;
-                    barre = false;
-                    chiffresSeuls = true;
-                    valeur = 0;
-                }
+                if (debutMot == nullptr)
+                    commencer(p);
                 cles[plein++] = a;
                 // Counted while it can be a 32-bit number (ten digits at
                 // most): a longer word is never one.
@@ -187,13 +189,8 @@ public:
                 terminer(p);
                 barre = point == U'/';
             } else if (!cle.empty() || debutMot != nullptr) {
-                if (debutMot == nullptr) {
-                    debutMot = p;
-                    debutCle = plein;
-                    apresBarre = barre;
-                    barre = false;
-                    valeur = 0;
-                }
+                if (debutMot == nullptr)
+                    commencer(p);
                 chiffresSeuls = false; // a sign, an accent, an apostrophe: valued apart
                 for (const char l : cle)
                     cles[plein++] = l;
@@ -474,6 +471,29 @@ void ajouter(TableNoms& noms, std::initializer_list<std::string_view> textes, in
 // known.
 constexpr int veadar = 13;
 
+// The GEDCOM month codes, month 1 first; the Hebrew ones in the order of the
+// common year, then Adar Sheni (veadar).
+constexpr std::array<std::string_view, 12> codesCivils = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                          "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+constexpr std::array<std::string_view, 13> codesRepublicains = {
+    "VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+    "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+constexpr std::array<std::string_view, 13> codesHebreux = {
+    "TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL", "ADS"};
+
+// The month codes of calendar type; empty for a calendar GEDCOM does not
+// write.
+std::span<const std::string_view> codesDesMois(TypeCalendrier type)
+{
+    if (type == JULIEN || type == GREGORIEN)
+        return codesCivils;
+    if (type == REPUBLICAIN)
+        return codesRepublicains;
+    if (type == HEBREU)
+        return codesHebreux;
+    return {};
+}
+
 // The month names of each calendar: the names the program writes, their
 // GEDCOM codes, and the usual French abbreviations and spellings.
 const TableNoms& nomsDesMois(TypeCalendrier type)
@@ -488,35 +508,27 @@ const TableNoms& nomsDesMois(TypeCalendrier type)
                 t[static_cast<std::size_t>(k)].ajouter(
                     {motsDe(nomDuMois(calendrier, mois, false)), static_cast<int>(mois)});
         }
+        for (const TypeCalendrier calendrier : {JULIEN, GREGORIEN, REPUBLICAIN, HEBREU}) {
+            const auto codes = codesDesMois(calendrier);
+            for (std::size_t k = 0; k < codes.size(); ++k)
+                ajouter(t[calendrier], {codes[k]}, static_cast<int>(k) + 1);
+        }
         for (const TypeCalendrier civil : {JULIEN, GREGORIEN}) {
             auto& noms = t[civil];
-            int mois = 1;
-            for (const std::string_view code : {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL",
-                                                "AUG", "SEP", "OCT", "NOV", "DEC"})
-                ajouter(noms, {code}, mois++);
             ajouter(noms, {"janv"}, 1);
             ajouter(noms, {"fevr", "fev"}, 2);
             ajouter(noms, {"avr"}, 4);
             ajouter(noms, {"juil"}, 7);
             ajouter(noms, {"sept"}, 9);
         }
-        auto& republicain = t[REPUBLICAIN];
-        int mois = 1;
-        for (const std::string_view code : {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
-                                            "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"})
-            ajouter(republicain, {code}, mois++);
-        ajouter(republicain,
+        ajouter(t[REPUBLICAIN],
                 {"sansculottides", "sans-culottides", "jours complémentaires", "complémentaires",
                  "jour complémentaire", "complémentaire"},
                 13);
         auto& hebreu = t[HEBREU];
         ajouter(hebreu, noms::moisHebreux, 1);
-        ajouter(hebreu, {noms::veadar, "Adar II", "Adar Sheni", "ADS"}, veadar);
+        ajouter(hebreu, {noms::veadar, "Adar II", "Adar Sheni"}, veadar);
         ajouter(hebreu, {"Adar I", "Adar Rishon"}, 6);
-        mois = 1;
-        for (const std::string_view code :
-             {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"})
-            ajouter(hebreu, {code}, mois++);
         ajouter(hebreu, {"Tishrei"}, 1);
         ajouter(hebreu, {"Cheshvan", "Marcheshvan"}, 2);
         ajouter(hebreu, {"Tevet"}, 4);
@@ -590,11 +602,6 @@ std::string nomDuCalendrier(TypeCalendrier type)
     nom.resize(nom.size() - 2);
     nom[0] = 'c';
     return nom;
-}
-
-std::string cite(std::string_view ecrit)
-{
-    return "« " + montrer(ecrit) + " »";
 }
 
 // The words from i to j (excluded), as written.
@@ -674,7 +681,7 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
         for (std::size_t k = i; k < fin; ++k) {
             const auto n = mots.nombre(k);
             if (!n)
-                return erreur("nombre attendu à la place de " + cite(mots[k].ecrit()));
+                return erreur("nombre attendu à la place de " + entreGuillemets(mots[k].ecrit()));
             *p++ = *n;
         }
         a.fin = fin;
@@ -701,17 +708,10 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
     // Three bare numbers, in the order given.
     if (j + 3 == fin && mots.nombre(j) && mots.nombre(j + 1) && mots.nombre(j + 2)) {
         const std::int64_t n[3] = {*mots.nombre(j), *mots.nombre(j + 1), *mots.nombre(j + 2)};
-        switch (ordre) {
-        case Ordre::AnneeMoisJour:
-            a.date.annee = n[0], a.date.mois = n[1], a.date.jour = n[2];
-            break;
-        case Ordre::JourMoisAnnee:
-            a.date.jour = n[0], a.date.mois = n[1], a.date.annee = n[2];
-            break;
-        case Ordre::MoisJourAnnee:
-            a.date.mois = n[0], a.date.jour = n[1], a.date.annee = n[2];
-            break;
-        }
+        const auto [annee, mois, jour] = anneeMoisJour(ordre, n);
+        a.date.annee = annee;
+        a.date.mois = mois;
+        a.date.jour = jour;
         a.fin = fin;
         return a;
     }
@@ -747,7 +747,8 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
         if (nomsDesMois(type).vide())
             return erreur("le " + nomDuCalendrier(type) +
                           " n'a pas de noms de mois : sa date s'écrit en nombres");
-        return erreur(cite(mots[j].ecrit()) + " n'est pas un mois du " + nomDuCalendrier(type));
+        return erreur(entreGuillemets(mots[j].ecrit()) + " n'est pas un mois du " +
+                      nomDuCalendrier(type));
     }
 
     // The year: a number, Roman numerals, or words, after "an" or "de l'an".
@@ -772,7 +773,7 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
             for (std::size_t k = 0; k < chiffresFin.size() && k < 4; ++k)
                 puissance *= 10;
             if (!fin2 || chiffresFin.size() > 4 || floorMod(*n + 1, puissance) != *fin2)
-                return erreur(cite(mots[j].ecrit()) + " n'est pas l'année qui suit " +
+                return erreur(entreGuillemets(mots[j].ecrit()) + " n'est pas l'année qui suit " +
                               std::to_string(*n) + " dans une double année");
             if (!a.date.mois || *a.date.mois > 3 ||
                 (*a.date.mois == 3 && a.date.jour && *a.date.jour > 24))
@@ -794,7 +795,7 @@ Analyse analyser(TypeCalendrier type, const Mots& mots, std::size_t i, Ordre ord
         a.reconnu = true;
         j += enMots.mots;
     } else {
-        return erreur("année attendue à la place de " + cite(mots[j].ecrit()));
+        return erreur("année attendue à la place de " + entreGuillemets(mots[j].ecrit()));
     }
     // "VIII (8)": the figures after Roman numerals or words must agree.
     if (enChiffresRomains && j < fin) {
@@ -849,23 +850,16 @@ std::string inexistante(const DatePartielle& d, bool moisNomme, std::int64_t* nu
 {
     const TypeCalendrier type = d.calendrier;
     // Most dates exist: one round trip says so, and gives the day number.
-    {
-        Calendrier calendrier(type);
-        const DateHeure date = type == MAYA
-                                   ? versDateHeure(d)
-                                   : DateHeure(d.annee, d.mois.value_or(1), d.jour.value_or(1));
-        const std::int64_t jour = calendrier.depuisCalendrier(date);
-        if (memeDate(type, calendrier.versCalendrier(jour), date)) {
-            if (numeroJour != nullptr)
-                *numeroJour = jour;
-            return {};
-        }
+    const DateHeure date = versDateHeure(d);
+    Calendrier calendrier(type);
+    const std::int64_t jourLu = calendrier.depuisCalendrier(date);
+    if (memeDate(type, calendrier.versCalendrier(jourLu), date)) {
+        if (numeroJour != nullptr)
+            *numeroJour = jourLu;
+        return {};
     }
     if (type == MAYA) {
-        const DateHeure compte =
-            CalendrierMaya::compteLong(d.compteLong[0], d.compteLong[1], d.compteLong[2],
-                                       d.compteLong[3], d.compteLong[4], d.compteLong[5]);
-        if (CalendrierMaya::depuisMaya(compte) < CalendrierMaya::epoque)
+        if (CalendrierMaya::depuisMaya(date) < CalendrierMaya::epoque)
             return "le compte long commence à 0.0.0.0.0.0, le 8 septembre 3114 avant J. C.";
         return "un compte long a au plus 19 dans chaque place, 17 pour l'uinal";
     }
@@ -950,7 +944,7 @@ Escompte echappement(std::string_view texte)
             if (!e.calendrier)
                 return {std::nullopt,
                         {},
-                        "le calendrier " + cite(e.texte) +
+                        "le calendrier " + entreGuillemets(e.texte) +
                             " n'est pas un de ceux que le programme connaît"};
             return {e.calendrier, sansBlancs(texte.substr(e.texte.size())), {}};
         }
@@ -960,7 +954,7 @@ Escompte echappement(std::string_view texte)
                                                          : std::min(texte.find(' '), texte.size());
         return {std::nullopt,
                 {},
-                "le calendrier " + cite(texte.substr(0, fin)) +
+                "le calendrier " + entreGuillemets(texte.substr(0, fin)) +
                     " n'est pas un de ceux que le programme connaît"};
     }
     return {std::nullopt, texte, {}};
@@ -977,27 +971,11 @@ struct DateGedcom
 // The month of a GEDCOM code of calendar type (JAN, BRUM, NSN...), or 0.
 int moisDuCode(TypeCalendrier type, std::string_view code)
 {
-    static constexpr std::array<std::string_view, 12> civils = {
-        "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-    static constexpr std::array<std::string_view, 13> republicains = {
-        "VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
-        "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
-    // In the order of the common year, then Adar Sheni (veadar).
-    static constexpr std::array<std::string_view, 13> hebreux = {
-        "TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL", "ADS"};
-    const auto chercher = [code](const auto& codes) {
-        for (std::size_t k = 0; k < codes.size(); ++k) {
-            if (egales(codes[k], code))
-                return static_cast<int>(k) + 1;
-        }
-        return 0;
-    };
-    if (type == JULIEN || type == GREGORIEN)
-        return chercher(civils);
-    if (type == REPUBLICAIN)
-        return chercher(republicains);
-    if (type == HEBREU)
-        return chercher(hebreux);
+    const auto codes = codesDesMois(type);
+    for (std::size_t k = 0; k < codes.size(); ++k) {
+        if (egales(codes[k], code))
+            return static_cast<int>(k) + 1;
+    }
     return 0;
 }
 
@@ -1068,7 +1046,8 @@ DateGedcom dateGedcom(std::string_view texte)
             return {{}, "texte trop long pour une date"};
         a = analyser(type, mots, 0, Ordre::AnneeMoisJour, true, mots.taille());
         if (a.erreur.empty() && a.fin < mots.taille())
-            a.erreur = "mots en trop après la date : " + cite(ecrits(mots, a.fin, mots.taille()));
+            a.erreur = "mots en trop après la date : " +
+                       entreGuillemets(ecrits(mots, a.fin, mots.taille()));
         if (!a.erreur.empty())
             return {{}, a.erreur};
         if (a.moisNomme)
@@ -1093,13 +1072,8 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
         lecture.erreur = "calendrier inconnu";
         return lecture;
     }
-    // A GEDCOM escape names the calendar: it must be this one. Escapes and
-    // their keywords open with "@", "_" or a capital; most dates do not.
-    const std::size_t premier = texte.find_first_not_of(" \t");
-    const char initiale = premier == std::string_view::npos ? ' ' : texte[premier];
-    const Escompte e = initiale == '@' || initiale == '_' || (initiale >= 'A' && initiale <= 'Z')
-                           ? echappement(texte)
-                           : Escompte{std::nullopt, texte, {}};
+    // A GEDCOM escape names the calendar: it must be this one.
+    const Escompte e = echappement(texte);
     if (!e.erreur.empty()) {
         lecture.erreur = e.erreur;
         lecture.reconnu = true;
@@ -1120,7 +1094,8 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
     Analyse a = analyser(type, mots, 0, ordre, false, mots.taille());
     lecture.reconnu = a.reconnu || e.calendrier.has_value();
     if (a.erreur.empty() && a.fin < mots.taille())
-        a.erreur = "mots en trop après la date : " + cite(ecrits(mots, a.fin, mots.taille()));
+        a.erreur =
+            "mots en trop après la date : " + entreGuillemets(ecrits(mots, a.fin, mots.taille()));
     if (a.erreur.empty() && type != MAYA && !a.date.jour)
         a.erreur = "date incomplète : il manque le jour";
     if (!a.erreur.empty()) {

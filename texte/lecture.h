@@ -3,6 +3,7 @@
 #include "engine/dateheure.h"
 #include "engine/typecalendrier.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,20 @@ enum class Ordre
     JourMoisAnnee,
     MoisJourAnnee,
 };
+
+// Year, month and day of three numbers n written in order ordre.
+constexpr std::array<std::int64_t, 3> anneeMoisJour(Ordre ordre, const std::int64_t* n)
+{
+    switch (ordre) {
+    case Ordre::JourMoisAnnee:
+        return {n[2], n[1], n[0]};
+    case Ordre::MoisJourAnnee:
+        return {n[2], n[0], n[1]};
+    case Ordre::AnneeMoisJour:
+        break;
+    }
+    return {n[0], n[1], n[2]};
+}
 
 // A date of one calendar, whole or partial: a GEDCOM date may give only a
 // month and a year ("BRUM 8") or a year ("8").

@@ -108,6 +108,13 @@ std::string montrer(std::string_view octets)
     return texte;
 }
 
+std::string entreGuillemets(std::string_view octets)
+{
+    std::string texte = "« ";
+    montrerDans(texte, octets);
+    return texte += " »";
+}
+
 std::string citer(const char* p, const char* fin)
 {
     const Caractere c = lireUtf8(p, fin);

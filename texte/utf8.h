@@ -41,6 +41,10 @@ inline bool egales(std::string_view a, std::string_view b)
     return true;
 }
 
+// montrer(octets) between French quotation marks: "« 31 brumaire »", the
+// way a message cites what the user wrote.
+std::string entreGuillemets(std::string_view octets);
+
 // montrer(octets) appended to texte.
 void montrerDans(std::string& texte, std::string_view octets);
 

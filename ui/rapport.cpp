@@ -1,5 +1,6 @@
 #include "ui/rapport.h"
 
+#include "texte/ecriture.h"
 #include "texte/rapport.h"
 #include "ui/etiquettes.h"
 #include "ui_chronastre.h"
@@ -100,21 +101,11 @@ QString texteRapport(const Ui::Chronastre& ui)
 namespace {
 
 // Writes all of octets to fd: 0, or the error number of the write that
-// failed, read at once.
+// failed.
 int ecrireDescripteur(int fd, const QByteArray& octets)
 {
-    const char* p = octets.constData();
-    auto reste = static_cast<std::size_t>(octets.size());
-    while (reste > 0) {
-        const ssize_t ecrits = ::write(fd, p, reste);
-        if (ecrits < 0 && errno == EINTR)
-            continue;
-        if (ecrits <= 0)
-            return ecrits < 0 ? errno : EIO;
-        p += ecrits;
-        reste -= static_cast<std::size_t>(ecrits);
-    }
-    return 0;
+    return chronastre::texte::ecrireTout(
+        fd, std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
 }
 
 // Closes fd; the first error number of the writing and the closing.
