@@ -109,6 +109,7 @@ std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arriv
     const texte::DatePartielle& d = *v.premiere;
     switch (v.qualificatif) {
     case Qualificatif::Aucun:
+    case Qualificatif::Et:
         return date(d, arrivee);
     case Qualificatif::Vers:
         return "vers " + date(d, arrivee);

@@ -160,7 +160,9 @@ const Refus refus[] = {
      "« ja<0xFF>nvier » n'est pas un mois du calendrier grégorien"},
     {GREGORIEN, "1 janvier 2000 x\xe2\x80\xaey\x1b"s,
      "mots en trop après la date : « x<U+202E>y<U+001B> »"},
-    {GREGORIEN, std::string(300, '1'), "texte trop long pour une date"},
+    {GREGORIEN, std::string(300, '1'),
+     "« " + std::string(200, '1') + "… » : nombre hors des limites de 32 bits"},
+    {GREGORIEN, std::string(5000, '1'), "texte trop long pour une date"},
     // A weekday that disagrees: read, with a warning.
     {GREGORIEN, "Mardi 11 mars 2024", "", "attention, cette date est un Lundi, pas un Mardi"},
     {REPUBLICAIN, "Primidi 18 brumaire an VIII", "",

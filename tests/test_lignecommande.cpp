@@ -310,14 +310,15 @@ const Cas cas[] = {
      "lue comme le jour julien 58184285, au-delà du dernier jour du compte long "
      "(19.19.19.19.17.19)\n"},
     // The input shown in a message never reaches the terminal raw.
-    {"controls, bidirectional overrides and invalid UTF-8 shown by their codes",
+    {"controls, bidirectional overrides, paragraph separators and invalid UTF-8 shown by their "
+     "codes",
      {"GREGORIEN",
       "A\x1b[2J\xc2\x9b\xe2\x80\xae\xef\xbb\xbf\xed\xa0\x80\xc0\xaf\xf4\x90\x80\x80\x9bZé"
       "\xc2\x80\xe2\x80\xaa\xe2\x81\xa6\xe2\x81\xa9\xe2\x80\xa9\x7f\xe0\x80\xaf",
       "2000", "1", "1"},
      "",
      incompris("calendrier inconnu « A<U+001B>[2J<U+009B><U+202E><U+FEFF><0xED><0xA0><0x80><0xC0>"
-               "<0xAF><0xF4><0x90><0x80><0x80><0x9B>Zé<U+0080><U+202A><U+2066><U+2069>\xe2\x80\xa9"
+               "<0xAF><0xF4><0x90><0x80><0x80><0x9B>Zé<U+0080><U+202A><U+2066><U+2069><U+2029>"
                "<U+007F><0xE0><0x80><0xAF> »"),
      2},
 

@@ -72,21 +72,26 @@ struct Lecture
     bool reconnu = false;
 };
 
-// Reads one whole date of calendar type: [weekday] day month year, the month
-// by the name the program prints in literal mode or its GEDCOM code, in any
-// case, with or without accents; "1er" or "premier"; "an" before the year;
-// a Republican year in Roman numerals or in words, the day in words ("le
-// dix-huit brumaire an huit"); "av. J.-C." after a Julian or Gregorian year;
-// a GEDCOM calendar escape that names type; three bare numbers in the order
-// given; a Maya long count with its dots. A date that does not exist in its
-// calendar is refused, saying why.
+// Reads one whole date of calendar type, as documents and the program write
+// it: [caption or GEDCOM escape] [weekday] day month year, the month by any
+// of its names (the program's, GEDCOM codes, abbreviations such as "sept."
+// or "7bre", the usual French transliterations), in any case, with or
+// without accents; "1er", "1ᵉʳ", "premier"; "an", "l'an", "de la
+// République"; a year in figures, in Roman numerals (of any size, with its
+// sign) or in words ("mil sept cent quatre-vingt-neuf"), the day in words;
+// "av. J.-C." and "ap. J.-C." after a Julian or Gregorian year; a double
+// year; the Republican complementary days by number or name; a Roman day's
+// name ("Ante diem IV Nonas Januarias MMXXIV"); three bare numbers in the
+// order given; a Maya long count with its tzolkin and haab; a Julian Day
+// ("jour julien 2451545", or "2451545.00000" alone). A date that does not
+// exist in its calendar is refused, saying why.
 Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte,
                        Ordre ordre = Ordre::AnneeMoisJour);
 
-// The calendar a written date belongs to: the one its GEDCOM escape names;
-// otherwise actuel when it reads there; otherwise the first calendar it
-// reads in (the Gregorian before the Julian); otherwise the first where it
-// reads as a date that does not exist. None when it reads nowhere.
+// The calendar a written date belongs to: the one its caption or GEDCOM
+// escape names; otherwise actuel when it reads there; otherwise the first
+// calendar it reads in (the Gregorian before the Julian); otherwise the first
+// where it reads as a date that does not exist. None when it reads nowhere.
 std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCalendrier actuel);
 
 // GEDCOM date values.
@@ -104,6 +109,7 @@ enum class Qualificatif
     De,          // FROM ... [TO ...]
     A,           // TO ...
     Interpretee, // INT ... (...)
+    Et,          // AND, between the dates of BET: never the qualifier of a value
 };
 
 struct ValeurGedcom
@@ -120,12 +126,21 @@ struct ValeurGedcom
     std::string erreur;
 };
 
-// Reads a GEDCOM 5.5.1 or 7 date value: calendar escapes (@#DJULIAN@,
-// @#DFRENCH R@, @#DHEBREW@, @#DGREGORIAN@ or JULIAN, FRENCH_R, HEBREW,
-// GREGORIAN), month codes, qualifiers, partial dates, B.C. or BCE, and the
-// double years of the Julian and Gregorian calendars (12 MAR 1700/01 is
-// 12 March 1701 of a year counted from 1 January).
-ValeurGedcom lireValeurGedcom(std::string_view valeur);
+struct OptionsGedcom
+{
+    // A double year without a calendar escape ("12 MAR 1700/01") is read
+    // in the Julian calendar, as English records before 1752 meant it.
+    bool doublesJuliennes = false;
+};
+
+// Reads a GEDCOM 5.5.1 or 7 date value as genealogy programs write it: the
+// qualifiers in any case, with or without a dot ("Abt.", "bef", "Bet ...
+// and ...", "from ... to ..."), calendar escapes (@#DJULIAN@, @#DFRENCH R@,
+// @#DHEBREW@, @#DGREGORIAN@ or JULIAN, FRENCH_R, HEBREW, GREGORIAN), month
+// codes, partial dates, a year alone with its era ("510 BC", "44 B.C.",
+// "480 BCE"), double years ("12 MAR 1700/01", "1741/42": a year counted
+// from 1 January, the second), date phrases.
+ValeurGedcom lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options = {});
 
 // The first and last day numbers of a date, whole or partial.
 std::int64_t premierJour(const DatePartielle& date);

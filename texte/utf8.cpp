@@ -45,13 +45,22 @@ Caractere lireUtf8(const char* p, const char* fin)
 
 namespace {
 
-// Characters that are valid but must not reach a terminal as they are.
+// Characters that are valid but must not reach a terminal as they are:
+// controls, and the invisible or direction-changing characters that would
+// hide what a text is (zero-width spaces and joiners, direction marks,
+// embeddings, overrides and isolates, line and paragraph separators, word
+// joiners and invisible operators, the soft hyphen, the byte-order mark).
 bool aMontrerParSonCode(char32_t point)
 {
-    return point < 0x20 || point == 0x7F || (point >= 0x80 && point <= 0x9F) ||
-           (point >= 0x202A && point <= 0x202E) || (point >= 0x2066 && point <= 0x2069) ||
-           point == 0xFEFF;
+    return point < 0x20 || point == 0x7F || (point >= 0x80 && point <= 0x9F) || point == 0xAD ||
+           point == 0x61C || point == 0x180E || (point >= 0x200B && point <= 0x200F) ||
+           point == 0x2028 || point == 0x2029 || (point >= 0x202A && point <= 0x202E) ||
+           (point >= 0x2060 && point <= 0x2064) || (point >= 0x2066 && point <= 0x206F) ||
+           point == 0xFEFF || (point >= 0xFFF9 && point <= 0xFFFB);
 }
+
+// A quoted text is cut after this many characters.
+constexpr std::size_t citationMax = 200;
 
 std::string hexa(std::uint32_t valeur, int chiffres)
 {
@@ -110,8 +119,20 @@ std::string montrer(std::string_view octets)
 
 std::string entreGuillemets(std::string_view octets)
 {
+    // Cut after citationMax characters (a malformed byte counts as one), so
+    // that a message stays a line.
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    std::size_t caracteres = 0;
+    while (p < fin && caracteres < citationMax) {
+        const Caractere c = lireUtf8(p, fin);
+        p += c.longueur == 0 ? 1 : c.longueur;
+        ++caracteres;
+    }
     std::string texte = "« ";
-    montrerDans(texte, octets);
+    montrerDans(texte, octets.substr(0, static_cast<std::size_t>(p - octets.data())));
+    if (p < fin)
+        texte += "…";
     return texte += " »";
 }
 

@@ -21,8 +21,10 @@ struct Caractere
 Caractere lireUtf8(const char* p, const char* fin);
 
 // octets as a message shows them: printable UTF-8 as it is; a control
-// character, a C1 control (U+0080 to U+009F), a bidirectional embedding,
-// override or isolate (U+202A to U+202E, U+2066 to U+2069) and a byte-order
+// character, a C1 control (U+0080 to U+009F), an invisible or
+// direction-changing character (U+200B to U+200F, U+061C, U+2028, U+2029,
+// U+2060 to U+2064, the bidirectional embeddings, overrides and isolates
+// U+202A to U+202E and U+2066 to U+2069, the soft hyphen) and a byte-order
 // mark as their code point (<U+202E>); a byte that is not part of
 // well-formed UTF-8 (a surrogate, a code point beyond U+10FFFF, an overlong
 // form, a stray byte) as its value (<0x9B>).
@@ -42,7 +44,8 @@ inline bool egales(std::string_view a, std::string_view b)
 }
 
 // montrer(octets) between French quotation marks: "« 31 brumaire »", the
-// way a message cites what the user wrote.
+// way a message cites what the user wrote; cut with "…" after 200
+// characters.
 std::string entreGuillemets(std::string_view octets);
 
 // montrer(octets) appended to texte.
