@@ -315,14 +315,14 @@ constexpr Rangee rangeesPropres[] = {
     {"INT", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Interpretee)},
     {"AND", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Et)},
 
-    // Roman days: the Kalends, Nones and Ides, in the ablative (the day
-    // itself) and in the accusative (a day counted before them).
+    // Roman days: the Kalends (1), Nones (2) and Ides (3), in the ablative
+    // (the day itself) and in the accusative (a day counted before them).
     {"Kalendis", Genre::RepereRomain, tousCalendriers, 1}, {"Calendis", Genre::RepereRomain, tousCalendriers, 1},
     {"Kal", Genre::RepereRomain, tousCalendriers, 1},
     {"Nonis", Genre::RepereRomain, tousCalendriers, 2}, {"Idibus", Genre::RepereRomain, tousCalendriers, 3},
-    {"Kalendas", Genre::RepereRomain, tousCalendriers, 11},
-    {"Calendas", Genre::RepereRomain, tousCalendriers, 11},
-    {"Nonas", Genre::RepereRomain, tousCalendriers, 12}, {"Idus", Genre::RepereRomain, tousCalendriers, 13},
+    {"Kalendas", Genre::RepereRomain, tousCalendriers, 1},
+    {"Calendas", Genre::RepereRomain, tousCalendriers, 1},
+    {"Nonas", Genre::RepereRomain, tousCalendriers, 2}, {"Idus", Genre::RepereRomain, tousCalendriers, 3},
     {"Ante diem", Genre::AnteDiem, tousCalendriers, 0}, {"a. d.", Genre::AnteDiem, tousCalendriers, 0},
     {"Pridie", Genre::Pridie, tousCalendriers, 0}, {"bis", Genre::Bis, tousCalendriers, 0},
 };

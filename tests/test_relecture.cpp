@@ -1,0 +1,151 @@
+// What the program writes, it reads: every form of a day that the window,
+// its report, TOUS and the command line write, in each of the nineteen
+// calendars, read back as that day, for days spread over the window's whole
+// range (1 January 4713 BC to 31 December 9999) and at the 32-bit limits of
+// the command line.
+
+#include "engine/calendrier.h"
+#include "tests/mots.h"
+#include "texte/lecture.h"
+#include "texte/rapport.h"
+#include "texte/rendu.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+using namespace chronastre;
+
+namespace {
+
+// Day numbers of 1 January 4713 BC (Julian) and 31 December 9999.
+constexpr std::int64_t premierJourFenetre = 0;
+constexpr std::int64_t dernierJourFenetre = 5373484;
+
+// The days tried: a spread over the range, with the first and last days of
+// years and months close together where the calendars' rules change.
+std::vector<std::int64_t> joursEssayes()
+{
+    std::vector<std::int64_t> jours;
+    constexpr std::int64_t pas = 1789;
+    for (std::int64_t n = premierJourFenetre; n <= dernierJourFenetre; n += pas)
+        jours.push_back(n + (n / pas) % 37);          // not always the same weekday or month day
+    for (std::int64_t n = 2299150; n <= 2299170; ++n) // around the 1582 reform
+        jours.push_back(n);
+    for (std::int64_t n = 2375830; n <= 2376230; ++n) // Republican years III and IV
+        jours.push_back(n);
+    for (std::int64_t n = 2460380; n <= 2460420; ++n) // Adar I, Adar II and Nisan 5784
+        jours.push_back(n);
+    jours.push_back(dernierJourFenetre);
+    return jours;
+}
+
+// The command line's line for a date: "Y M D", or the Maya line.
+std::string ligneCommande(TypeCalendrier type, const DateHeure& d)
+{
+    if (type != MAYA)
+        return std::to_string(d.annee()) + ' ' + std::to_string(d.mois()) + ' ' +
+               std::to_string(d.jour());
+    return std::to_string(d.pictun()) + '.' + std::to_string(d.baktun()) + '.' +
+           std::to_string(d.katun()) + '.' + std::to_string(d.tun()) + '.' +
+           std::to_string(d.uinal()) + '.' + std::to_string(d.kin()) + ", " +
+           std::to_string(d.nombreTzolkin()) + ' ' + std::to_string(d.jourTzolkin()) + ' ' +
+           std::to_string(d.jourHaab()) + ' ' + std::to_string(d.moisHaab());
+}
+
+// The forms of day n in calendar type: the window's literal and numeric
+// labels, the report's (and TOUS's) caption lines, the accessible name, the
+// command line's line. Empty for a day the calendar cannot write.
+std::vector<std::string> formes(TypeCalendrier type, std::int64_t n)
+{
+    const DateHeure d = Calendrier(type).versCalendrier(n);
+    const std::int64_t semaine = jourSemaine(n);
+    const std::string litterale = texte::texteCalendrier(type, d, semaine, false);
+    const std::string numerique = texte::texteCalendrier(type, d, semaine, true);
+    if ((type == HEBREU && d.annee() < 1) || (type == MAYA && d.nombreTzolkin() < 1))
+        return {};
+    std::array<texte::Legende, nombreCalendriers> legendes;
+    legendes[static_cast<std::size_t>(type)] = {
+        std::string(texte::legendesCalendriers[static_cast<std::size_t>(type)]), litterale};
+    std::string ligneRapport;
+    for (const std::string& ligne : texte::lignesCalendriers(legendes)) {
+        if (ligne.starts_with(legendes[static_cast<std::size_t>(type)].legende))
+            ligneRapport = ligne;
+    }
+    return {litterale, numerique, ligneRapport,
+            std::string(texte::legendesCalendriers[static_cast<std::size_t>(type)]) + ' ' +
+                litterale,
+            ligneCommande(type, d)};
+}
+
+} // namespace
+
+TEST(Relecture, ChaqueFormeDeChaqueCalendrier)
+{
+    const std::vector<std::int64_t> jours = joursEssayes();
+    for (int k = 0; k < nombreCalendriers; ++k) {
+        const auto type = static_cast<TypeCalendrier>(k);
+        int echecs = 0;
+        for (const std::int64_t n : jours) {
+            for (const std::string& forme : formes(type, n)) {
+                const texte::Lecture lecture = texte::lireDateEcrite(type, forme);
+                const bool lue = lecture.erreur.empty() && lecture.avertissement.empty() &&
+                                 lecture.numeroJour == n;
+                const auto calendrier = texte::calendrierDuTexte(forme, type);
+                if ((!lue || calendrier != type) && ++echecs <= 5)
+                    ADD_FAILURE() << motsCalendriers[k] << " jour " << n << " : « " << forme
+                                  << " » lu " << lecture.numeroJour << " " << lecture.erreur
+                                  << lecture.avertissement;
+            }
+        }
+        EXPECT_EQ(echecs, 0) << "calendrier " << k;
+    }
+}
+
+// The window's date line, with its time ("Samedi 1er Janvier 2000
+// 12:00:00"), the civil date with its era ("Mercredi 15 Mars 44 avant J.
+// C.") and the Julian Day ("2451545.00000"), read in the civil calendar of
+// the day.
+TEST(Relecture, LigneDeDateEtJourJulien)
+{
+    int echecs = 0;
+    for (const std::int64_t n : joursEssayes()) {
+        const TypeCalendrier civil = calendrierCivil(n);
+        DateHeure d = Calendrier(civil).versCalendrier(n);
+        DateHeure moment(d.annee(), d.mois(), d.jour(), 13, 5, 9);
+        moment.calculerJourJulien();
+        moment.calculerJourSemaine();
+        const std::string textes[] = {texte::ligneDate(moment),
+                                      texte::texteDateCivile(d, jourSemaine(n)),
+                                      texte::texteJourJulien(moment.jourJulien())};
+        for (const std::string& t : textes) {
+            const texte::Lecture lecture = texte::lireDateEcrite(civil, t);
+            if ((!lecture.erreur.empty() || lecture.numeroJour != n) && ++echecs <= 5)
+                ADD_FAILURE() << "jour " << n << " : « " << t << " » lu " << lecture.numeroJour
+                              << " " << lecture.erreur;
+        }
+    }
+    EXPECT_EQ(echecs, 0);
+}
+
+// The command line converts any 32-bit date: its lines read back at the
+// limits too.
+TEST(Relecture, LimitesDe32Bits)
+{
+    for (int k = 0; k < nombreCalendriers; ++k) {
+        const auto type = static_cast<TypeCalendrier>(k);
+        if (type == MAYA)
+            continue;
+        for (const std::int64_t annee : {-2147483648LL, -1LL, 0LL, 2147483647LL}) {
+            const DateHeure d(annee, 1, 1);
+            if (!existe(type, d))
+                continue;
+            const std::string ligne = ligneCommande(type, d);
+            const texte::Lecture lecture = texte::lireDateEcrite(type, ligne);
+            EXPECT_EQ(lecture.erreur, "") << motsCalendriers[k] << " " << ligne;
+            EXPECT_TRUE(memeDate(type, lecture.date, d)) << motsCalendriers[k] << " " << ligne;
+        }
+    }
+}
