@@ -1,7 +1,11 @@
 // Written dates, against published dates of each calendar; GEDCOM values.
 
 #include "engine/calendrier.h"
+#include "tests/mots.h"
 #include "texte/lecture.h"
+
+#include <fstream>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -96,7 +100,70 @@ const Ecrite dates[] = {
     {HEBREU, "Sabbat 23 Tebeth 5760", "2000-1-1"},
     {MAYA, "0.12.19.6.15.0", "2000-1-1"},
     {MAYA, "13.0.0.0.0", "2012-12-23"},
+    // Words with several readings, and the one chosen: a number word before
+    // a Roman numeral (DIX is 509, MIL 1049) unless the figures after it say
+    // otherwise; "sept" a day or September; the elided "l'" or the Roman L.
+    {REPUBLICAIN, "18 brumaire an dix", "1801-11-9"},
+    {REPUBLICAIN, "Primidi 1 Vendémiaire DIX (509)", "2300-9-23"},
+    {REPUBLICAIN, "1 vendémiaire an L (50)", "1841-9-23"},
+    {REPUBLICAIN, "1 vendémiaire de l'an II", "1793-9-22"},
+    {JULIEN, "15 mars mil", "1000-3-15"},
+    {GREGORIEN, "dix sept. 1792", "1792-9-10"},
+    {GREGORIEN, "dix-sept mars 1792", "1792-3-17"},
+    {GREGORIEN, "sept mars 1792", "1792-3-7"},
+    {GREGORIEN, "le 7 sept 1792", "1792-9-7"},
+    {HEBREU, "15 Adar I 5784", "2024-2-24"},
+    {HEBREU, "9 av 5784", "2024-8-13"},
+    {BAHAI, "2 Jalál 156", "1999-4-10"},
+    {GREGORIEN, "March 15, 1744", "1744-3-15"},
+    {JULIEN, "15 mars 44 B.C.", "-43-3-15"},
+    {JULIEN, "15 mars 44 CE", "44-3-15"},
+    {REPUBLICAIN, "13 nivôse -XCII", "1700-1-2"},
+    {REPUBLICAIN, "jour de la Révolution an III", "1795-9-22"},
+    {REPUBLICAIN, "le cinquième jour complémentaire de l'an III", "1795-9-21"},
+    {GREGORIEN, "Ante diem bis VI Kalendas Martias MMXXIV", "2024-2-25"},
+    {GREGORIEN, "Pridie Kalendas Martias MMXXIV", "2024-2-29"},
+    {GREGORIEN, "Idibus Martiis 2024", "2024-3-15"},
+    {GREGORIEN, "jour julien 2451545", "2000-1-1"},
 };
+
+// French numbers in words, as years: the rules of French (soixante-dix,
+// quatre-vingts, "et" in 71), the "mil" of dates, the hundreds of
+// colloquial years, the numbers of Belgium and Switzerland.
+TEST(Lecture, NombresEnMots)
+{
+    const std::pair<const char*, std::int64_t> nombres[] = {
+        {"seize", 16},
+        {"dix-sept", 17},
+        {"vingt et un", 21},
+        {"trente-deux", 32},
+        {"soixante-dix", 70},
+        {"soixante et onze", 71},
+        {"soixante-dix-neuf", 79},
+        {"quatre-vingts", 80},
+        {"quatre-vingt-un", 81},
+        {"quatre-vingt-dix", 90},
+        {"quatre-vingt-dix-neuf", 99},
+        {"cent", 100},
+        {"deux cents", 200},
+        {"deux cent un", 201},
+        {"mille", 1000},
+        {"mil sept cent quatre-vingt-neuf", 1789},
+        {"dix-sept cent quatre-vingt-neuf", 1789},
+        {"dix-neuf cent quarante-cinq", 1945},
+        {"deux mille vingt-quatre", 2024},
+        {"septante", 70},
+        {"huitante", 80},
+        {"nonante-neuf", 99},
+    };
+    for (const auto& [mots, valeur] : nombres) {
+        SCOPED_TRACE(mots);
+        const texte::Lecture lecture =
+            texte::lireDateEcrite(JULIEN, std::string("1 janvier ") + mots);
+        EXPECT_EQ(lecture.erreur, "");
+        EXPECT_EQ(lecture.date.annee(), valeur);
+    }
+}
 
 } // namespace
 
@@ -163,6 +230,25 @@ const Refus refus[] = {
     {GREGORIEN, std::string(300, '1'),
      "« " + std::string(200, '1') + "… » : nombre hors des limites de 32 bits"},
     {GREGORIEN, std::string(5000, '1'), "texte trop long pour une date"},
+    // Eras: after a civil year only, never after year 0 or a negative one.
+    {JULIEN, "15 mars 0 av. J.-C.",
+     "l'an 0 ne s'écrit pas avec « av. J.-C. » : l'année qui précède l'an 1 est 1 av. J.-C."},
+    {JULIEN, "15 mars -44 av. J.-C.",
+     "l'année -44 est déjà comptée avant notre ère : elle ne s'écrit pas avec « av. J.-C. »"},
+    {HEBREU, "15 nisan 5786 av. J.-C.",
+     "« av. J.-C. » ne suit que l'année d'une date julienne ou grégorienne"},
+    // A month of another calendar, named.
+    {REPUBLICAIN, "15 mars 2024",
+     "« mars » n'est pas un mois du calendrier républicain (c'est un mois des calendriers julien "
+     "et grégorien)"},
+    // Days that do not exist, whatever their form.
+    {REPUBLICAIN, "jour de la Révolution an II",
+     "le 6 Sansculotides 2 n'existe pas : Sansculotides a 5 jours en l'an 2"},
+    {GREGORIEN, "Ante diem IX Nonas Januarias MMXXIV",
+     "« Ante diem IX Nonas Januarias » ne nomme aucun jour de son mois"},
+    {GREGORIEN, "Ante diem bis VI Kalendas Martias MMXXIII",
+     "« bis VI » n'existe que les années bissextiles ; l'an 2023 n'en est pas une"},
+    {GREGORIEN, "1 janvier 99999999999", "année attendue à la place de « 99999999999 »"},
     // A weekday that disagrees: read, with a warning.
     {GREGORIEN, "Mardi 11 mars 2024", "", "attention, cette date est un Lundi, pas un Mardi"},
     {REPUBLICAIN, "Primidi 18 brumaire an VIII", "",
@@ -201,4 +287,37 @@ TEST(Lecture, OrdresEtCalendrier)
     EXPECT_EQ(texte::calendrierDuTexte("1 Ramadan 1445", ISLAMIQUE_A), ISLAMIQUE_A);
     EXPECT_EQ(texte::calendrierDuTexte("1 Chaitra 1879", GREGORIEN), SAKA);
     EXPECT_EQ(texte::calendrierDuTexte("bonjour", GREGORIEN), std::nullopt);
+}
+
+// Dates as documents, registers and genealogy files write them (French and
+// English usage, abbreviations, numbers in words, Roman years, eras), each
+// with the civil day that python3-convertdate gives: tests/donnees/
+// dates_ecrites.txt, made by scripts/generer_dates_ecrites.py.
+TEST(Lecture, DatesEcritesDesDocuments)
+{
+    std::ifstream fichier(CHRONASTRE_DOSSIER_TESTS "/donnees/dates_ecrites.txt");
+    ASSERT_TRUE(fichier) << "tests/donnees/dates_ecrites.txt";
+    std::string ligne;
+    int lues = 0;
+    while (std::getline(fichier, ligne)) {
+        if (ligne.empty() || ligne[0] == '#')
+            continue;
+        std::istringstream champs(ligne);
+        std::string mot, texte, attendu;
+        std::getline(champs, mot, '\t');
+        std::getline(champs, texte, '\t');
+        std::getline(champs, attendu, '\t');
+        TypeCalendrier type = CALENDRIER_INCONNU;
+        for (int k = 0; k < nombreCalendriers; ++k) {
+            if (mot == motsCalendriers[k])
+                type = static_cast<TypeCalendrier>(k);
+        }
+        SCOPED_TRACE(ligne);
+        const texte::Lecture lecture = texte::lireDateEcrite(type, texte);
+        EXPECT_EQ(lecture.erreur, "");
+        EXPECT_EQ(lecture.avertissement, "");
+        EXPECT_EQ(civile(type, lecture.date), attendu);
+        ++lues;
+    }
+    EXPECT_GT(lues, 1000);
 }

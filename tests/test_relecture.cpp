@@ -114,7 +114,7 @@ TEST(Relecture, LigneDeDateEtJourJulien)
     for (const std::int64_t n : joursEssayes()) {
         const TypeCalendrier civil = calendrierCivil(n);
         DateHeure d = Calendrier(civil).versCalendrier(n);
-        DateHeure moment(d.annee(), d.mois(), d.jour(), 13, 5, 9);
+        DateHeure moment(d.annee(), d.mois(), d.jour(), 1, 2, 3); // JD n - 0.457
         moment.calculerJourJulien();
         moment.calculerJourSemaine();
         const std::string textes[] = {texte::ligneDate(moment),

@@ -224,7 +224,7 @@ private:
                 Champs lu = c;
                 lu.mois = s.valeur / 100;
                 lu.jour = s.valeur % 100;
-                lu.aMois = lu.aJour = true;
+                lu.aMois = lu.aJour = lu.moisNomme = true;
                 if (annee(i + s.mots, lu))
                     return true;
             }

@@ -186,7 +186,14 @@ constexpr Rangee rangeesPropres[] = {
     {"Paremhat", Genre::Mois, bit(COPTE), 7}, {"Parmouti", Genre::Mois, bit(COPTE), 8},
     {"Pashons", Genre::Mois, bit(COPTE), 9}, {"Paoni", Genre::Mois, bit(COPTE), 10},
     {"Epip", Genre::Mois, bit(COPTE), 11}, {"Mesori", Genre::Mois, bit(COPTE), 12},
-    {"Nasie", Genre::Mois, bit(COPTE), 13},
+    {"Nasie", Genre::Mois, bit(COPTE), 13}, {"Paremoude", Genre::Mois, bit(COPTE), 8},
+    {"Pi Kogi Enavot", Genre::Mois, bit(COPTE), 13},
+    // Armenian months as scholarly transliterations write them.
+    {"Nawasard", Genre::Mois, bit(ARMENIEN), 1}, {"Trē", Genre::Mois, bit(ARMENIEN), 4},
+    {"Kʿałocʿ", Genre::Mois, bit(ARMENIEN), 5}, {"Aracʿ", Genre::Mois, bit(ARMENIEN), 6},
+    {"Mehekan", Genre::Mois, bit(ARMENIEN), 7}, {"Areg", Genre::Mois, bit(ARMENIEN), 8},
+    {"Ahekan", Genre::Mois, bit(ARMENIEN), 9}, {"Margacʿ", Genre::Mois, bit(ARMENIEN), 11},
+    {"Hroticʿ", Genre::Mois, bit(ARMENIEN), 12}, {"Aweleacʿ", Genre::Mois, bit(ARMENIEN), 13},
     {"Tikimt", Genre::Mois, bit(ETHIOPIEN), 2}, {"Hidar", Genre::Mois, bit(ETHIOPIEN), 3},
     {"Tahsas", Genre::Mois, bit(ETHIOPIEN), 4}, {"Megabit", Genre::Mois, bit(ETHIOPIEN), 7},
     {"Miyazya", Genre::Mois, bit(ETHIOPIEN), 8}, {"Ginbot", Genre::Mois, bit(ETHIOPIEN), 9},
@@ -202,7 +209,7 @@ constexpr Rangee rangeesPropres[] = {
     // Saka months: other transliterations.
     {"Vaishakha", Genre::Mois, bit(SAKA), 2}, {"Jyeshtha", Genre::Mois, bit(SAKA), 3},
     {"Shravana", Genre::Mois, bit(SAKA), 5}, {"Bhadra", Genre::Mois, bit(SAKA), 6},
-    {"Ashvin", Genre::Mois, bit(SAKA), 7}, {"Margashirsha", Genre::Mois, bit(SAKA), 9},
+    {"Ashvin", Genre::Mois, bit(SAKA), 7}, {"Ashwin", Genre::Mois, bit(SAKA), 7}, {"Margashirsha", Genre::Mois, bit(SAKA), 9},
 
     // Numbers in French words; "septante", "huitante", "octante" and
     // "nonante" of Belgium and Switzerland.
