@@ -1,7 +1,7 @@
 #include "main/gedcom.h"
 
 #include "engine/calendrier.h"
-#include "main/lignecommande.h"
+#include "main/canaux.h"
 #include "main/lignes.h"
 #include "texte/rendu.h"
 #include "texte/utf8.h"

@@ -8,6 +8,7 @@
 #include "main/gedcom.h"
 #include "main/lot.h"
 #include "main/messages.h"
+#include "main/resultat.h"
 #include "names/noms.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
@@ -23,12 +24,6 @@ namespace chronastre {
 namespace {
 
 using Arguments = std::span<const std::string_view>;
-
-constexpr std::array<std::string_view, nombreCalendriers> motsCalendriers = {
-    "ARMENIEN",  "EGYPTIEN",    "KHWARIZMIEN", "PERSE",       "COPTE",
-    "ETHIOPIEN", "JULIEN",      "MACEDONIEN",  "SYRIEN",      "BAHAI",
-    "GREGORIEN", "REPUBLICAIN", "SAKA",        "ISLAMIQUE_A", "ISLAMIQUE_B",
-    "ROMAIN_I",  "ROMAIN_II",   "HEBREU",      "MAYA"};
 
 constexpr std::array<std::string_view, 38> usage = {
     "Usage :",
@@ -447,21 +442,6 @@ std::string lireOptions(Arguments arguments, OptionsLot& options, std::size_t& l
 }
 
 } // namespace
-
-TypeCalendrier typeDepuisMot(std::string_view mot)
-{
-    for (std::size_t i = 0; i < motsCalendriers.size(); ++i) {
-        if (motsCalendriers[i] == mot)
-            return static_cast<TypeCalendrier>(i);
-    }
-    return CALENDRIER_INCONNU;
-}
-
-std::string_view motDuType(TypeCalendrier type)
-{
-    return type >= 0 && type < nombreCalendriers ? motsCalendriers[static_cast<std::size_t>(type)]
-                                                 : std::string_view();
-}
 
 std::int32_t lireNombre(std::string_view texte)
 {

@@ -2,9 +2,10 @@
 
 #include "engine/calendrier.h"
 #include "engine/calendriermaya.h"
-#include "main/lignecommande.h"
+#include "main/canaux.h"
 #include "main/lignes.h"
 #include "main/messages.h"
+#include "main/resultat.h"
 
 #include <array>
 #include <charconv>
@@ -148,41 +149,6 @@ std::string raison(Lecture lecture, int trouves, int attendus, const char* p, co
         break;
     }
     return {};
-}
-
-// "00" to "99".
-constexpr std::array<char, 200> paires = [] {
-    std::array<char, 200> p{};
-    for (int n = 0; n < 100; ++n) {
-        p[static_cast<std::size_t>(2 * n)] = static_cast<char>('0' + n / 10);
-        p[static_cast<std::size_t>(2 * n + 1)] = static_cast<char>('0' + n % 10);
-    }
-    return p;
-}();
-
-// n in decimal; the small numbers of a date two digits at a time.
-inline char* ecrireEntier(std::int64_t n, char* p)
-{
-    const auto u = static_cast<std::uint64_t>(n); // a negative n is huge here
-    if (u < 100) {
-        // Without a branch on the digit count, which random dates would
-        // mispredict: two bytes copied, one or two kept.
-        const std::uint64_t deux = u >= 10 ? 1 : 0;
-        std::memcpy(p, paires.data() + 2 * u + 1 - deux, 2);
-        return p + 1 + deux;
-    }
-    if (u < 10000) {
-        const std::uint64_t haut = u / 100;
-        if (haut >= 10) {
-            std::memcpy(p, paires.data() + 2 * haut, 2);
-            p += 2;
-        } else {
-            *p++ = static_cast<char>('0' + haut);
-        }
-        std::memcpy(p, paires.data() + 2 * (u % 100), 2);
-        return p + 2;
-    }
-    return std::to_chars(p, p + 20, n).ptr;
 }
 
 // What the user is told when standard input is a terminal.
@@ -509,34 +475,6 @@ private:
 };
 
 } // namespace
-
-char* ecrireResultat(TypeCalendrier arrivee, const DateHeure& d, char* p)
-{
-    const auto nombre = [&p](std::int64_t n) {
-        p = ecrireEntier(n, p);
-    };
-    if (arrivee == MAYA) {
-        const std::int64_t places[] = {d.pictun(), d.baktun(), d.katun(),
-                                       d.tun(),    d.uinal(),  d.kin()};
-        for (std::size_t i = 0; i < 6; ++i) {
-            if (i > 0)
-                *p++ = '.';
-            nombre(places[i]);
-        }
-        *p++ = ',';
-        for (const std::int64_t n :
-             {d.nombreTzolkin(), d.jourTzolkin(), d.jourHaab(), d.moisHaab()}) {
-            *p++ = ' ';
-            nombre(n);
-        }
-        return p;
-    }
-    p = ecrireEntier(d.annee(), p);
-    *p++ = ' ';
-    p = ecrireEntier(d.mois(), p);
-    *p++ = ' ';
-    return ecrireEntier(d.jour(), p);
-}
 
 int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux,
                  const OptionsLot& options)

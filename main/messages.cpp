@@ -2,8 +2,8 @@
 
 #include "engine/calendrier.h"
 #include "engine/calendriermaya.h"
-#include "main/lignecommande.h"
-#include "main/lot.h"
+#include "main/canaux.h"
+#include "main/resultat.h"
 #include "texte/utf8.h"
 
 namespace chronastre {
