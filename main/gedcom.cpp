@@ -137,7 +137,7 @@ std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arriv
     return {};
 }
 
-int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux)
+int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux, const OptionsListe& options)
 {
     Flux sortie(canaux);
     bool signale = false;

@@ -10,6 +10,15 @@ namespace chronastre {
 
 struct Canaux;
 
+// How a GEDCOM file is listed.
+struct OptionsListe
+{
+    // The dates of CHAN, when a program last changed a record, are listed
+    // too.
+    bool modifications = false;
+    texte::OptionsGedcom lecture;
+};
+
 // A GEDCOM date value in calendar arrivee, in French, its qualifier
 // included: "vers Samedi 9 Novembre 1799", "entre ... et ...", "de ... à
 // ...". A partial date gives its first and last day.
@@ -23,6 +32,6 @@ std::string texteValeurGedcom(const texte::ValeurGedcom& valeur, TypeCalendrier 
 // canaux.signaler with its line number; a file declared in another
 // character set is refused. Returns 0, or 1 when a date was told, the file
 // refused, or the input or output failed. The file is only read.
-int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux);
+int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux, const OptionsListe& options = {});
 
 } // namespace chronastre

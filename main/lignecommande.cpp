@@ -18,12 +18,21 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace chronastre {
 
 namespace {
 
 using Arguments = std::span<const std::string_view>;
+
+// The options of the command line: those of a batch and a conversion, and
+// those of a GEDCOM listing.
+struct Options
+{
+    OptionsLot lot;
+    OptionsListe gedcom;
+};
 
 constexpr std::array<std::string_view, 38> usage = {
     "Usage :",
@@ -153,23 +162,23 @@ std::string nombreArguments(std::size_t nombre)
 }
 
 // Three, six, nine or more arguments: the usage text, and the error.
-int usageSeul(Arguments arguments, Canaux& canaux, const OptionsLot&)
+int usageSeul(Arguments arguments, Canaux& canaux, const Options&)
 {
     afficherUsage(canaux.sortie);
     return incompris(canaux, nombreArguments(arguments.size()));
 }
 
 // A GEDCOM file on standard input, its dates listed in calendar arrivee.
-int gedcom(TypeCalendrier arrivee, Canaux& canaux)
+int gedcom(TypeCalendrier arrivee, Canaux& canaux, const Options& options)
 {
     if (canaux.entreeTerminal)
         signaler(canaux, "chronastre : un fichier GEDCOM sur l'entrée standard (chronastre "
                          "GEDCOM < arbre.ged) ; Ctrl+D pour terminer.");
-    return listerGedcom(arrivee, canaux);
+    return listerGedcom(arrivee, canaux, options.gedcom);
 }
 
 // One argument: help, the version, or a word missing its arguments.
-int unSeulMot(Arguments arguments, Canaux& canaux, const OptionsLot&)
+int unSeulMot(Arguments arguments, Canaux& canaux, const Options& options)
 {
     const std::string_view mot = arguments[0];
     // Any beginning of "--help" or of "-h": the empty word, "-", "--he"...
@@ -182,13 +191,13 @@ int unSeulMot(Arguments arguments, Canaux& canaux, const OptionsLot&)
         return 0;
     }
     if (mot == motGedcom)
-        return gedcom(GREGORIEN, canaux);
+        return gedcom(GREGORIEN, canaux, options);
     if (estCommande(mot) || arriveeConnue(mot))
         return incompris(canaux, nombreArguments(1));
     return incompris(canaux, premierMotIncompris(mot));
 }
 
-int paques(Arguments arguments, Canaux& canaux, const OptionsLot&)
+int paques(Arguments arguments, Canaux& canaux, const Options&)
 {
     const std::int32_t annee = lireNombre(arguments[1]);
     if (annee <= 30) {
@@ -202,7 +211,7 @@ int paques(Arguments arguments, Canaux& canaux, const OptionsLot&)
     return 0;
 }
 
-int comput(Arguments arguments, Canaux& canaux, const OptionsLot&)
+int comput(Arguments arguments, Canaux& canaux, const Options&)
 {
     const std::int32_t annee = lireNombre(arguments[1]);
     if (annee <= 0) {
@@ -221,7 +230,7 @@ int comput(Arguments arguments, Canaux& canaux, const OptionsLot&)
     return 0;
 }
 
-int jour(Arguments arguments, Canaux& canaux, const OptionsLot&)
+int jour(Arguments arguments, Canaux& canaux, const Options&)
 {
     Sortie& sortie = canaux.sortie;
     sortie.ligne("coucou");
@@ -286,7 +295,7 @@ int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const D
 
 // Year, month and day, in the order of the options: any departure but MAYA,
 // whose date is a long count.
-int conversion(Arguments arguments, Canaux& canaux, const OptionsLot& options)
+int conversion(Arguments arguments, Canaux& canaux, const Options& options)
 {
     if (const std::string quoi = motsIncompris(arguments[0], arguments[1]); !quoi.empty())
         return incompris(canaux, quoi);
@@ -296,12 +305,12 @@ int conversion(Arguments arguments, Canaux& canaux, const OptionsLot& options)
                                      " : une date MAYA est un compte long de six nombres");
     const std::int64_t n[3] = {lireNombre(arguments[2]), lireNombre(arguments[3]),
                                lireNombre(arguments[4])};
-    return ecrireConversion(depart, arguments[1], dansLOrdre(options.ordre, n), canaux,
-                            options.strict);
+    return ecrireConversion(depart, arguments[1], dansLOrdre(options.lot.ordre, n), canaux,
+                            options.lot.strict);
 }
 
 // One written date: "18 brumaire an VIII", "@#DHEBREW@ 15 NSN 5786".
-int conversionEcrite(Arguments arguments, Canaux& canaux, const OptionsLot& options)
+int conversionEcrite(Arguments arguments, Canaux& canaux, const Options& options)
 {
     if (!motsIncompris(arguments[0], arguments[1]).empty()) {
         // Three words that are no conversion: the usage text, as always.
@@ -309,18 +318,18 @@ int conversionEcrite(Arguments arguments, Canaux& canaux, const OptionsLot& opti
         return incompris(canaux, nombreArguments(arguments.size()));
     }
     const TypeCalendrier depart = typeDepuisMot(arguments[0]);
-    const texte::Lecture lecture = texte::lireDateEcrite(depart, arguments[2], options.ordre);
+    const texte::Lecture lecture = texte::lireDateEcrite(depart, arguments[2], options.lot.ordre);
     if (!lecture.erreur.empty()) {
         signaler(canaux, "chronastre : " + lecture.erreur);
         return codeEchec;
     }
     if (!lecture.avertissement.empty())
         signaler(canaux, "chronastre : " + lecture.avertissement);
-    return ecrireConversion(depart, arguments[1], lecture.date, canaux, options.strict);
+    return ecrireConversion(depart, arguments[1], lecture.date, canaux, options.lot.strict);
 }
 
 // A Maya long count, most significant place first: departure MAYA only.
-int conversionMaya(Arguments arguments, Canaux& canaux, const OptionsLot& options)
+int conversionMaya(Arguments arguments, Canaux& canaux, const Options& options)
 {
     if (const std::string quoi = motsIncompris(arguments[0], arguments[1]); !quoi.empty())
         return incompris(canaux, quoi);
@@ -330,19 +339,19 @@ int conversionMaya(Arguments arguments, Canaux& canaux, const OptionsLot& option
     const DateHeure source = CalendrierMaya::compteLong(
         lireNombre(arguments[2]), lireNombre(arguments[3]), lireNombre(arguments[4]),
         lireNombre(arguments[5]), lireNombre(arguments[6]), lireNombre(arguments[7]));
-    return ecrireConversion(MAYA, arguments[1], source, canaux, options.strict);
+    return ecrireConversion(MAYA, arguments[1], source, canaux, options.lot.strict);
 }
 
 // Two calendar keywords and nothing else: the dates come from standard input.
 // Two other words read nothing.
-int lot(Arguments arguments, Canaux& canaux, const OptionsLot& options)
+int lot(Arguments arguments, Canaux& canaux, const Options& options)
 {
     const std::string_view premier = arguments[0];
     if (premier == motGedcom) {
         const TypeCalendrier arrivee = typeDepuisMot(arguments[1]);
         if (arrivee == CALENDRIER_INCONNU)
             return incompris(canaux, calendrierInconnu(arguments[1]));
-        return gedcom(arrivee, canaux);
+        return gedcom(arrivee, canaux, options);
     }
     if (!premier.starts_with('-') && typeDepuisMot(premier) == CALENDRIER_INCONNU &&
         premier != motTous && enMajuscules(premier).empty() && !arriveeConnue(arguments[1]))
@@ -353,11 +362,11 @@ int lot(Arguments arguments, Canaux& canaux, const OptionsLot& options)
                         arguments[1] == motTous
                             ? std::nullopt
                             : std::optional<TypeCalendrier>(typeDepuisMot(arguments[1])),
-                        canaux, options);
+                        canaux, options.lot);
 }
 
 // A command: its output goes through canaux, its exit code comes back.
-using Executer = int (*)(Arguments, Canaux&, const OptionsLot&);
+using Executer = int (*)(Arguments, Canaux&, const Options&);
 
 struct Commande
 {
@@ -383,60 +392,136 @@ constexpr std::array<Commande, 11> commandes = {{
     {9, sansLimite, {}, usageSeul},
 }};
 
-// The options before the command: --colonne N, --separateur C, --entete,
-// --ordre JMA|MJA|AMJ, --strict, each value after a blank or an "=".
-// lues is how many arguments they took; the error says what was wrong.
-std::string lireOptions(Arguments arguments, OptionsLot& options, std::size_t& lues)
+// What an option goes with.
+enum class Famille
 {
-    lues = 0;
-    while (lues < arguments.size() && arguments[lues].starts_with("--") &&
-           arguments[lues].size() > 2) {
-        std::string_view nom = arguments[lues];
+    Lot,        // a batch only: the filter of a file's lines
+    Conversion, // a batch or a conversion
+    Gedcom,     // a GEDCOM listing
+};
+
+struct Option
+{
+    std::string_view nom;
+    bool avecValeur;
+    Famille famille;
+};
+
+constexpr std::array<Option, 7> optionsConnues = {{
+    {"--colonne", true, Famille::Lot},
+    {"--separateur", true, Famille::Lot},
+    {"--entete", false, Famille::Lot},
+    {"--ordre", true, Famille::Conversion},
+    {"--strict", false, Famille::Conversion},
+    {"--modifications", false, Famille::Gedcom},
+    {"--doubles-juliennes", false, Famille::Gedcom},
+}};
+
+// Sets option o to valeur; the error says what was wrong with the value.
+std::string appliquer(const Option& o, std::string_view valeur, Options& options)
+{
+    if (o.nom == "--colonne") {
+        const std::int32_t n = lireNombre(valeur);
+        if (n < 1 || valeur != std::to_string(n))
+            return "--colonne attend un numéro de champ à partir de 1, pas " +
+                   texte::entreGuillemets(valeur);
+        options.lot.colonne = n;
+    } else if (o.nom == "--separateur") {
+        if (valeur == "tab" || valeur == "tabulation" || valeur == "\\t")
+            options.lot.separateur = '\t';
+        else if (valeur.size() == 1 && valeur[0] != '"' && valeur[0] != '\n')
+            options.lot.separateur = valeur[0];
+        else
+            return "--separateur attend un caractère, pas " + texte::entreGuillemets(valeur);
+    } else if (o.nom == "--ordre") {
+        if (valeur == "JMA")
+            options.lot.ordre = texte::Ordre::JourMoisAnnee;
+        else if (valeur == "MJA")
+            options.lot.ordre = texte::Ordre::MoisJourAnnee;
+        else if (valeur == "AMJ")
+            options.lot.ordre = texte::Ordre::AnneeMoisJour;
+        else
+            return "--ordre attend JMA, MJA ou AMJ, pas " + texte::entreGuillemets(valeur);
+    } else if (o.nom == "--entete") {
+        options.lot.entete = true;
+    } else if (o.nom == "--strict") {
+        options.lot.strict = true;
+    } else if (o.nom == "--modifications") {
+        options.gedcom.modifications = true;
+    } else {
+        options.gedcom.lecture.doublesJuliennes = true;
+    }
+    return {};
+}
+
+// The options, wherever they stand among the arguments: --colonne N,
+// --separateur C, --entete, --ordre JMA|MJA|AMJ, --strict, --modifications,
+// --doubles-juliennes, each value after a blank or an "=". The other
+// arguments go to positionnels, the families of the options given to
+// familles; the error says what was wrong.
+std::string lireOptions(Arguments arguments, Options& options,
+                        std::vector<std::string_view>& positionnels, std::vector<Famille>& familles)
+{
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+        const std::string_view argument = arguments[k];
+        if (!argument.starts_with("--") || argument.size() <= 2) {
+            positionnels.push_back(argument);
+            continue;
+        }
+        std::string_view nom = argument;
         std::optional<std::string_view> valeur;
         if (const std::size_t egal = nom.find('='); egal != std::string_view::npos) {
             valeur = nom.substr(egal + 1);
             nom = nom.substr(0, egal);
         }
-        const bool avecValeur = nom == "--colonne" || nom == "--separateur" || nom == "--ordre";
-        if (!avecValeur && nom != "--entete" && nom != "--strict") {
+        const auto o = std::find_if(optionsConnues.begin(), optionsConnues.end(),
+                                    [nom](const Option& connue) { return connue.nom == nom; });
+        if (o == optionsConnues.end()) {
             // Help and the version are commands of their own.
-            if (lues == 0 && (selectionne(nom, "--help") || nom == "--version"))
-                return {};
-            return "option inconnue " + texte::entreGuillemets(arguments[lues]);
+            if (k == 0 && (selectionne(nom, "--help") || nom == "--version")) {
+                positionnels.push_back(argument);
+                continue;
+            }
+            return "option inconnue " + texte::entreGuillemets(argument);
         }
-        ++lues;
-        if (avecValeur && !valeur) {
-            if (lues == arguments.size())
+        if (!o->avecValeur && valeur)
+            return "l'option " + std::string(nom) + " ne prend pas de valeur (" +
+                   texte::entreGuillemets(argument) + ")";
+        if (o->avecValeur && !valeur) {
+            if (k + 1 == arguments.size())
                 return "l'option " + std::string(nom) + " attend une valeur";
-            valeur = arguments[lues++];
+            valeur = arguments[++k];
         }
-        if (nom == "--colonne") {
-            const std::int32_t n = lireNombre(*valeur);
-            if (n < 1 || *valeur != std::to_string(n))
-                return "--colonne attend un numéro de champ à partir de 1, pas " +
-                       texte::entreGuillemets(*valeur);
-            options.colonne = n;
-        } else if (nom == "--separateur") {
-            if (*valeur == "tab" || *valeur == "tabulation" || *valeur == "\\t")
-                options.separateur = '\t';
-            else if (valeur->size() == 1 && (*valeur)[0] != '"' && (*valeur)[0] != '\n')
-                options.separateur = (*valeur)[0];
-            else
-                return "--separateur attend un caractère, pas " + texte::entreGuillemets(*valeur);
-        } else if (nom == "--ordre") {
-            if (*valeur == "JMA")
-                options.ordre = texte::Ordre::JourMoisAnnee;
-            else if (*valeur == "MJA")
-                options.ordre = texte::Ordre::MoisJourAnnee;
-            else if (*valeur == "AMJ")
-                options.ordre = texte::Ordre::AnneeMoisJour;
-            else
-                return "--ordre attend JMA, MJA ou AMJ, pas " + texte::entreGuillemets(*valeur);
-        } else if (nom == "--entete") {
-            options.entete = true;
-        } else {
-            options.strict = true;
-        }
+        if (std::string erreur = appliquer(*o, valeur.value_or(""), options); !erreur.empty())
+            return erreur;
+        familles.push_back(o->famille);
+    }
+    return {};
+}
+
+// Whether options of familles go with the command of positionnels; the
+// error says why not.
+std::string optionsALeurPlace(const std::vector<std::string_view>& positionnels,
+                              const std::vector<Famille>& familles)
+{
+    const std::size_t n = positionnels.size();
+    const bool liste = n >= 1 && n <= 2 && positionnels[0] == motGedcom;
+    // Two words that PAQUES or COMPUT do not take are a batch's keywords.
+    const bool lot = n == 2 && !liste && !selectionne(positionnels[0], "PAQUES") &&
+                     !selectionne(positionnels[0], "COMPUT");
+    const bool conversion = lot || n == 3 || n == 5 || n == 8;
+    for (const Famille f : familles) {
+        if (f == Famille::Lot && !lot)
+            return liste ? "les options --colonne, --separateur et --entete ne s'emploient pas "
+                           "avec GEDCOM"
+                         : "les options --colonne, --separateur et --entete ne s'emploient "
+                           "qu'avec une conversion par lots (deux mots-clés)";
+        if (f == Famille::Conversion && !conversion)
+            return liste ? "les options --ordre et --strict ne s'emploient pas avec GEDCOM"
+                         : "les options --ordre et --strict ne s'emploient qu'avec une conversion";
+        if (f == Famille::Gedcom && !liste)
+            return "les options --modifications et --doubles-juliennes ne s'emploient qu'avec "
+                   "GEDCOM";
     }
     return {};
 }
@@ -475,23 +560,17 @@ void afficherUsage(Sortie& sortie)
 
 int executerCommande(std::span<const std::string_view> arguments, Canaux& canaux)
 {
-    OptionsLot options;
-    std::size_t lues = 0;
-    if (const std::string erreur = lireOptions(arguments, options, lues); !erreur.empty())
+    Options options;
+    std::vector<std::string_view> positionnels;
+    std::vector<Famille> familles;
+    if (std::string erreur = lireOptions(arguments, options, positionnels, familles);
+        !erreur.empty())
         return incompris(canaux, erreur);
-    const Arguments reste = arguments.subspan(lues);
-    if (lues > 0) {
-        // The options go before two keywords (a batch) or a conversion; those
-        // of the filter before a batch only.
-        const bool lotSeul = options.colonne || options.separateur || options.entete;
-        const std::size_t n = reste.size();
-        if (!(n == 2 || (!lotSeul && (n == 3 || n == 5 || n == 8))))
-            return incompris(canaux, std::string(lotSeul ? "les options --colonne, --separateur "
-                                                           "et --entete vont avant les deux "
-                                                           "mots-clés d'une conversion par lots"
-                                                         : "les options --ordre et --strict "
-                                                           "vont avant une conversion"));
-    }
+    if (std::string erreur = optionsALeurPlace(positionnels, familles); !erreur.empty())
+        return incompris(canaux, erreur);
+    const Arguments reste(positionnels);
+    if (reste.empty())
+        return incompris(canaux, "aucune commande après les options");
     for (const Commande& commande : commandes) {
         if (reste.size() >= commande.minimum && reste.size() <= commande.maximum &&
             (commande.mot.empty() || selectionne(reste[0], commande.mot)))

@@ -211,17 +211,22 @@ Champ champ(const char* debut, const char* fin, char separateur, int numero)
     }
 }
 
-// The separator of a line: the first tab, semicolon or comma outside quotes.
+// The separator of a line: a tab if it has one outside quotes, otherwise a
+// semicolon, otherwise a comma ("Dupont, Jean;1;15/02/1564" is cut at its
+// semicolons).
 char separateurDe(const char* debut, const char* fin)
 {
     bool entreGuillemets = false;
+    bool pointVirgule = false;
     for (const char* p = debut; p < fin; ++p) {
         if (*p == '"')
             entreGuillemets = !entreGuillemets;
-        else if (!entreGuillemets && (*p == '\t' || *p == ';' || *p == ','))
-            return *p;
+        else if (!entreGuillemets && *p == '\t')
+            return '\t';
+        else if (!entreGuillemets && *p == ';')
+            pointVirgule = true;
     }
-    return ',';
+    return pointVirgule ? ';' : ',';
 }
 
 // One batch run: the converters, the output block and the verdict.
@@ -232,20 +237,25 @@ public:
         const OptionsLot& options)
         : depart_(depart), arrivee_(arrivee), canaux_(canaux), options_(options)
     {
-        // A block, and room for one more line: a field's line and its
-        // result, quoted.
-        sortie_.resize(tailleBloc + 2 * longueurLigneMax + 4 * longueurResultatMax);
+        // A block, and room for one more line: a field's line (each byte
+        // shown as up to six on a terminal) and its result, quoted.
+        sortie_.resize(tailleBloc + 8 * longueurLigneMax + 4 * longueurResultatMax);
     }
 
     // Converts one line (its end removed; the byte at fin is readable and is
     // no digit) and writes its result line.
     void traiter(const char* debut, const char* fin, std::int64_t numero)
     {
+        // With --entete, a first line that holds no date is a header, passed
+        // through unchecked; one that holds a date is a line like the others.
+        const bool entete = options_.entete && numero == 1;
         if (static_cast<std::size_t>(fin - debut) > longueurLigneMax)
             rejeter(numero, raison(Lecture::TropLongue, 0, 0, nullptr, nullptr));
         else if (options_.colonne)
-            traiterChamp(debut, fin, numero);
-        else if (const auto lue = lireDate(debut, fin, numero, false))
+            traiterChamp(debut, fin, numero, entete);
+        else if (entete && !estUneDate(debut, fin))
+            copier(debut, fin);
+        else if (const auto lue = lireDate(debut, fin, numero))
             plein_ =
                 static_cast<std::size_t>(ecrire(*lue, sortie_.data() + plein_) - sortie_.data());
         terminerLigne();
@@ -290,20 +300,21 @@ private:
         signaler("chronastre : ligne " + std::to_string(numero) + " : " + raison);
     }
 
-    // A date read: the date and, for a written one, its day number.
+    // A date read, and its day number.
     struct Lue
     {
         DateHeure date;
-        std::optional<std::int64_t> numeroJour;
+        std::int64_t numeroJour;
     };
 
     // The date of [debut, fin): numbers first, as the single conversion reads
-    // them, then a written date. A line that holds none is told (unless
-    // silencieux) and gives nothing; so does a date that does not exist, in
-    // strict mode or when written; a numeric one is otherwise read as the
-    // arithmetic reads it, and the user is told how.
-    std::optional<Lue> lireDate(const char* debut, const char* fin, std::int64_t numero,
-                                bool silencieux)
+    // them, then a written date. A line that holds none is told and gives
+    // nothing; so does a date that does not exist, in strict mode or when
+    // written; a numeric one is otherwise read as the arithmetic reads it,
+    // and the user is told how. Numbers followed by words ("44 3 15 av.
+    // J.-C.") are a written date when the words belong to it; otherwise the
+    // words are a note after the date, passed over ("2024-03-11 baptême").
+    std::optional<Lue> lireDate(const char* debut, const char* fin, std::int64_t numero)
     {
         std::int64_t v[6];
         const int attendus = depart_ == MAYA ? 6 : 3;
@@ -313,6 +324,11 @@ private:
         if (lecture == Lecture::Vide)
             return std::nullopt;
         if (lecture == Lecture::Date) {
+            if (depart_ != MAYA && contientUneLettre(arret, fin)) {
+                const texte::Lecture ecrite = lireEcrite(debut, fin);
+                if (ecrite.erreur.empty() || ecrite.inexistante)
+                    return date(ecrite, numero);
+            }
             const DateHeure source =
                 depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
                                 : dansLOrdre(options_.ordre, v);
@@ -322,36 +338,61 @@ private:
                 calendriers_[static_cast<std::size_t>(depart_)].versCalendrier(numeroJour);
             if (!memeDate(depart_, retour, source)) {
                 if (options_.strict) {
-                    if (!silencieux)
-                        rejeter(numero, dateInexistante(depart_, source));
+                    rejeter(numero, dateInexistante(depart_, source));
                     return std::nullopt;
                 }
-                if (!silencieux)
-                    signaler("chronastre : ligne " + std::to_string(numero) + " : " +
-                             avertissementDate(depart_, source, numeroJour));
+                signaler("chronastre : ligne " + std::to_string(numero) + " : " +
+                         avertissementDate(depart_, source, numeroJour));
             }
-            return Lue{source, std::nullopt};
+            return Lue{source, numeroJour};
         }
         // Only words make a written date: numbers and signs keep the
         // numeric reading's verdict.
         if (!contientUneLettre(debut, fin)) {
-            if (!silencieux)
-                rejeter(numero, raison(lecture, trouves, attendus, arret, fin));
+            rejeter(numero, raison(lecture, trouves, attendus, arret, fin));
             return std::nullopt;
         }
-        const texte::Lecture ecrite = texte::lireDateEcrite(
+        const texte::Lecture ecrite = lireEcrite(debut, fin);
+        if (!ecrite.erreur.empty() && !ecrite.reconnu) {
+            rejeter(numero, raison(lecture, trouves, attendus, arret, fin));
+            return std::nullopt;
+        }
+        return date(ecrite, numero);
+    }
+
+    texte::Lecture lireEcrite(const char* debut, const char* fin) const
+    {
+        return texte::lireDateEcrite(
             depart_, std::string_view(debut, static_cast<std::size_t>(fin - debut)),
             options_.ordre);
-        if (ecrite.erreur.empty()) {
-            if (!ecrite.avertissement.empty() && !silencieux)
-                signaler("chronastre : ligne " + std::to_string(numero) + " : " +
-                         ecrite.avertissement);
-            return Lue{ecrite.date, ecrite.numeroJour};
+    }
+
+    // A written date read: its day, with its warning; or its refusal.
+    std::optional<Lue> date(const texte::Lecture& ecrite, std::int64_t numero)
+    {
+        if (!ecrite.erreur.empty()) {
+            rejeter(numero, ecrite.erreur);
+            return std::nullopt;
         }
-        if (!silencieux)
-            rejeter(numero, ecrite.reconnu ? ecrite.erreur
-                                           : raison(lecture, trouves, attendus, arret, fin));
-        return std::nullopt;
+        if (!ecrite.avertissement.empty())
+            signaler("chronastre : ligne " + std::to_string(numero) + " : " +
+                     ecrite.avertissement);
+        return Lue{ecrite.date, ecrite.numeroJour};
+    }
+
+    // Whether a line (or a field) holds a date, one that exists or not:
+    // what tells a header from a first line of data.
+    bool estUneDate(const char* debut, const char* fin) const
+    {
+        std::int64_t v[6];
+        int trouves = 0;
+        const char* arret = debut;
+        if (lireChamps(debut, fin, depart_ == MAYA ? 6 : 3, v, trouves, arret) == Lecture::Date)
+            return true;
+        if (!contientUneLettre(debut, fin))
+            return false;
+        const texte::Lecture ecrite = lireEcrite(debut, fin);
+        return ecrite.erreur.empty() || ecrite.inexistante;
     }
 
     static bool contientUneLettre(const char* debut, const char* fin)
@@ -364,20 +405,12 @@ private:
         return false;
     }
 
-    // The day number of a date read.
-    std::int64_t numeroJour(const Lue& lue)
-    {
-        return lue.numeroJour
-                   ? *lue.numeroJour
-                   : calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(lue.date);
-    }
-
     // The result of a date at p: one calendar's line, or the nineteen
     // separated by separateur. In a field of a line (entreGuillemets), a
     // result that holds the separator is quoted.
     char* ecrire(const Lue& lue, char* p, char separateur = '\t', bool entreGuillemets = false)
     {
-        const std::int64_t numeroJour = this->numeroJour(lue);
+        const std::int64_t numeroJour = lue.numeroJour;
         const auto resultat = [&](std::size_t k) {
             char* const debut = p;
             p = ecrireResultat(static_cast<TypeCalendrier>(k),
@@ -403,19 +436,20 @@ private:
     }
 
     // A line whose date is one of its fields: the line written back, that
-    // field converted (quoted when the result holds the separator).
-    void traiterChamp(const char* debut, const char* fin, std::int64_t numero)
+    // field converted (quoted when the result holds the separator). The
+    // fields' separator is the one given, or the one of the first line of
+    // data (a tab, else a semicolon, else a comma), for the whole file.
+    void traiterChamp(const char* debut, const char* fin, std::int64_t numero, bool entete)
     {
         if (debut == fin)
             return;
-        const char separateur = options_.separateur.value_or(separateurDe(debut, fin));
+        const char separateur = options_.separateur ? *options_.separateur
+                                : separateurFichier_ ? *separateurFichier_
+                                                     : separateurDe(debut, fin);
         const Champ c = champ(debut, fin, separateur, *options_.colonne);
-        const auto copier = [this](const char* d, const char* f) {
-            std::memcpy(sortie_.data() + plein_, d, static_cast<std::size_t>(f - d));
-            plein_ += static_cast<std::size_t>(f - d);
-        };
         if (!c.trouve) {
-            rejeter(numero, "la ligne n'a pas de champ " + std::to_string(*options_.colonne));
+            if (!entete)
+                rejeter(numero, "la ligne n'a pas de champ " + std::to_string(*options_.colonne));
             copier(debut, fin);
             return;
         }
@@ -436,12 +470,13 @@ private:
         }
         texte[longueur] = '\n';
 
-        const bool entete = options_.entete && numero == 1;
-        const auto source = lireDate(texte, texte + longueur, numero, entete);
-        if (!source && entete) {
+        if (entete && !estUneDate(texte, texte + longueur)) {
             copier(debut, fin);
             return;
         }
+        if (!separateurFichier_)
+            separateurFichier_ = separateur;
+        const auto source = lireDate(texte, texte + longueur, numero);
         copier(debut, c.debut);
         if (source) {
             // Each result a field of its own.
@@ -451,6 +486,21 @@ private:
             copier(c.debut, c.fin); // an empty field stays empty
         }
         copier(c.fin, fin);
+    }
+
+    // Bytes of the input written back: as they are into a file or a pipe;
+    // on a terminal, with their controls made visible.
+    void copier(const char* d, const char* f)
+    {
+        const auto n = static_cast<std::size_t>(f - d);
+        if (canaux_.sortieTerminal) {
+            const std::string montre = texte::montrer(std::string_view(d, n));
+            std::memcpy(sortie_.data() + plein_, montre.data(), montre.size());
+            plein_ += montre.size();
+            return;
+        }
+        std::memcpy(sortie_.data() + plein_, d, n);
+        plein_ += n;
     }
 
     static bool estBlanc(const char* debut, const char* fin)
@@ -470,6 +520,8 @@ private:
     const OptionsLot& options_;
     std::vector<char> sortie_;
     std::size_t plein_ = 0;
+    // The separator of a file's fields, once its first line of data is read.
+    std::optional<char> separateurFichier_;
     bool ecritureOk_ = true;
     bool rejets_ = false;
 };

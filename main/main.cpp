@@ -76,6 +76,7 @@ int main(int argc, char** argv)
         texte::ecrireTout(STDERR_FILENO, encoder(message, encodage) + '\n');
     };
     canaux.entreeTerminal = isatty(STDIN_FILENO) == 1; // the commands that read it say so
+    canaux.sortieTerminal = isatty(STDOUT_FILENO) == 1;
     // A closed pipe downstream ends a batch with a failed write (exit code
     // 1), not with a signal.
     std::signal(SIGPIPE, SIG_IGN);

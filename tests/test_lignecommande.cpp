@@ -227,11 +227,31 @@ const Cas cas[] = {
      "",
      "chronastre : la date 2023 2 30 n'existe pas dans le calendrier GREGORIEN\n",
      1},
+    {"an option after the keywords",
+     {"GREGORIEN", "JULIEN", "2023", "2", "30", "--strict"},
+     "",
+     "chronastre : la date 2023 2 30 n'existe pas dans le calendrier GREGORIEN\n",
+     1},
+    {"a value given to an option that takes none",
+     {"--strict=non", "GREGORIEN", "JULIEN", "2023", "2", "30"},
+     "",
+     incompris("l'option --strict ne prend pas de valeur (« --strict=non »)"),
+     2},
+    {"a batch option before GEDCOM",
+     {"--colonne", "2", "GEDCOM"},
+     "",
+     incompris("les options --colonne, --separateur et --entete ne s'emploient pas avec GEDCOM"),
+     2},
+    {"a GEDCOM option before a conversion",
+     {"--modifications", "GREGORIEN", "JULIEN", "2000", "1", "1"},
+     "",
+     incompris("les options --modifications et --doubles-juliennes ne s'emploient qu'avec GEDCOM"),
+     2},
     {"the filter's options are for a batch",
      {"--colonne", "2", "GREGORIEN", "JULIEN", "2000", "1", "1"},
      "",
-     incompris("les options --colonne, --separateur et --entete vont avant les deux mots-clés "
-               "d'une conversion par lots"),
+     incompris("les options --colonne, --separateur et --entete ne s'emploient qu'avec une "
+               "conversion par lots (deux mots-clés)"),
      2},
     // 1 January 2000 into every keyword: each names its own calendar.
     {"GREGORIEN ARMENIEN", {"GREGORIEN", "ARMENIEN", "2000", "1", "1"}, "1449 6 8\n"},
@@ -564,6 +584,43 @@ const CasLot casLot[] = {
      "chronastre : ligne 3 : nombre attendu à la place de « b »\n"
      "chronastre : ligne 5 : la ligne n'a pas de champ 2\n",
      1},
+    {"one separator for the file, a tab before a semicolon before a comma",
+     {"--colonne", "3", "--ordre", "JMA", "JULIEN", "GREGORIEN"},
+     "Dupont, Jean;1;15/02/1564\nMartin;2;25/12/1642\n",
+     "C.UTF-8",
+     "Dupont, Jean;1;1564 2 25\nMartin;2;1643 1 4\n",
+     "",
+     0},
+    {"--entete without --colonne: the header passed through, a first line that is a date "
+     "converted",
+     {"JULIEN", "GREGORIEN", "--entete"},
+     "naissance\n1642-12-25\n",
+     "C.UTF-8",
+     "naissance\n1643 1 4\n",
+     "",
+     0},
+    {"--entete --strict: a first line that is a date that does not exist is refused",
+     {"--entete", "--strict", "--colonne", "1", "GREGORIEN", "JULIEN"},
+     "2023-02-30\n2024-03-11\n",
+     "C.UTF-8",
+     "\n2024 2 27\n",
+     "chronastre : ligne 1 : la date 2023 2 30 n'existe pas dans le calendrier GREGORIEN\n",
+     1},
+    {"an era after numbers, a note after numbers, an ordinal day",
+     {"JULIEN", "GREGORIEN"},
+     "44 3 15 av. J.-C.\n2024 3 11 baptême\n2000 1 1er\n",
+     "C.UTF-8",
+     "-43 3 13\n2024 3 24\n2000 1 14\n",
+     "",
+     0},
+    {"a month of another calendar: the message a single conversion gives",
+     {"REPUBLICAIN", "GREGORIEN"},
+     "15 mars 2024\n",
+     "C.UTF-8",
+     "\n",
+     "chronastre : ligne 1 : « mars » n'est pas un mois du calendrier républicain (c'est un mois "
+     "des calendriers julien et grégorien)\n",
+     1},
     {"month first",
      {"--ordre", "MJA", "GREGORIEN", "JULIEN"},
      "03/11/2024\n",
@@ -794,6 +851,19 @@ TEST(LigneCommande, EncodageDuTerminal)
     EXPECT_EQ(francais.sortie, "coucou\nJour julien        : 2451545.00000\n"
                                "Jour de la semaine : Samedi\n" +
                                    utf8);
+}
+
+// On a terminal, the fields copied through from the input show their
+// controls by their codes; into a pipe they stay byte for byte.
+TEST(LigneCommande, LotChampsCopiesSurTerminal)
+{
+    const std::vector<std::string> arguments = {"--colonne", "2", "GREGORIEN", "JULIEN"};
+    const std::string entree = "a\x1b[2J\xe2\x80\xae;2000-01-01\n";
+    const Resultat terminal =
+        executerSurTerminal(programme, arguments, true, entree, {"LC_ALL=C.UTF-8"});
+    EXPECT_EQ(terminal.sortie, "a<U+001B>[2J<U+202E>;1999 12 19\n");
+    const Resultat tube = executer(programme, arguments, entree, {"LC_ALL=C.UTF-8"});
+    EXPECT_EQ(tube.sortie, "a\x1b[2J\xe2\x80\xae;1999 12 19\n");
 }
 
 // Typed on a terminal: the batch says what it expects, answers each line and

@@ -33,8 +33,6 @@ enum class Motif : std::uint8_t
     NombreAttendu,        // mot
     NombreHorsLimites,    // mot: digits beyond 32 bits
     EreHorsCalendrier,    // mot: an era written after a year of calendrier
-    AnZeroEre,            // mot: "0 av. J.-C."
-    AnneeNegativeEre,     // n1 written with the era mot
     PhraseSansParenthese, // GEDCOM: INT without its phrase
     EntreSansEt,          // GEDCOM: BET without AND
     SecondeAvantPremiere, // GEDCOM: the second date before the first
@@ -50,6 +48,8 @@ enum class Motif : std::uint8_t
     HorsCalendrier, // a day before the calendar's first
     CompteRomain,   // mot: a Roman day's name that names no day of its month
     BisCommune,     // "bis VI" in a year without a leap day (n1)
+    AnZeroEre,      // mot: "0 av. J.-C."
+    AnneeNegativeEre, // n1 written with the era mot
 };
 
 struct Refus
