@@ -3,22 +3,29 @@
 #include "engine/calendrier.h"
 #include "main/canaux.h"
 #include "main/lignes.h"
+#include "texte/jeuxcaracteres.h"
 #include "texte/rendu.h"
 #include "texte/utf8.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <optional>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace chronastre {
 
 namespace {
 
-// GEDCOM lines are short (255 bytes in 5.5.1); longer ones are passed over
-// unless they are dates.
-constexpr std::size_t longueurLigneMax = 1 << 16;
+// GEDCOM lines are short (255 bytes in 5.5.1, a long NOTE aside); a longer
+// one is passed over in bounded memory.
+constexpr std::size_t longueurLigneMax = 1 << 15;
 // Deeper structures than this are passed over.
 constexpr std::size_t niveauMax = 100;
+// A name kept for a listing is cut at this many bytes.
+constexpr std::size_t longueurNomMax = 200;
 
 // A day in calendar arrivee, in its literal form.
 std::string jour(TypeCalendrier arrivee, std::int64_t numeroJour)
@@ -37,40 +44,56 @@ std::string date(const texte::DatePartielle& d, TypeCalendrier arrivee)
     return "entre " + jour(arrivee, premier) + " et " + jour(arrivee, dernier);
 }
 
+bool blanc(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 // What a GEDCOM line holds: its level, the identifier it opens (a record's
-// @I12@), its tag and its value.
+// @I12@), its tag in capitals (cut at 31 bytes) and its value. Any run of
+// blanks and tabs separates them.
 struct LigneGedcom
 {
     std::size_t niveau;
     std::string_view identifiant;
-    std::string_view etiquette;
+    std::array<char, 32> etiquette;
+    std::size_t longueurEtiquette;
     std::string_view valeur;
+
+    std::string_view tag() const { return std::string_view(etiquette.data(), longueurEtiquette); }
 };
 
-std::optional<LigneGedcom> decouper(std::string_view ligne)
+std::optional<LigneGedcom> decouper(const char* p, const char* fin)
 {
-    while (!ligne.empty() && (ligne.front() == ' ' || ligne.front() == '\t'))
-        ligne.remove_prefix(1);
+    while (p < fin && blanc(*p))
+        ++p;
     std::size_t niveau = 0;
-    std::size_t i = 0;
-    for (; i < ligne.size() && ligne[i] >= '0' && ligne[i] <= '9' && i < 3; ++i)
-        niveau = niveau * 10 + static_cast<std::size_t>(ligne[i] - '0');
-    if (i == 0 || i >= ligne.size() || ligne[i] != ' ')
+    const char* const chiffres = p;
+    for (; p < fin && *p >= '0' && *p <= '9' && p - chiffres < 3; ++p)
+        niveau = niveau * 10 + static_cast<std::size_t>(*p - '0');
+    if (p == chiffres || p == fin || !blanc(*p))
         return std::nullopt;
-    ligne.remove_prefix(i + 1);
-    const auto mot = [&ligne] {
-        std::size_t fin = 0;
-        while (fin < ligne.size() && ligne[fin] != ' ')
-            ++fin;
-        const std::string_view m = ligne.substr(0, fin);
-        ligne.remove_prefix(std::min(fin + 1, ligne.size()));
+    while (p < fin && blanc(*p))
+        ++p;
+    LigneGedcom l{niveau, {}, {}, 0, {}};
+    const auto mot = [&p, fin] {
+        const char* const debut = p;
+        while (p < fin && !blanc(*p))
+            ++p;
+        const std::string_view m(debut, static_cast<std::size_t>(p - debut));
+        while (p < fin && blanc(*p))
+            ++p;
         return m;
     };
-    LigneGedcom l{niveau, {}, {}, {}};
-    if (ligne.starts_with('@'))
+    if (p < fin && *p == '@')
         l.identifiant = mot();
-    l.etiquette = mot();
-    l.valeur = ligne;
+    const std::string_view etiquette = mot();
+    l.longueurEtiquette = std::min(etiquette.size(), l.etiquette.size());
+    for (std::size_t k = 0; k < l.longueurEtiquette; ++k) {
+        const char c = etiquette[k];
+        l.etiquette[k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    l.valeur = std::string_view(p, static_cast<std::size_t>(fin - p));
     return l;
 }
 
@@ -81,8 +104,6 @@ public:
     explicit Flux(const Canaux& canaux) : canaux_(canaux) { tampon_.reserve(tailleBloc + 4096); }
 
     void ajouter(std::string_view texte) { tampon_ += texte; }
-    // Text from the file: shown safely.
-    void citer(std::string_view texte) { texte::montrerDans(tampon_, texte); }
 
     bool vider()
     {
@@ -93,7 +114,6 @@ public:
     }
 
     bool pleine() const { return tampon_.size() > tailleBloc; }
-    bool ok() const { return ok_; }
 
 private:
     const Canaux& canaux_;
@@ -101,131 +121,510 @@ private:
     bool ok_ = true;
 };
 
+// Standard input as UTF-8 text: UTF-16 of either order (told by its
+// byte-order mark, or by the zero bytes of the ASCII that opens any GEDCOM
+// file) decoded as it is read; other bytes passed on, checked to be text.
+class Entree
+{
+public:
+    explicit Entree(const Canaux& canaux) : canaux_(canaux) {}
+
+    std::ptrdiff_t lire(char* tampon, std::size_t taille)
+    {
+        if (!canaux_.lire)
+            return 0;
+        if (!decide_)
+            return decider(tampon, taille);
+        if (!utf16_)
+            return canaux_.lire(tampon, taille);
+        // At most three bytes of UTF-8 for each byte of UTF-16.
+        brut_.resize(std::max<std::size_t>(taille / 3, 2));
+        for (;;) {
+            const std::ptrdiff_t lus = canaux_.lire(brut_.data(), brut_.size());
+            if (lus < 0)
+                return lus;
+            if (lus == 0)
+                return static_cast<std::ptrdiff_t>(utf16_->terminer(tampon));
+            const std::size_t ecrits =
+                utf16_->decoder(brut_.data(), static_cast<std::size_t>(lus), tampon);
+            if (ecrits > 0)
+                return static_cast<std::ptrdiff_t>(ecrits);
+        }
+    }
+
+    // The stream's encoding, once read.
+    std::optional<texte::JeuCaracteres> utf16() const
+    {
+        if (!utf16_)
+            return std::nullopt;
+        return grosBoutiste_ ? texte::JeuCaracteres::Utf16GrosBoutiste
+                             : texte::JeuCaracteres::Utf16PetitBoutiste;
+    }
+    // The first bytes hold a zero byte that UTF-16 does not explain: not
+    // text.
+    bool pasDuTexte() const { return pasDuTexte_; }
+
+private:
+    std::ptrdiff_t decider(char* tampon, std::size_t taille)
+    {
+        decide_ = true;
+        // The first bytes, enough to tell the encoding.
+        std::size_t lus = 0;
+        while (lus < std::min<std::size_t>(taille, 4)) {
+            const std::ptrdiff_t n =
+                canaux_.lire(tampon + lus, std::min<std::size_t>(taille, 4) - lus);
+            if (n < 0)
+                return n;
+            if (n == 0)
+                break;
+            lus += static_cast<std::size_t>(n);
+        }
+        const auto octet = [tampon](std::size_t k) {
+            return static_cast<unsigned char>(tampon[k]);
+        };
+        std::size_t saut = 0;
+        if (lus >= 2 && octet(0) == 0xFF && octet(1) == 0xFE) {
+            grosBoutiste_ = false;
+            saut = 2;
+        } else if (lus >= 2 && octet(0) == 0xFE && octet(1) == 0xFF) {
+            grosBoutiste_ = true;
+            saut = 2;
+        } else if (lus >= 2 && octet(0) != 0 && octet(1) == 0) {
+            grosBoutiste_ = false;
+        } else if (lus >= 2 && octet(0) == 0 && octet(1) != 0) {
+            grosBoutiste_ = true;
+        } else {
+            // Not UTF-16: the bytes pass, their first block checked.
+            if (std::memchr(tampon, 0, lus) != nullptr) {
+                pasDuTexte_ = true;
+                return 0;
+            }
+            const std::ptrdiff_t suite =
+                lus < taille ? canaux_.lire(tampon + lus, taille - lus) : 0;
+            if (suite > 0) {
+                if (std::memchr(tampon + lus, 0, static_cast<std::size_t>(suite)) != nullptr) {
+                    pasDuTexte_ = true;
+                    return 0;
+                }
+                lus += static_cast<std::size_t>(suite);
+            }
+            return static_cast<std::ptrdiff_t>(lus);
+        }
+        utf16_.emplace(grosBoutiste_);
+        const std::string debut(tampon + saut, lus - saut);
+        const std::size_t ecrits = utf16_->decoder(debut.data(), debut.size(), tampon);
+        if (ecrits > 0)
+            return static_cast<std::ptrdiff_t>(ecrits);
+        return lire(tampon, taille);
+    }
+
+    const Canaux& canaux_;
+    bool decide_ = false;
+    bool grosBoutiste_ = false;
+    bool pasDuTexte_ = false;
+    std::optional<texte::DecodeurUtf16> utf16_;
+    std::vector<char> brut_;
+};
+
+// "Jean Dupont": a GEDCOM name without the slashes around its surname, its
+// blanks made one.
+std::string sansBarres(std::string_view nom)
+{
+    std::string texte;
+    bool espace = false;
+    for (const char c : nom) {
+        if (c == '/' || blanc(c)) {
+            espace = !texte.empty();
+            continue;
+        }
+        if (espace)
+            texte += ' ';
+        espace = false;
+        texte += c;
+    }
+    if (texte.size() > longueurNomMax)
+        texte.resize(longueurNomMax);
+    return texte;
+}
+
+// One listing of a GEDCOM file.
+class Liste
+{
+public:
+    Liste(TypeCalendrier arrivee, const Canaux& canaux, const OptionsListe& options)
+        : arrivee_(arrivee), canaux_(canaux), options_(options), sortie_(canaux), entree_(canaux)
+    {}
+
+    int lister()
+    {
+        const bool lectureOk = parcourirLignes(
+            [this](char* tampon, std::size_t taille) { return entree_.lire(tampon, taille); },
+            longueurLigneMax,
+            [this](const char* debut, const char* fin, std::int64_t numero) {
+                ligne(debut, fin, numero);
+                return !sortie_.pleine() || sortie_.vider();
+            },
+            [this](std::int64_t numero, std::string_view debut) { ligneTropLongue(numero, debut); },
+            [this] { return sortie_.vider(); });
+        if (entree_.pasDuTexte()) {
+            signaler("chronastre : ce fichier n'est pas du texte (il contient l'octet 0x00) : ce "
+                     "n'est pas un fichier GEDCOM");
+            return codeEchec;
+        }
+        terminerEnregistrement();
+        if (!lectureOk)
+            signaler("chronastre : lecture impossible de l'entrée standard");
+        if (refusees_ > 0)
+            signaler("chronastre : " + compte(listees_, "date listée", "dates listées") + ", " +
+                     compte(refusees_, "refusée", "refusées"));
+        const bool ecrit = sortie_.vider();
+        return ecrit && lectureOk && refusees_ == 0 ? 0 : codeEchec;
+    }
+
+private:
+    static std::string compte(std::int64_t n, std::string_view un, std::string_view plusieurs)
+    {
+        return std::to_string(n) + " " + std::string(n > 1 ? plusieurs : un);
+    }
+
+    void signaler(const std::string& message) const
+    {
+        if (canaux_.signaler)
+            canaux_.signaler(message);
+    }
+
+    void refuser(std::int64_t numero, const std::string& raison)
+    {
+        ++refusees_;
+        signaler("chronastre : ligne " + std::to_string(numero) + " : " + raison);
+    }
+
+    // Says once that the bytes contradict the declared set.
+    void avertir(std::int64_t numero, const std::string& message)
+    {
+        if (averti_)
+            return;
+        averti_ = true;
+        signaler("chronastre : ligne " + std::to_string(numero) + " : " + message);
+    }
+
+    // A value of the file as UTF-8: the bytes decide where they contradict
+    // the declaration.
+    std::string_view decoder(std::string_view octets, std::int64_t numero)
+    {
+        bool ascii = true;
+        for (const char c : octets)
+            ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+        if (ascii || entree_.utf16())
+            return octets;
+        const bool utf8 = texte::estUtf8(octets);
+        const texte::JeuCaracteres declare = declare_.value_or(texte::JeuCaracteres::Utf8);
+        if (utf8) {
+            if (declare != texte::JeuCaracteres::Utf8 && declare != texte::JeuCaracteres::Ascii)
+                avertir(numero, "le fichier se déclare en " +
+                                    texte::entreGuillemets(declareTexte_) +
+                                    ", mais ses octets sont de l'UTF-8 : ils sont lus en UTF-8");
+            return octets;
+        }
+        texte::JeuCaracteres jeu = declare;
+        if (jeu == texte::JeuCaracteres::Utf8 || jeu == texte::JeuCaracteres::Ascii ||
+            jeu == texte::JeuCaracteres::Utf16PetitBoutiste ||
+            jeu == texte::JeuCaracteres::Utf16GrosBoutiste) {
+            jeu = texte::JeuCaracteres::Windows1252;
+            avertir(numero,
+                    (declareTexte_.empty()
+                         ? std::string("le fichier ne déclare pas son jeu de caractères")
+                         : "le fichier se déclare en " + texte::entreGuillemets(declareTexte_)) +
+                        ", mais ses octets ne sont pas de l'UTF-8 : ils sont lus en "
+                        "Windows-1252 (ANSI)");
+        }
+        decode_.clear();
+        texte::versUtf8(jeu, octets, decode_);
+        return decode_;
+    }
+
+    // The event or attribute a date at level niveau belongs to: the nearest
+    // enclosing tag but DATA, and but a source citation's SOUR (the date is
+    // the citing event's), a SOUR at the record's level aside.
+    std::string_view evenement(std::size_t niveau) const
+    {
+        for (std::size_t k = niveau; k-- > 0;) {
+            const std::string_view tag = etiquettes_[k].vue();
+            if (tag == "DATA" || (tag == "SOUR" && k >= 2))
+                continue;
+            return tag;
+        }
+        return {};
+    }
+
+    // Whom the record being read is about: an individual's name, a family's
+    // spouses ("Jean Dupont et Marie Martin"), their identifiers for those
+    // not read yet.
+    std::string qui() const
+    {
+        if (typeEnregistrement_ == "INDI")
+            return nom_;
+        std::string texte;
+        for (const std::string& conjoint : conjoints_) {
+            if (!texte.empty())
+                texte += " et ";
+            const auto trouve = noms_.find(conjoint);
+            texte += trouve != noms_.end() && !trouve->second.empty() ? trouve->second : conjoint;
+        }
+        return texte;
+    }
+
+    // The lines of a record go out at its end, when whom it is about is
+    // known.
+    void terminerEnregistrement()
+    {
+        if (typeEnregistrement_ == "INDI" && !identifiant_.empty() && noms_.size() < 10'000'000)
+            noms_[identifiant_] = nom_;
+        const std::string personne = texte::montrer(qui());
+        for (const std::string& l : lignes_) {
+            sortie_.ajouter(l);
+            sortie_.ajouter("\t");
+            sortie_.ajouter(personne);
+            sortie_.ajouter("\n");
+        }
+        lignes_.clear();
+        phraseEnAttente_.reset();
+        dernierNiveauDate_.reset();
+    }
+
+    void ligne(const char* debut, const char* fin, std::int64_t numero)
+    {
+        const auto l = decouper(debut, fin);
+        if (!l || l->niveau >= niveauMax)
+            return;
+        const std::string_view tag = l->tag();
+        if (l->niveau == 0) {
+            terminerEnregistrement();
+            identifiant_ = l->identifiant;
+            typeEnregistrement_ = tag;
+            nom_.clear();
+            conjoints_.clear();
+        }
+        etiquettes_[l->niveau].garder(tag);
+        if (phraseEnAttente_ && l->niveau <= phraseEnAttente_->niveau)
+            phraseEnAttente_.reset();
+        if (dernierNiveauDate_ && l->niveau <= *dernierNiveauDate_)
+            dernierNiveauDate_.reset();
+
+        if (l->niveau == 1 && tag == "CHAR" && etiquettes_[0].vue() == "HEAD") {
+            jeuDeclare(l->valeur, numero);
+        } else if (l->niveau == 1 && tag == "NAME" && typeEnregistrement_ == "INDI" &&
+                   nom_.empty()) {
+            nom_ = sansBarres(decoder(l->valeur, numero));
+        } else if (l->niveau == 1 && (tag == "HUSB" || tag == "WIFE") &&
+                   typeEnregistrement_ == "FAM") {
+            conjoints_.emplace_back(l->valeur.substr(0, longueurNomMax));
+        } else if (tag == "DATE" || tag == "SDATE") {
+            dateLue(*l, numero);
+        } else if (tag == "PHRASE") {
+            phrase(*l, numero);
+        }
+    }
+
+    void jeuDeclare(std::string_view valeur, std::int64_t numero)
+    {
+        declare_ = texte::jeuDeclare(valeur);
+        declareTexte_ = valeur.substr(0, longueurNomMax);
+        const bool declareUtf16 = declare_ == texte::JeuCaracteres::Utf16PetitBoutiste ||
+                                  declare_ == texte::JeuCaracteres::Utf16GrosBoutiste;
+        if (!declare_)
+            avertir(numero, "le fichier se déclare en " + texte::entreGuillemets(valeur) +
+                                ", un jeu de caractères inconnu : ses octets sont lus en UTF-8 "
+                                "là où ils en sont, en Windows-1252 (ANSI) ailleurs");
+        else if (entree_.utf16() && !declareUtf16)
+            avertir(numero, "le fichier se déclare en " + texte::entreGuillemets(valeur) +
+                                ", mais ses octets sont de l'" +
+                                std::string(nomDuJeu(*entree_.utf16())) +
+                                " : ils sont lus en UTF-16");
+        else if (!entree_.utf16() && declareUtf16)
+            avertir(numero, "le fichier se déclare en " + texte::entreGuillemets(valeur) +
+                                " (UTF-16), mais ses octets n'en sont pas : ils sont lus en UTF-8");
+    }
+
+    void dateLue(const LigneGedcom& l, std::int64_t numero)
+    {
+        const std::string_view evenement = this->evenement(l.niveau);
+        if ((evenement == "CHAN" || evenement == "CREA") && !options_.modifications)
+            return;
+        const std::string valeur(decoder(l.valeur, numero));
+        std::string_view sansFin = valeur;
+        while (!sansFin.empty() && blanc(sansFin.back()))
+            sansFin.remove_suffix(1);
+        if (sansFin.empty()) {
+            // GEDCOM 7: the date, if any, is in its PHRASE.
+            phraseEnAttente_ = Attente{l.niveau, numero, std::string(evenement)};
+            return;
+        }
+        const texte::ValeurGedcom v = texte::lireValeurGedcom(sansFin, options_.lecture);
+        if (!v.erreur.empty()) {
+            refuser(numero, "date " + texte::entreGuillemets(sansFin) + " : " + v.erreur);
+            return;
+        }
+        // Dates of the arrival calendar are not listed.
+        if (v.premiere && v.premiere->calendrier == arrivee_ &&
+            (!v.seconde || v.seconde->calendrier == arrivee_))
+            return;
+        lister(numero, evenement, sansFin, texteValeurGedcom(v, arrivee_));
+        dernierNiveauDate_ = l.niveau;
+    }
+
+    // A PHRASE under a DATE: the date's words, listed with an empty date or
+    // after the date it explains.
+    void phrase(const LigneGedcom& l, std::int64_t numero)
+    {
+        const std::string texte(decoder(l.valeur, numero));
+        if (phraseEnAttente_ && l.niveau == phraseEnAttente_->niveau + 1) {
+            lister(phraseEnAttente_->numero, phraseEnAttente_->evenement, {},
+                   texte::entreGuillemets(texte));
+            phraseEnAttente_.reset();
+        } else if (dernierNiveauDate_ && l.niveau == *dernierNiveauDate_ + 1 && !lignes_.empty()) {
+            lignes_.back() += " (" + texte::entreGuillemets(texte) + ")";
+        }
+    }
+
+    void lister(std::int64_t numero, std::string_view evenement, std::string_view valeur,
+                const std::string& conversion)
+    {
+        std::string l = std::to_string(numero);
+        l += '\t';
+        texte::montrerDans(l, identifiant_);
+        l += '\t';
+        texte::montrerDans(l, evenement);
+        l += '\t';
+        texte::montrerDans(l, valeur);
+        l += '\t';
+        l += conversion;
+        lignes_.push_back(std::move(l));
+        ++listees_;
+        if (lignes_.size() > 10000) {
+            // A record of that many dates goes out as it is read.
+            const auto gardees = std::move(lignes_);
+            lignes_.clear();
+            for (const std::string& g : gardees) {
+                sortie_.ajouter(g);
+                sortie_.ajouter("\t");
+                sortie_.ajouter(texte::montrer(qui()));
+                sortie_.ajouter("\n");
+            }
+        }
+    }
+
+    // A line too long to keep: its first bytes still say where it stands;
+    // a date that long is refused.
+    void ligneTropLongue(std::int64_t numero, std::string_view debut)
+    {
+        const auto l = decouper(debut.data(), debut.data() + debut.size());
+        if (!l || l->niveau >= niveauMax)
+            return;
+        etiquettes_[l->niveau].garder(l->tag());
+        if (l->tag() == "DATE" || l->tag() == "SDATE")
+            refuser(numero, "date de plus de " + std::to_string(longueurLigneMax) + " octets");
+    }
+
+    // The tag of each level above the line read, kept in place: tags are
+    // short (31 bytes at most in GEDCOM), and a longer one is kept cut.
+    struct Etiquette
+    {
+        std::array<char, 32> texte{};
+        std::size_t longueur = 0;
+        std::string_view vue() const { return std::string_view(texte.data(), longueur); }
+        void garder(std::string_view tag)
+        {
+            longueur = std::min(tag.size(), texte.size());
+            std::memcpy(texte.data(), tag.data(), longueur);
+        }
+    };
+
+    // An empty GEDCOM 7 DATE waiting for its PHRASE.
+    struct Attente
+    {
+        std::size_t niveau;
+        std::int64_t numero;
+        std::string evenement;
+    };
+
+    TypeCalendrier arrivee_;
+    const Canaux& canaux_;
+    const OptionsListe& options_;
+    Flux sortie_;
+    Entree entree_;
+    std::optional<texte::JeuCaracteres> declare_;
+    std::string declareTexte_; // the CHAR value as written
+    bool averti_ = false;
+    std::string decode_;
+    std::array<Etiquette, niveauMax> etiquettes_{};
+    // The record being read, and its listing lines without their last field.
+    std::string identifiant_;
+    std::string typeEnregistrement_;
+    std::string nom_;
+    std::vector<std::string> conjoints_;
+    std::vector<std::string> lignes_;
+    std::optional<Attente> phraseEnAttente_;
+    std::optional<std::size_t> dernierNiveauDate_;
+    // The names of the individuals read so far, by identifier.
+    std::unordered_map<std::string, std::string> noms_;
+    std::int64_t listees_ = 0;
+    std::int64_t refusees_ = 0;
+};
+
 } // namespace
 
 std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arrivee)
 {
     using texte::Qualificatif;
+    if (!v.premiere)
+        return texte::entreGuillemets(v.phrase); // a date phrase alone
     const texte::DatePartielle& d = *v.premiere;
+    std::string texte;
     switch (v.qualificatif) {
     case Qualificatif::Aucun:
     case Qualificatif::Et:
-        return date(d, arrivee);
+        texte = date(d, arrivee);
+        break;
     case Qualificatif::Vers:
-        return "vers " + date(d, arrivee);
+        texte = "vers " + date(d, arrivee);
+        break;
     case Qualificatif::Calculee:
-        return "vers " + date(d, arrivee) + " (calculée)";
+        texte = "vers " + date(d, arrivee) + " (calculée)";
+        break;
     case Qualificatif::Estimee:
-        return "vers " + date(d, arrivee) + " (estimée)";
+        texte = "vers " + date(d, arrivee) + " (estimée)";
+        break;
     case Qualificatif::Avant:
-        return "avant " + jour(arrivee, texte::premierJour(d));
+        texte = "avant " + jour(arrivee, texte::premierJour(d));
+        break;
     case Qualificatif::Apres:
-        return "après " + jour(arrivee, texte::dernierJour(d));
+        texte = "après " + jour(arrivee, texte::dernierJour(d));
+        break;
     case Qualificatif::Entre:
-        return "entre " + jour(arrivee, texte::premierJour(d)) + " et " +
-               jour(arrivee, texte::dernierJour(*v.seconde));
+        texte = "entre " + jour(arrivee, texte::premierJour(d)) + " et " +
+                jour(arrivee, texte::dernierJour(*v.seconde));
+        break;
     case Qualificatif::De:
-        if (v.seconde)
-            return "de " + jour(arrivee, texte::premierJour(d)) + " à " +
-                   jour(arrivee, texte::dernierJour(*v.seconde));
-        return "à partir de " + jour(arrivee, texte::premierJour(d));
+        texte = v.seconde ? "de " + jour(arrivee, texte::premierJour(d)) + " à " +
+                                jour(arrivee, texte::dernierJour(*v.seconde))
+                          : "à partir de " + jour(arrivee, texte::premierJour(d));
+        break;
     case Qualificatif::A:
-        return "jusqu'à " + jour(arrivee, texte::dernierJour(d));
+        texte = "jusqu'à " + jour(arrivee, texte::dernierJour(d));
+        break;
     case Qualificatif::Interpretee:
         return date(d, arrivee) + " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
     }
-    return {};
+    if (!v.phrase.empty())
+        texte += " (" + texte::entreGuillemets(v.phrase) + ")";
+    return texte;
 }
 
 int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux, const OptionsListe& options)
 {
-    Flux sortie(canaux);
-    bool signale = false;
-    bool refuse = false;
-    const auto signaler = [&canaux, &signale](std::int64_t numero, const std::string& message) {
-        signale = true;
-        if (canaux.signaler)
-            canaux.signaler("chronastre : ligne " + std::to_string(numero) + " : " + message);
-    };
-    std::string identifiant; // of the record being read
-    // The tag of each level above the line read, kept in place: tags are
-    // short (31 bytes at most in GEDCOM), and a longer one is kept cut.
-    struct Etiquette
-    {
-        std::array<char, 32> texte;
-        std::size_t longueur = 0;
-        std::string_view vue() const { return std::string_view(texte.data(), longueur); }
-    };
-    std::array<Etiquette, niveauMax> etiquettes{};
-
-    const auto ligne = [&](const char* debut, const char* fin, std::int64_t numero) {
-        const std::string_view texte(debut, static_cast<std::size_t>(fin - debut));
-        if (numero == 1 && (texte.starts_with("\xFF\xFE") || texte.starts_with("\xFE\xFF"))) {
-            refuse = true;
-            if (canaux.signaler)
-                canaux.signaler("chronastre : ce fichier est en UTF-16 ; seul l'UTF-8 est lu "
-                                "(iconv -f UTF-16 -t UTF-8 le convertit)");
-            return false;
-        }
-        const auto l = decouper(texte);
-        if (!l || l->niveau >= niveauMax)
-            return true;
-        if (l->niveau == 0)
-            identifiant = l->identifiant;
-        Etiquette& etiquette = etiquettes[l->niveau];
-        etiquette.longueur = std::min(l->etiquette.size(), etiquette.texte.size());
-        for (std::size_t k = 0; k < etiquette.longueur; ++k)
-            etiquette.texte[k] = l->etiquette[k];
-        if (texte::egales(l->etiquette, "CHAR") && l->niveau == 1 &&
-            texte::egales(etiquettes[0].vue(), "HEAD")) {
-            const std::string_view jeu = l->valeur;
-            if (jeu != "UTF-8" && jeu != "UTF8" && jeu != "ASCII") {
-                refuse = true;
-                if (canaux.signaler)
-                    canaux.signaler("chronastre : ligne " + std::to_string(numero) +
-                                    " : le fichier se déclare en " + texte::entreGuillemets(jeu) +
-                                    " ; seul l'UTF-8 est lu (un logiciel de généalogie "
-                                    "exporte en UTF-8 sur demande)");
-                return false;
-            }
-            return true;
-        }
-        if (!texte::egales(l->etiquette, "DATE"))
-            return true;
-        const texte::ValeurGedcom valeur = texte::lireValeurGedcom(l->valeur);
-        if (!valeur.erreur.empty()) {
-            signaler(numero, "date " + texte::entreGuillemets(l->valeur) + " : " + valeur.erreur);
-            return true;
-        }
-        // A phrase alone, and dates of the arrival calendar, are not listed.
-        if (!valeur.premiere || (valeur.premiere->calendrier == arrivee &&
-                                 (!valeur.seconde || valeur.seconde->calendrier == arrivee)))
-            return true;
-        sortie.ajouter(std::to_string(numero));
-        sortie.ajouter("\t");
-        sortie.citer(identifiant);
-        sortie.ajouter("\t");
-        if (l->niveau > 0)
-            sortie.citer(etiquettes[l->niveau - 1].vue());
-        sortie.ajouter("\t");
-        sortie.citer(l->valeur);
-        sortie.ajouter("\t");
-        sortie.ajouter(texteValeurGedcom(valeur, arrivee));
-        sortie.ajouter("\n");
-        return !sortie.pleine() || sortie.vider();
-    };
-    const bool lectureOk = parcourirLignes(
-        canaux.lire ? canaux.lire : [](char*, std::size_t) -> std::ptrdiff_t { return 0; },
-        longueurLigneMax, ligne,
-        [&](std::int64_t numero) {
-            signaler(numero,
-                     "ligne de plus de " + std::to_string(longueurLigneMax) + " octets passée");
-        },
-        [&sortie] { return sortie.vider(); });
-    if (!lectureOk && canaux.signaler)
-        canaux.signaler("chronastre : lecture impossible de l'entrée standard");
-    const bool ecrit = sortie.vider();
-    return ecrit && lectureOk && !signale && !refuse ? 0 : codeEchec;
+    Liste liste(arrivee, canaux, options);
+    return liste.lister();
 }
 
 } // namespace chronastre

@@ -21,17 +21,23 @@ struct OptionsListe
 
 // A GEDCOM date value in calendar arrivee, in French, its qualifier
 // included: "vers Samedi 9 Novembre 1799", "entre ... et ...", "de ... à
-// ...". A partial date gives its first and last day.
+// ...". A partial date gives its first and last day; a date phrase alone is
+// given between quotation marks.
 std::string texteValeurGedcom(const texte::ValeurGedcom& valeur, TypeCalendrier arrivee);
 
-// Lists the dates of a GEDCOM file (5.5.1 or 7, UTF-8 with or without a
-// byte-order mark) read from canaux.lire: one tab-separated UTF-8 line for
-// each DATE with a date outside calendar arrivee (its line number, the
-// record's identifier, the event's tag, the value as written, the value in
-// arrivee). A date that cannot be read or does not exist is told through
-// canaux.signaler with its line number; a file declared in another
-// character set is refused. Returns 0, or 1 when a date was told, the file
-// refused, or the input or output failed. The file is only read.
+// Lists the dates of a GEDCOM file (5.5.1 or 7) read from canaux.lire, in
+// any character set a GEDCOM file declares or has (UTF-8, UTF-16 of either
+// order with or without a byte-order mark, ANSEL, ANSI, IBMPC, MACINTOSH,
+// ASCII; where the bytes contradict the declaration, the bytes win and one
+// warning says so): one tab-separated UTF-8 line for each DATE or SDATE with
+// a date outside calendar arrivee, or a date phrase (its line number, the
+// record's identifier, the event or attribute the date belongs to, the value
+// as written, the value in arrivee, whom the record is about). The dates of
+// CHAN and CREA are left out unless options.modifications. A date that
+// cannot be read or does not exist is told through canaux.signaler with its
+// line number, and a last line counts the dates listed and refused. Returns
+// 0, or 1 when a date was refused, the file is not text, or the input or
+// output failed. The file is only read.
 int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux, const OptionsListe& options = {});
 
 } // namespace chronastre

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 // The lines of standard input, read in blocks: a line ends with a LF, a
@@ -13,6 +16,8 @@
 namespace chronastre {
 
 inline constexpr std::size_t tailleBloc = 1 << 16;
+// The first bytes of a line too long to keep, kept to say what it was.
+inline constexpr std::size_t debutGarde = 256;
 
 namespace detail {
 
@@ -46,7 +51,8 @@ inline std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, 
 // Reads lines through lire (bytes read, 0 at the end, -1 on an error) and
 // calls ligne(debut, fin, numero) for each, the byte at fin readable and not
 // a digit (the line's end, or a newline put after the last line);
-// tropLongue(numero) for a line longer than longueurMax; avantLecture()
+// tropLongue(numero, debut) for a line longer than longueurMax (at most
+// tailleBloc - 1), given its first bytes (up to debutGarde); avantLecture()
 // before each read that may wait. ligne and avantLecture return false to
 // stop. Returns false when the input could not be read.
 template <class Lire, class Ligne, class TropLongue, class AvantLecture>
@@ -54,7 +60,12 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
                      AvantLecture&& avantLecture)
 {
     std::vector<char> entree(tailleBloc + 1); // and room for a last newline
-    std::size_t debut = 0;                    // unread bytes are [debut, fin)
+    // A line must fit the block with room to spare, or a full block would
+    // read as the end of the input.
+    longueurMax = std::min(longueurMax, tailleBloc - 1);
+    std::array<char, debutGarde> garde; // the first bytes of a line too long
+    std::size_t gardes = 0;
+    std::size_t debut = 0; // unread bytes are [debut, fin)
     std::size_t fin = 0;
     bool finEntree = false;
     bool lectureOk = true;
@@ -80,7 +91,7 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
             ++numero;
             bool suite = true;
             if (trop)
-                tropLongue(numero);
+                tropLongue(numero, std::string_view(garde.data(), gardes));
             else
                 suite = ligne(entree.data() + debut, fl->fin, numero);
             trop = false;
@@ -93,12 +104,16 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
             // A last line without its end: a newline is put after it.
             entree[fin] = '\n';
             if (trop)
-                tropLongue(++numero);
+                tropLongue(++numero, std::string_view(garde.data(), gardes));
             else if (fin > debut)
                 ligne(entree.data() + debut, entree.data() + fin, ++numero);
             return lectureOk;
         }
         if (fin - debut > longueurMax) {
+            if (!trop) {
+                gardes = std::min(debutGarde, fin - debut);
+                std::memcpy(garde.data(), entree.data() + debut, gardes);
+            }
             trop = true;
             debut = fin;
         }

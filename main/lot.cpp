@@ -542,7 +542,7 @@ int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, c
             lot.traiter(debut, fin, numero);
             return lot.ecritureOk();
         },
-        [&lot](std::int64_t numero) { lot.ligneTropLongue(numero); },
+        [&lot](std::int64_t numero, std::string_view) { lot.ligneTropLongue(numero); },
         // Before a read that may wait (a terminal, a pipe), the results so
         // far go out: a person typing dates sees each answer at once.
         [&lot] { return lot.vider(); });

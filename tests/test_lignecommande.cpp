@@ -941,12 +941,76 @@ struct CasGedcom
 
 } // namespace
 
+// The same small file in every character set a GEDCOM file declares or
+// has (tests/gedcom/jeux/, made by scripts/generer_gedcom_jeux.py): the
+// same listing, its accented names in UTF-8; where the bytes contradict the
+// declaration, one warning; a file that is not text refused.
+TEST(LigneCommande, GedcomJeuxDeCaracteres)
+{
+    const std::string dossier = CHRONASTRE_DOSSIER_TESTS "/gedcom/jeux/";
+    const std::string attendu = lire(dossier + "attendu.liste");
+    const std::pair<const char*, const char*> fichiers[] = {
+        {"utf8.ged", ""},
+        {"utf8-bom-crlf.ged", ""},
+        {"utf16le-bom.ged", ""},
+        {"utf16le.ged", ""},
+        {"utf16be-bom.ged", ""},
+        {"utf16be.ged", ""},
+        {"ansel.ged", ""},
+        {"ansi.ged", ""},
+        {"ibmpc.ged", ""},
+        {"macintosh.ged", ""},
+        {"utf8-dit-ansel.ged", "chronastre : ligne 5 : le fichier se déclare en « ANSEL », mais "
+                               "ses octets sont de l'UTF-8 : ils sont lus en UTF-8\n"},
+        {"ansi-dit-utf8.ged", "chronastre : ligne 5 : le fichier se déclare en « UTF-8 », mais "
+                              "ses octets ne sont pas de l'UTF-8 : ils sont lus en Windows-1252 "
+                              "(ANSI)\n"},
+        {"utf8-dit-unicode.ged", "chronastre : ligne 3 : le fichier se déclare en « UNICODE » "
+                                 "(UTF-16), mais ses octets n'en sont pas : ils sont lus en "
+                                 "UTF-8\n"},
+        {"utf16-dit-ansel.ged", "chronastre : ligne 3 : le fichier se déclare en « ANSEL », mais "
+                                "ses octets sont de l'UTF-16 petit-boutiste : ils sont lus en "
+                                "UTF-16\n"},
+    };
+    for (const auto& [fichier, avertissement] : fichiers) {
+        SCOPED_TRACE(fichier);
+        const Resultat r = executer(programme, {"GEDCOM"}, lire(dossier + fichier));
+        EXPECT_EQ(r.sortie, attendu);
+        EXPECT_EQ(r.erreurs, avertissement);
+        EXPECT_EQ(r.code, 0);
+    }
+    const Resultat lettres = executer(programme, {"GEDCOM"}, lire(dossier + "ansel-lettres.ged"));
+    EXPECT_EQ(lettres.sortie, "6\t@I1@\tBIRT\t@#DJULIAN@ 1 JAN 1700\tLundi 11 Janvier 1700\tJózef "
+                              "Łódź\n10\t@I2@\tBIRT\t@#DJULIAN@ 2 JAN 1700\tMardi 12 Janvier "
+                              "1700\tǕlle Øster-Æbeltoft\n");
+    const Resultat binaire = executer(programme, {"GEDCOM"}, lire(dossier + "binaire.ged"));
+    EXPECT_EQ(binaire.sortie, "");
+    EXPECT_EQ(binaire.erreurs, "chronastre : ce fichier n'est pas du texte (il contient l'octet "
+                               "0x00) : ce n'est pas un fichier GEDCOM\n");
+    EXPECT_EQ(binaire.code, 1);
+}
+
+// A line of any length (a long NOTE) is passed over, and the dates after it
+// are listed; a date that long is refused.
+TEST(LigneCommande, GedcomLigneLongue)
+{
+    const std::string note = "1 NOTE " + std::string(200000, 'x') + "\n";
+    const Resultat r =
+        executer(programme, {"GEDCOM"},
+                 "0 @I1@ INDI\n" + note + "1 BIRT\n2 DATE JULIAN 1 JAN 1700\n2 DATE " +
+                     std::string(100000, '1') + "\n");
+    EXPECT_EQ(r.sortie, "4\t@I1@\tBIRT\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\t\n");
+    EXPECT_EQ(r.erreurs, "chronastre : ligne 5 : date de plus de 32768 octets\n"
+                         "chronastre : 1 date listée, 1 refusée\n");
+    EXPECT_EQ(r.code, 1);
+}
+
 // Genealogy files: the listings of tests/gedcom/, checked by hand against the
 // published dates of the written-date table (18 Brumaire VIII is Saturday
 // 9 November 1799, Newton's Julian dates are 4 January 1643 and 31 March
 // 1727, 1 Tishri 5785 is 3 October 2024...); both GEDCOM versions, every
 // qualifier, partial dates, double years, bad dates, a byte-order mark and
-// CR LF line ends. The file is refused in another character set.
+// CR LF line ends; the styles of the exports of genealogy programs.
 TEST(LigneCommande, Gedcom)
 {
     const std::string dossier = CHRONASTRE_DOSSIER_TESTS "/gedcom/";
@@ -967,29 +1031,34 @@ TEST(LigneCommande, Gedcom)
          {"GEDCOM", "REPUBLICAIN"},
          lire(dossier + "arbre7.ged"),
          lire(dossier + "arbre7-republicain.liste"),
-         lire(dossier + "arbre7.erreurs"),
+         lire(dossier + "arbre7-republicain.erreurs"),
          1},
         {"every date read, UTF8 (an older spelling) declared: 0",
          {"GEDCOM"},
          "0 HEAD\n1 CHAR UTF8\n0 @F1@ FAM\n1 MARR\n2 DATE JULIAN 1 JAN 1700\n",
-         "5\t@F1@\tMARR\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\n",
+         "5\t@F1@\tMARR\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\t\n",
          "",
          0},
-        {"ANSEL refused",
-         {"GEDCOM"},
-         "0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 BIRT\n2 DATE JULIAN 1700\n",
+        {"the styles of genealogy programs' exports: qualifiers in any case, blanks after the "
+         "level, a lowercase tag, years with their era, double years alone, phrases, source "
+         "citations, families, CHAN left out",
+         {"GEDCOM", "JULIEN"},
+         lire(dossier + "programmes.ged"),
+         lire(dossier + "programmes-julien.liste"),
          "",
-         "chronastre : ligne 2 : le fichier se déclare en « ANSEL » ; seul l'UTF-8 est lu (un "
-         "logiciel de généalogie exporte en UTF-8 sur demande)\n",
-         1},
-        {"UTF-16 refused",
-         {"GEDCOM"},
-         "\xFF\xFE"
-         "0\0 \0H\0E\0A\0D\0\n\0"s,
+         0},
+        {"CHAN listed with --modifications",
+         {"GEDCOM", "JULIEN", "--modifications"},
+         "0 @I1@ INDI\n1 CHAN\n2 DATE 1 JAN 2020\n",
+         "3\t@I1@\tCHAN\t1 JAN 2020\tMercredi 19 Décembre 2019\t\n",
          "",
-         "chronastre : ce fichier est en UTF-16 ; seul l'UTF-8 est lu (iconv -f UTF-16 -t UTF-8 le "
-         "convertit)\n",
-         1},
+         0},
+        {"double years read in the Julian calendar with --doubles-juliennes",
+         {"--doubles-juliennes", "GEDCOM"},
+         lire(dossier + "programmes.ged"),
+         lire(dossier + "programmes-doubles.liste"),
+         "",
+         0},
         {"TOUS is no GEDCOM arrival",
          {"GEDCOM", "TOUS"},
          "",

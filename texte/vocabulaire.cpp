@@ -211,6 +211,16 @@ constexpr Rangee rangeesPropres[] = {
     {"Shravana", Genre::Mois, bit(SAKA), 5}, {"Bhadra", Genre::Mois, bit(SAKA), 6},
     {"Ashvin", Genre::Mois, bit(SAKA), 7}, {"Ashwin", Genre::Mois, bit(SAKA), 7}, {"Margashirsha", Genre::Mois, bit(SAKA), 9},
 
+    // English weekdays, as English records and genealogy programs write
+    // them ("Tuesday, 19th January 1988"): the French weekdays' values.
+    {"Sunday", Genre::JourSemaine, tousCalendriers, semaineFrancaise + 0},
+    {"Monday", Genre::JourSemaine, tousCalendriers, semaineFrancaise + 1},
+    {"Tuesday", Genre::JourSemaine, tousCalendriers, semaineFrancaise + 2},
+    {"Wednesday", Genre::JourSemaine, tousCalendriers, semaineFrancaise + 3},
+    {"Thursday", Genre::JourSemaine, tousCalendriers, semaineFrancaise + 4},
+    {"Friday", Genre::JourSemaine, tousCalendriers, semaineFrancaise + 5},
+    {"Saturday", Genre::JourSemaine, tousCalendriers, semaineFrancaise + 6},
+
     // Numbers in French words; "septante", "huitante", "octante" and
     // "nonante" of Belgium and Switzerland.
     {"zéro", Genre::Nombre, tousCalendriers, 0}, {"un", Genre::Nombre, tousCalendriers, 1},
