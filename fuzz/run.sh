@@ -13,7 +13,7 @@ secondes=${1:-60}
 construire fuzz build-fuzz
 
 trouve=0
-for cible in fuzz_lignecommande fuzz_moteur fuzz_lot fuzz_lecture fuzz_gedcom; do
+for cible in fuzz_lignecommande fuzz_moteur fuzz_lot fuzz_lecture fuzz_gedcom fuzz_jeux; do
     travail=build-fuzz/corpus-$cible
     artefacts=build-fuzz/artefacts-$cible
     mkdir -p "$travail" "$artefacts"

@@ -378,6 +378,8 @@ private:
     // known.
     void terminerEnregistrement()
     {
+        if (phraseEnAttente_)
+            abandonnerPhrase();
         if (typeEnregistrement_ == "INDI" && !identifiant_.empty() && noms_.size() < 10'000'000)
             noms_[identifiant_] = nom_;
         const std::string personne = texte::montrer(qui());
@@ -390,6 +392,14 @@ private:
         lignes_.clear();
         phraseEnAttente_.reset();
         dernierNiveauDate_.reset();
+    }
+
+    // An empty DATE that no PHRASE followed holds no date: its line goes.
+    void abandonnerPhrase()
+    {
+        lignes_.erase(lignes_.begin() + static_cast<std::ptrdiff_t>(phraseEnAttente_->ligne));
+        --listees_;
+        phraseEnAttente_.reset();
     }
 
     void ligne(const char* debut, const char* fin, std::int64_t numero)
@@ -407,7 +417,7 @@ private:
         }
         etiquettes_[l->niveau].garder(tag);
         if (phraseEnAttente_ && l->niveau <= phraseEnAttente_->niveau)
-            phraseEnAttente_.reset();
+            abandonnerPhrase();
         if (dernierNiveauDate_ && l->niveau <= *dernierNiveauDate_)
             dernierNiveauDate_.reset();
 
@@ -456,8 +466,10 @@ private:
         while (!sansFin.empty() && blanc(sansFin.back()))
             sansFin.remove_suffix(1);
         if (sansFin.empty()) {
-            // GEDCOM 7: the date, if any, is in its PHRASE.
-            phraseEnAttente_ = Attente{l.niveau, numero, std::string(evenement)};
+            // GEDCOM 7: the date, if any, is in its PHRASE; its line keeps
+            // its place until the PHRASE fills it.
+            lister(numero, evenement, {}, {});
+            phraseEnAttente_ = Attente{l.niveau, lignes_.size() - 1};
             return;
         }
         const texte::ValeurGedcom v = texte::lireValeurGedcom(sansFin, options_.lecture);
@@ -479,8 +491,7 @@ private:
     {
         const std::string texte(decoder(l.valeur, numero));
         if (phraseEnAttente_ && l.niveau == phraseEnAttente_->niveau + 1) {
-            lister(phraseEnAttente_->numero, phraseEnAttente_->evenement, {},
-                   texte::entreGuillemets(texte));
+            lignes_[phraseEnAttente_->ligne] += texte::entreGuillemets(texte);
             phraseEnAttente_.reset();
         } else if (dernierNiveauDate_ && l.niveau == *dernierNiveauDate_ + 1 && !lignes_.empty()) {
             lignes_.back() += " (" + texte::entreGuillemets(texte) + ")";
@@ -501,7 +512,7 @@ private:
         l += conversion;
         lignes_.push_back(std::move(l));
         ++listees_;
-        if (lignes_.size() > 10000) {
+        if (lignes_.size() > 10000 && !phraseEnAttente_) {
             // A record of that many dates goes out as it is read.
             const auto gardees = std::move(lignes_);
             lignes_.clear();
@@ -540,12 +551,12 @@ private:
         }
     };
 
-    // An empty GEDCOM 7 DATE waiting for its PHRASE.
+    // An empty GEDCOM 7 DATE waiting for its PHRASE: its level, its line
+    // in lignes_.
     struct Attente
     {
         std::size_t niveau;
-        std::int64_t numero;
-        std::string evenement;
+        std::size_t ligne;
     };
 
     TypeCalendrier arrivee_;

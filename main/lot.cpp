@@ -362,9 +362,9 @@ private:
 
     texte::Lecture lireEcrite(const char* debut, const char* fin) const
     {
-        return texte::lireDateEcrite(
-            depart_, std::string_view(debut, static_cast<std::size_t>(fin - debut)),
-            options_.ordre);
+        return texte::lireDateEcrite(depart_,
+                                     std::string_view(debut, static_cast<std::size_t>(fin - debut)),
+                                     options_.ordre);
     }
 
     // A written date read: its day, with its warning; or its refusal.
@@ -375,8 +375,7 @@ private:
             return std::nullopt;
         }
         if (!ecrite.avertissement.empty())
-            signaler("chronastre : ligne " + std::to_string(numero) + " : " +
-                     ecrite.avertissement);
+            signaler("chronastre : ligne " + std::to_string(numero) + " : " + ecrite.avertissement);
         return Lue{ecrite.date, ecrite.numeroJour};
     }
 
@@ -443,7 +442,7 @@ private:
     {
         if (debut == fin)
             return;
-        const char separateur = options_.separateur ? *options_.separateur
+        const char separateur = options_.separateur  ? *options_.separateur
                                 : separateurFichier_ ? *separateurFichier_
                                                      : separateurDe(debut, fin);
         const Champ c = champ(debut, fin, separateur, *options_.colonne);

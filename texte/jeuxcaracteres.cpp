@@ -100,10 +100,17 @@ void anselVersUtf8(std::string_view octets, std::string& sortie)
             lettre(octet);
         } else if (octet >= 0xE0 && octet <= 0xFE) {
             const char32_t marque = anselMarques[octet - 0xE0];
-            if (marque == 0)
+            if (marque == 0) {
                 lettre(remplacement);
-            else if (enAttente < marques.size())
+            } else {
+                if (enAttente == marques.size()) {
+                    // More marks than a letter takes: the first stand alone.
+                    for (const char32_t m : marques)
+                        ajouterUtf8(sortie, m);
+                    enAttente = 0;
+                }
                 marques[enAttente++] = marque;
+            }
         } else if (octet >= 0xA1 && octet <= 0xCF && anselEspacement[octet - 0xA1] != 0) {
             lettre(anselEspacement[octet - 0xA1]);
         } else {

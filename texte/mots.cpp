@@ -2,6 +2,8 @@
 
 #include "texte/utf8.h"
 
+#include <new>
+
 namespace chronastre::texte {
 
 namespace {
@@ -150,9 +152,10 @@ Mots::Mots(std::string_view texte) : texte_(texte)
     std::uint16_t chiffres = 0;
     bool chiffresOuverts = true; // no letter has come yet
     std::int64_t valeur = 0;
-    bool signe = false;     // a minus sign waits for the next word
-    const char* finMot = p; // the end of the word's bytes so far
-    const auto terminer = [&] {
+    std::uint32_t hache = 0;
+    bool signe = false; // a minus sign waits for the next word
+    // The word open ends at ici, where a separator starts (or the text ends).
+    const auto terminer = [&](const char* ici) {
         if (debutMot == nullptr)
             return;
         if (plein == debutCle) {
@@ -165,8 +168,16 @@ Mots::Mots(std::string_view texte) : texte_(texte)
             debutMot = nullptr;
             return;
         }
-        ajouter(debutMot, finMot, debutCle, plein, finPrecedent, chiffres, valeur, signe);
-        finPrecedent = finMot;
+        Mot& mot = *new (mots_ + n_++ * sizeof(Mot)) Mot;
+        mot.cle = std::string_view(cles + debutCle, plein - debutCle);
+        mot.ecrit = std::string_view(debutMot, static_cast<std::size_t>(ici - debutMot));
+        mot.avant =
+            std::string_view(finPrecedent, static_cast<std::size_t>(debutMot - finPrecedent));
+        mot.valeur = valeur;
+        mot.hache = hache;
+        mot.chiffres = chiffres;
+        mot.signe = signe;
+        finPrecedent = ici;
         debutMot = nullptr;
         signe = false;
     };
@@ -176,31 +187,38 @@ Mots::Mots(std::string_view texte) : texte_(texte)
         chiffres = 0;
         chiffresOuverts = true;
         valeur = 0;
+        hache = debutHache;
+    };
+    const auto cle = [&](char l) {
+        cles[plein++] = l;
+        hache = (hache ^ static_cast<unsigned char>(l)) * 16777619u;
     };
     while (p < fin) {
         // ASCII letters and digits, the most of any date, at once.
         if (const char a = asciiDeMot[static_cast<unsigned char>(*p)]; a != 0) {
             if (debutMot == nullptr)
                 commencer(p);
-            cles[plein++] = a;
-            if (a <= '9' && a >= '0' && chiffresOuverts) {
-                if (chiffres < chiffresMax)
-                    valeur = valeur * 10 + (a - '0');
-                ++chiffres;
-            } else {
-                chiffresOuverts = false;
+            cle(a);
+            if (chiffresOuverts) {
+                if (static_cast<unsigned char>(a - '0') < 10) {
+                    if (chiffres < chiffresMax)
+                        valeur = valeur * 10 + (a - '0');
+                    ++chiffres;
+                } else {
+                    chiffresOuverts = false;
+                }
             }
-            finMot = ++p;
+            ++p;
             continue;
         }
         if (*p == ' ') {
-            terminer();
+            terminer(p);
             ++p;
             continue;
         }
         if (*p == '@' && p + 1 < fin && p[1] == '#') {
             // A GEDCOM escape, to its closing "@": one word.
-            terminer();
+            terminer(p);
             commencer(p);
             const char* q = p + 2;
             while (q < fin && *q != '@')
@@ -209,11 +227,11 @@ Mots::Mots(std::string_view texte) : texte_(texte)
                 ++q;
             for (const char* c = p; c < q; ++c) {
                 const char l = asciiDeMot[static_cast<unsigned char>(*c)];
-                cles[plein++] = l != 0 ? l : *c == '@' || *c == '#' || *c == ' ' ? *c : '?';
+                cle(l != 0 ? l : *c == '@' || *c == '#' || *c == ' ' ? *c : '?');
             }
             chiffresOuverts = false;
-            finMot = p = q;
-            terminer();
+            p = q;
+            terminer(p);
             continue;
         }
         if (*p == '-' && debutMot == nullptr && p + 1 < fin &&
@@ -228,26 +246,26 @@ Mots::Mots(std::string_view texte) : texte_(texte)
         const Caractere c = lireUtf8(p, fin);
         const int longueur = c.longueur == 0 ? 1 : c.longueur;
         const char32_t point = c.point;
-        std::string_view cle;
+        std::string_view lettres;
         char lettre[2] = {};
         bool separe = false;
         if (c.longueur == 0) {
             lettre[0] = '?'; // not UTF-8: a letter no word matches
-            cle = std::string_view(lettre, 1);
+            lettres = std::string_view(lettre, 1);
         } else if (point >= 0xC0 && point <= 0xFF) {
-            cle = sansAccentLatin1[point - 0xC0];
-            separe = cle.empty();
+            lettres = sansAccentLatin1[point - 0xC0];
+            separe = lettres.empty();
         } else if (const char l = lettreSuperieure(point); l != 0) {
             lettre[0] = l;
-            cle = std::string_view(lettre, 1);
+            lettres = std::string_view(lettre, 1);
         } else if (apostrophe(point)) {
             if (debutMot != nullptr && elision(std::string_view(cles + debutCle, plein - debutCle)))
                 separe = true;
             // Otherwise it joins the word and adds nothing to its key.
         } else if (point >= 0x100 && point < 0x250) {
-            cle = sansAccentLatinEtendu[point - 0x100];
+            lettres = sansAccentLatinEtendu[point - 0x100];
         } else if (point >= 0x1E00 && point < 0x1F00) {
-            cle = sansAccentLatinAdditionnel[point - 0x1E00];
+            lettres = sansAccentLatinAdditionnel[point - 0x1E00];
         } else if (point >= 0x300 && point < 0x370) {
             // A combining mark (decomposed text): part of the word, no key.
         } else if (separateur(point)) {
@@ -256,48 +274,32 @@ Mots::Mots(std::string_view texte) : texte_(texte)
             // A control character, an invisible or directional mark, a
             // letter of another script: part of a word no name matches.
             lettre[0] = '?';
-            cle = std::string_view(lettre, 1);
+            lettres = std::string_view(lettre, 1);
         }
         if (separe) {
-            terminer();
-        } else if (!cle.empty() || debutMot != nullptr) {
+            terminer(p);
+        } else if (!lettres.empty() || debutMot != nullptr) {
             if (debutMot == nullptr)
                 commencer(p);
-            if (!cle.empty())
+            if (!lettres.empty())
                 chiffresOuverts = false;
-            for (const char l : cle)
-                cles[plein++] = l;
-            finMot = p + longueur;
+            for (const char l : lettres)
+                cle(l);
         }
         p += longueur;
     }
-    terminer();
+    terminer(fin);
     fin_ = std::string_view(finPrecedent, static_cast<std::size_t>(fin - finPrecedent));
     if (tropLong_)
         n_ = 0;
-}
-
-void Mots::ajouter(const char* debut, const char* fin, std::size_t debutCle, std::size_t finCle,
-                   const char* finMotPrecedent, std::uint16_t chiffres, std::int64_t valeur,
-                   bool signe)
-{
-    Mot& mot = mots_[n_++];
-    mot.cle = std::string_view(cles_.data() + debutCle, finCle - debutCle);
-    mot.ecrit = std::string_view(debut, static_cast<std::size_t>(fin - debut));
-    mot.avant =
-        std::string_view(finMotPrecedent, static_cast<std::size_t>(debut - finMotPrecedent));
-    mot.valeur = valeur;
-    mot.hache = hacheCle(mot.cle);
-    mot.chiffres = chiffres;
-    mot.signe = signe;
 }
 
 std::string_view Mots::ecrits(std::size_t i, std::size_t j) const
 {
     if (i >= j || j > n_)
         return {};
-    const char* debut = mots_[i].ecrit.data();
-    const Mot& dernier = mots_[j - 1];
+    const char* debut = mots()[i].ecrit.data();
+    const Mot& dernier = mots()[j - 1];
     return std::string_view(
         debut, static_cast<std::size_t>(dernier.ecrit.data() + dernier.ecrit.size() - debut));
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 
 // The first stage of the reader of written dates: a text cut into words.
 // Each word keeps the bytes it was read from, the bytes before it, and a key
@@ -43,10 +44,13 @@ struct Mot
     bool echappement() const { return cle.starts_with('@'); }
 };
 
+static_assert(std::is_trivially_destructible_v<Mot>);
+
 // FNV-1a of a key: what the vocabulary indexes its words by.
+inline constexpr std::uint32_t debutHache = 2166136261u;
 constexpr std::uint32_t hacheCle(std::string_view cle)
 {
-    std::uint32_t h = 2166136261u;
+    std::uint32_t h = debutHache;
     for (const char c : cle)
         h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
     return h;
@@ -63,28 +67,30 @@ public:
     // words: it holds none.
     bool tropLong() const { return tropLong_; }
     std::size_t taille() const { return n_; }
-    const Mot& operator[](std::size_t i) const { return mots_[i]; }
+    const Mot& operator[](std::size_t i) const { return mots()[i]; }
     // The key of word i, empty past the last.
-    std::string_view cle(std::size_t i) const { return i < n_ ? mots_[i].cle : std::string_view(); }
+    std::string_view cle(std::size_t i) const
+    {
+        return i < n_ ? mots()[i].cle : std::string_view();
+    }
     // The bytes after word i, up to the next word or the end.
-    std::string_view apres(std::size_t i) const { return i + 1 < n_ ? mots_[i + 1].avant : fin_; }
+    std::string_view apres(std::size_t i) const { return i + 1 < n_ ? mots()[i + 1].avant : fin_; }
     // Words i to j (excluded) as written, with what lies between them.
     std::string_view ecrits(std::size_t i, std::size_t j) const;
     std::string_view texte() const { return texte_; }
 
 private:
-    void ajouter(const char* debut, const char* fin, std::size_t debutCle, std::size_t finCle,
-                 const char* finMotPrecedent, std::uint16_t chiffres, std::int64_t valeur,
-                 bool signe);
+    const Mot* mots() const { return reinterpret_cast<const Mot*>(mots_); }
 
     std::string_view texte_;
     std::string_view fin_; // after the last word
     std::size_t n_ = 0;
     bool tropLong_ = false;
     // Each byte gives at most two key letters (æ, ß, œ). Written before being
-    // read: left uninitialised.
+    // read, as are the words: left uninitialised, so that a text costs what
+    // its words cost, not what the room for them would.
     std::array<char, 2 * longueurTexteMax> cles_;
-    std::array<Mot, motsMax> mots_;
+    alignas(Mot) unsigned char mots_[motsMax * sizeof(Mot)];
 };
 
 } // namespace chronastre::texte

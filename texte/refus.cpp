@@ -1,6 +1,7 @@
 #include "texte/refus.h"
 
 #include "texte/rapport.h"
+#include "texte/rendu.h"
 #include "texte/utf8.h"
 
 namespace chronastre::texte {
@@ -137,11 +138,12 @@ std::string texteRefus(const Refus& r)
     case Motif::MoisInexistant:
         return "le mois " + nombre(r.n1) + " n'existe pas : l'an " + nombre(r.n2) + " a " +
                nombre(r.n3) + " mois";
-    case Motif::JourInexistant:
-        return (r.moisNomme ? "le " + nombre(r.n1) + " " + r.nomDuMois + " " + nombre(r.n2)
+    case Motif::JourInexistant: {
+        const std::string nom = nomDuMois(r.calendrier, r.mois, r.embolismique);
+        return (r.moisNomme ? "le " + nombre(r.n1) + " " + nom + " " + nombre(r.n2)
                             : "le jour " + nombre(r.n1)) +
-               " n'existe pas : " + r.nomDuMois + " a " + nombre(r.n3) + " jours en l'an " +
-               nombre(r.n2);
+               " n'existe pas : " + nom + " a " + nombre(r.n3) + " jours en l'an " + nombre(r.n2);
+    }
     case Motif::MayaAvantEpoque:
         return "le compte long commence à 0.0.0.0.0.0, le 8 septembre 3114 avant J. C.";
     case Motif::MayaPlaces:

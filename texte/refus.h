@@ -41,14 +41,14 @@ enum class Motif : std::uint8_t
     HebreuAvantUn,
     VeadarAnneeCommune, // n1: the year
     MoisInexistant,     // n1 month, n2 year, n3 months in it
-    JourInexistant,     // n1 day, n2 year, n3 days of the month; mot: the month's name;
-                        // moisNomme: the month was written by its name
+    JourInexistant,     // n1 day, n2 year, n3 days of month mois; moisNomme: the month
+                        // was written by its name
     MayaAvantEpoque,
     MayaPlaces,
-    HorsCalendrier, // a day before the calendar's first
-    CompteRomain,   // mot: a Roman day's name that names no day of its month
-    BisCommune,     // "bis VI" in a year without a leap day (n1)
-    AnZeroEre,      // mot: "0 av. J.-C."
+    HorsCalendrier,   // a day before the calendar's first
+    CompteRomain,     // mot: a Roman day's name that names no day of its month
+    BisCommune,       // "bis VI" in a year without a leap day (n1)
+    AnZeroEre,        // mot: "0 av. J.-C."
     AnneeNegativeEre, // n1 written with the era mot
 };
 
@@ -61,9 +61,10 @@ struct Refus
     std::string_view mot;
     std::int64_t n1 = 0, n2 = 0, n3 = 0;
     bool moisNomme = false;
-    // A month's name (for JourInexistant), kept here: the view above may
-    // not outlive the text.
-    std::string nomDuMois = {};
+    // For JourInexistant: the month (numbered in its year) and whether its
+    // Hebrew year has 13 months, to name it.
+    std::int64_t mois = 0;
+    bool embolismique = false;
 
     explicit operator bool() const { return motif != Motif::Aucun; }
     // Whether the text read as a date, which does not exist.

@@ -165,7 +165,8 @@ Refus raison(const Champs& c, std::int64_t mois, bool partiel)
     r.n2 = c.annee;
     r.n3 = jours;
     r.moisNomme = c.moisNomme || c.repere != 0;
-    r.nomDuMois = nomDuMois(type, mois, type == HEBREU && moisDansLAnnee == 13);
+    r.mois = mois;
+    r.embolismique = type == HEBREU && moisDansLAnnee == 13;
     return r;
 }
 
@@ -236,6 +237,18 @@ Verdict valider(const Champs& c, const Mots& mots, bool partiel)
                                   : calendrier.depuisCalendrier(DateHeure(c.annee + 1, 1, 1)) - 1;
         return v;
     }
+    if (lu.aJour) {
+        // Most dates exist: one round trip says so, and gives the day
+        // number; the reason is looked for only when it fails.
+        v.date = DateHeure(c.annee, mois, lu.jour);
+        const std::int64_t n = calendrier.depuisCalendrier(v.date);
+        if (memeDate(type, calendrier.versCalendrier(n), v.date) &&
+            !(type == HEBREU && c.moisNomme && mois == 0)) {
+            v.premier = v.dernier = n;
+            v.avertissement = verifierSemaine(c, mots, n, v.date);
+            return v;
+        }
+    }
     if (Refus r = raison(lu, mois, partiel)) {
         v.refus = std::move(r);
         return v;
@@ -248,22 +261,13 @@ Verdict valider(const Champs& c, const Mots& mots, bool partiel)
         v.dernier = calendrier.depuisCalendrier(DateHeure(c.annee, mois, dernier));
         return v;
     }
-    // A whole date exists when it comes back to itself through its day
-    // number.
-    v.date = DateHeure(c.annee, mois, lu.jour);
-    const std::int64_t n = calendrier.depuisCalendrier(v.date);
-    if (!memeDate(type, calendrier.versCalendrier(n), v.date)) {
-        // Within its month's bounds yet not itself: a day the arithmetic
-        // cannot reach (kept as a reason, never seen in practice).
-        v.refus.motif = Motif::JourInexistant;
-        v.refus.n1 = lu.jour;
-        v.refus.n2 = c.annee;
-        v.refus.n3 = joursDuMois(type, c.annee, mois);
-        v.refus.nomDuMois = nomDuMois(type, mois, false);
-        return v;
-    }
-    v.premier = v.dernier = n;
-    v.avertissement = verifierSemaine(c, mots, n, v.date);
+    // Within its month's bounds yet not itself: a day the arithmetic cannot
+    // reach (kept as a reason, never seen in practice).
+    v.refus.motif = Motif::JourInexistant;
+    v.refus.n1 = lu.jour;
+    v.refus.n2 = c.annee;
+    v.refus.n3 = joursDuMois(type, c.annee, mois);
+    v.refus.mois = mois;
     return v;
 }
 

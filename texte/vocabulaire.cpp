@@ -541,6 +541,10 @@ Lexique::Lexique(const Mots& mots) : n_(mots.taille())
     const Vocabulaire& v = vocabulaire();
     for (std::size_t i = 0; i < n_; ++i) {
         std::uint8_t trouves = 0;
+        nombre_[i] = 0;
+        // No row is figures alone.
+        if (mots[i].chiffres == mots[i].cle.size())
+            continue;
         for (const Ligne& l : v.commencantPar(mots[i].hache, mots[i].cle)) {
             if (i + l.n > n_ || trouves == sensParMot)
                 continue;
