@@ -206,6 +206,7 @@ private slots:
 
     // Screen readers and the keyboard.
     void arbreAccessible();
+    void legendesLuesUneFois();
     void resultatsAuClavier();
 
     // Oracle.
@@ -1644,10 +1645,22 @@ void lireArbre(QAccessibleInterface* noeud, QStringList& noms)
         lireArbre(noeud->child(i), noms);
 }
 
+// What a screen reader announces when the widget takes the focus: the
+// labels it is labelled by, then its name.
+QString annonce(QWidget* w)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(w);
+    QStringList morceaux;
+    for (const auto& [legende, relation] : interface->relations(QAccessible::Label))
+        morceaux << legende->text(QAccessible::Name).trimmed();
+    morceaux << interface->text(QAccessible::Name);
+    return morceaux.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 // What a screen reader reads of the window, in order: every input named,
-// every result with its caption. Monday 11 March 2024 at noon is 1 Veadar
+// each caption once, then its value. Monday 11 March 2024 at noon is 1 Veadar
 // 5784 (the first day of Adar II), Julian Day 2460381.0, day 71; Easter 2024
 // is 31 March; golden number 11, epact 19, solar cycle 17, indiction 2,
 // dominical letters GF; the long count from scripts/oracle.py.
@@ -1674,26 +1687,26 @@ void TestFenetre::arbreAccessible()
         "Effacer heure",
         "Date : Lundi 11 Mars 2024  12:00:00",
         "Jour julien : ",
-        "Jour julien : 2460381.00000",
+        "2460381.00000",
         "Jour dans l'année :",
-        "Jour dans l'année : 71",
+        "71",
         "Dimanche de Pâques :",
-        "Dimanche de Pâques : 31 Mars",
+        "31 Mars",
         "Cycle solaire :",
-        "Cycle solaire : 17",
+        "17",
         "Nombre d'or :",
-        "Nombre d'or : 11",
+        "11",
         "Indiction romaine :",
-        "Indiction romaine : 2",
+        "2",
         "Epacte :",
-        "Epacte : 19",
+        "19",
         "Lettre dominicale :",
-        "Lettre dominicale : GF",
+        "GF",
         "Autres calendriers",
         "Calendrier hébreu :",
-        "Calendrier hébreu : Yom sheni 1 Veadar 5784",
+        "Yom sheni 1 Veadar 5784",
         "Calendrier maya :",
-        "Calendrier maya : 0.13.0.11.6.16, 5 Cib 4 Cumku",
+        "0.13.0.11.6.16, 5 Cib 4 Cumku",
         "Affichage des résultats",
         "Affichage numérique",
         "Affichage littéral",
@@ -1701,6 +1714,12 @@ void TestFenetre::arbreAccessible()
         "Quitter",
     };
     QCOMPARE(noms, attendus);
+
+    // A result that takes the focus is announced with its caption.
+    QCOMPARE(annonce(f->findChild<QLabel*>("calendrierHebreu")),
+             QStringLiteral("Calendrier hébreu : Yom sheni 1 Veadar 5784"));
+    QCOMPARE(annonce(f->findChild<QLabel*>("date")),
+             QStringLiteral("Date : Lundi 11 Mars 2024  12:00:00"));
 
     // The list of panels is named by its label; the Roman name of the day
     // and the meaning of the Julian Day are read as descriptions.
@@ -1725,6 +1744,45 @@ void TestFenetre::arbreAccessible()
         places << QAccessible::queryAccessibleInterface(dialogue.findChild<QSpinBox*>(nom))
                       ->text(QAccessible::Name);
     QCOMPARE(places, QStringList({"Pictun", "Baktun", "Katun", "Tun", "Uinal", "Kin"}));
+}
+
+// Every caption of the form (lbl_X beside X), on every panel: read once in
+// order, the value after it, named by its own text and labelled by the
+// caption, so that the focus announces both.
+void TestFenetre::legendesLuesUneFois()
+{
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    auto* liste = f->findChild<QComboBox*>("typeCalendrier");
+    for (int panneau = 0; panneau < liste->count(); ++panneau) {
+        liste->setCurrentIndex(panneau);
+        QStringList noms;
+        lireArbre(QAccessible::queryAccessibleInterface(f.get()), noms);
+        int lues = 0;
+        for (QLabel* legende : f->findChildren<QLabel*>()) {
+            if (!legende->objectName().startsWith(QLatin1String("lbl_")) ||
+                !legende->isVisibleTo(f.get()))
+                continue;
+            auto* valeur = f->findChild<QLabel*>(legende->objectName().mid(4));
+            QVERIFY2(valeur != nullptr, qPrintable(legende->objectName()));
+            const QString nomValeur =
+                QAccessible::queryAccessibleInterface(valeur)->text(QAccessible::Name);
+            const QString quoi = liste->currentText() + QStringLiteral(", ") + legende->text();
+            QVERIFY2(noms.count(legende->text()) == 1, qPrintable(quoi));
+            QVERIFY2(nomValeur == valeur->text(), qPrintable(quoi));
+            QVERIFY2(noms.indexOf(nomValeur, noms.indexOf(legende->text())) ==
+                         noms.indexOf(legende->text()) + 1,
+                     qPrintable(quoi));
+            QVERIFY2(annonce(valeur) ==
+                         legende->text().trimmed() + QLatin1Char(' ') + valeur->text(),
+                     qPrintable(quoi));
+            ++lues;
+        }
+        // The Julian Day and the day of the year, the six of the computus and
+        // the panel's calendars.
+        QVERIFY2(lues > 9, qPrintable(liste->currentText()));
+    }
 }
 
 // Without a mouse: Tab goes through the window as it reads, the results of

@@ -238,6 +238,7 @@ void Chronastre::installerActions()
                 });
     }
     ordonnerLecture(*ui);
+    lierLegendes(*ui);
 
     // The list of panels has no caption on screen. Screen readers on Linux
     // name a combo box by the label whose buddy it is: it gets one, never
