@@ -35,6 +35,11 @@
 #include <QTest>
 #include <QTimer>
 
+// Qt's platform layer, to turn accessibility on as a screen reader does.
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
@@ -1138,6 +1143,60 @@ void surLeDialogue(const std::function<void(QDialog*)>& action)
     minuterie->start(5);
 }
 
+// The accessibility events sent while an instance lives, as a screen reader
+// gets them.
+class Evenements
+{
+public:
+    // Qt sends events only while a screen reader has turned its
+    // accessibility on, as Qt's own tests do it: on for the time.
+    Evenements()
+        : plateforme_(QGuiApplicationPrivate::platformIntegration()->accessibility()),
+          actif_(QAccessible::isActive()),
+          precedent_(QAccessible::installUpdateHandler(&Evenements::recevoir))
+    {
+        recues().clear();
+        plateforme_->setActive(true);
+    }
+    ~Evenements()
+    {
+        plateforme_->setActive(actif_);
+        QAccessible::installUpdateHandler(precedent_);
+    }
+    Evenements(const Evenements&) = delete;
+    Evenements& operator=(const Evenements&) = delete;
+
+    // The descriptions w had after each of its DescriptionChanged events,
+    // after the one it had before them.
+    static QStringList descriptions(const QWidget* w, const QString& avant = {})
+    {
+        QStringList suite = {avant};
+        for (const auto& [objet, description] : recues()) {
+            if (objet == w)
+                suite << description;
+        }
+        return suite;
+    }
+
+private:
+    static QList<QPair<const QObject*, QString>>& recues()
+    {
+        static QList<QPair<const QObject*, QString>> liste;
+        return liste;
+    }
+    static void recevoir(QAccessibleEvent* evenement)
+    {
+        if (evenement->type() == QAccessible::DescriptionChanged) {
+            if (const auto* w = qobject_cast<const QWidget*>(evenement->object()))
+                recues().append({w, w->accessibleDescription()});
+        }
+    }
+
+    QPlatformAccessibility* plateforme_;
+    bool actif_;
+    QAccessible::UpdateHandler precedent_;
+};
+
 } // namespace
 
 // Every row of tests/saisies.txt (the first and last day of each month of
@@ -1447,7 +1506,9 @@ void TestFenetre::saisieEcrite_data()
 }
 
 // A written date typed key by key: the calendar and the fields follow, the
-// live line shows the civil date; a refused text says why and holds OK back.
+// live line shows the civil date; a refused text says why and holds OK back,
+// and screen readers get the reason as the description of the field and of
+// OK, with an event for each new reason.
 void TestFenetre::saisieEcrite()
 {
     QFETCH(int, type);
@@ -1460,6 +1521,7 @@ void TestFenetre::saisieEcrite()
     QVERIFY(QTest::qWaitForWindowExposed(&dialogue));
     auto* champTexte = dialogue.findChild<QLineEdit*>("texte");
     champTexte->setFocus();
+    const Evenements evenements;
     QTest::keyClicks(champTexte, texte);
     QCOMPARE(dialogue.findChild<QComboBox*>("calendrier")->currentText(), calendrier);
     QPushButton* ok = dialogue.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -1467,6 +1529,17 @@ void TestFenetre::saisieEcrite()
     if (!civile.isEmpty())
         QCOMPARE(dialogue.findChild<QLabel*>("apercuCivil")->text(), civile);
     QCOMPARE(dialogue.findChild<QLabel*>("raison")->text(), raison);
+    for (const QWidget* decrit : {static_cast<QWidget*>(champTexte), static_cast<QWidget*>(ok)}) {
+        const QStringList envoyees = Evenements::descriptions(decrit);
+        QCOMPARE(envoyees.last(), raison);
+        for (qsizetype i = 1; i < envoyees.size(); ++i)
+            QVERIFY2(envoyees[i] != envoyees[i - 1], qPrintable(envoyees[i]));
+        if (!raison.isEmpty()) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(decrit))
+                         ->text(QAccessible::Description),
+                     raison);
+        }
+    }
     // A field changed by hand: the text no longer says the entry.
     if (!civile.isEmpty()) {
         auto* jour = dialogue.findChild<QSpinBox*>("jour");
