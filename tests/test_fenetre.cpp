@@ -42,6 +42,7 @@
 
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -212,6 +213,7 @@ private slots:
     // Screen readers and the keyboard.
     void arbreAccessible();
     void legendesLuesUneFois();
+    void collerPartout();
     void resultatsAuClavier();
 
     // Oracle.
@@ -1579,7 +1581,7 @@ void TestFenetre::saisieEcriteCollee()
     QTRY_COMPARE(texte, QStringLiteral("18 brumaire an VIII"));
     QTRY_COMPARE(affiche(*f, "date"), QStringLiteral("Samedi 9 Novembre 1799  08:30:00"));
 
-    // In a field being typed, Ctrl+V pastes there.
+    // A number that a number field can hold is pasted there.
     pressePapiers->setText(QStringLiteral("1815"));
     QSpinBox* annee = champ(*f, "annee");
     annee->setFocus();
@@ -1817,6 +1819,81 @@ void TestFenetre::arbreAccessible()
         places << QAccessible::queryAccessibleInterface(dialogue.findChild<QSpinBox*>(nom))
                       ->text(QAccessible::Name);
     QCOMPARE(places, QStringList({"Pictun", "Baktun", "Katun", "Tun", "Uinal", "Kin"}));
+}
+
+namespace {
+
+// Ctrl+V pressed on the widget that has the focus: the written date of the
+// entry it opened (closed at once), or nothing when none opened.
+std::optional<QString> collerAuClavier(Chronastre& f)
+{
+    std::optional<QString> ouverte;
+    QTimer fermer;
+    QObject::connect(&fermer, &QTimer::timeout, [&ouverte] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ouverte = d->findChild<QLineEdit*>("texte")->text();
+            d->reject();
+        }
+    });
+    fermer.start(5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    fermer.stop();
+    f.activateWindow(); // a window manager gives the focus back after a dialog
+    if (!QTest::qWaitForWindowActive(&f))
+        qWarning("window not active again");
+    return ouverte;
+}
+
+} // namespace
+
+// Ctrl+V with real key presses, wherever the focus is: at start (in the
+// year), at every stop of the Tab chain (every field, every result shown,
+// the list, the buttons). A written date opens the entry on it; a number
+// goes into a number field that can hold it, as typed, and opens the entry
+// anywhere else.
+void TestFenetre::collerPartout()
+{
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QClipboard* pressePapiers = QGuiApplication::clipboard();
+    const QString ecrite = QStringLiteral("18 brumaire an VIII");
+    QCOMPARE(QApplication::focusWidget(), champ(*f, "annee"));
+    pressePapiers->setText(ecrite);
+    QCOMPARE(collerAuClavier(*f), ecrite);
+
+    QStringList arrets;
+    QWidget* arret = champ(*f, "annee");
+    do {
+        arrets << arret->objectName();
+        const auto ouverte = [&](const QString& texte) {
+            arret->setFocus(Qt::TabFocusReason);
+            if (qobject_cast<QSpinBox*>(arret) != nullptr) // what is pasted replaces
+                QTest::keyClick(arret, Qt::Key_A, Qt::ControlModifier);
+            pressePapiers->setText(texte);
+            return collerAuClavier(*f);
+        };
+        QCOMPARE(ouverte(ecrite), ecrite);
+        if (auto* nombre = qobject_cast<QSpinBox*>(arret)) {
+            const int avant = nombre->value();
+            const QString tropGrand = QString::number(nombre->maximum() + 1);
+            QCOMPARE(ouverte(tropGrand), tropGrand);
+            QCOMPARE(nombre->value(), avant);
+            QCOMPARE(ouverte(QString::number(nombre->maximum())), std::nullopt);
+            QCOMPARE(nombre->value(), nombre->maximum());
+        } else {
+            QCOMPARE(ouverte(QStringLiteral("1815")), QStringLiteral("1815"));
+        }
+        arret->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(arret, Qt::Key_Tab);
+        arret = QApplication::focusWidget();
+    } while (arret != champ(*f, "annee") && arrets.size() < 40);
+    // Six number fields, the first column of results and the four
+    // Gregorian calendars among them.
+    for (const char* nom :
+         {"annee", "mois", "jour", "heure", "minutes", "secondes", "date", "jourJulien",
+          "jourAnnee", "typeCalendrier", "calendrierGregorien", "calendrierSaka", "quitter"})
+        QVERIFY2(arrets.contains(QLatin1String(nom)), qPrintable(arrets.join(" ")));
 }
 
 // Every caption of the form (lbl_X beside X), on every panel: read once in

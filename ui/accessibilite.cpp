@@ -3,6 +3,10 @@
 #include "ui/etiquettes.h"
 #include "ui_chronastre.h"
 
+#include <QAbstractSpinBox>
+#include <QLineEdit>
+#include <QValidator>
+
 #include <algorithm>
 
 namespace {
@@ -106,4 +110,21 @@ void nommerResultats(const Ui::Chronastre& ui)
 {
     ui.date->setAccessibleName(
         nomAccessible(QCoreApplication::translate("Chronastre", "Date :"), ui.date->text()));
+}
+
+bool accepteCollage(const QObject* champ, const QString& texte)
+{
+    // A spin box types into its line edit, whose validator is the spin
+    // box's: it knows the range.
+    const auto* edition = qobject_cast<const QLineEdit*>(champ);
+    if (const auto* nombre = qobject_cast<const QAbstractSpinBox*>(champ))
+        edition = nombre->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+    if (edition == nullptr || edition->isReadOnly())
+        return false;
+    const QValidator* validateur = edition->validator();
+    if (validateur == nullptr)
+        return true;
+    QString copie = texte;
+    int position = 0;
+    return validateur->validate(copie, position) != QValidator::Invalid;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QLabel;
+class QObject;
 class QWidget;
 
 namespace Ui {
@@ -40,3 +41,12 @@ void lierLegendes(const Ui::Chronastre& ui);
 // The date line has no caption on screen: its accessible name carries one
 // ("Date : Lundi 11 Mars 2024  12:00:00"), from the text shown.
 void nommerResultats(const Ui::Chronastre& ui);
+
+// Whether Ctrl+V in champ, a field with the keyboard focus, pastes texte
+// there: a number field takes a number it can hold, a text field what its
+// validator allows (anything without one). Any other widget takes nothing.
+bool accepteCollage(const QObject* champ, const QString& texte);
+
+// The accessible name of a value shown beside caption: the caption without
+// its trailing blanks, then the value.
+QString nomAccessible(const QString& legende, const QString& valeur);
