@@ -29,6 +29,7 @@ Not run by test.sh: the tests read the same tree through QAccessible.
 
 import argparse
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -291,9 +292,11 @@ def clavier(clavier_):
 
     print("-- Tab jusqu'au calendrier grégorien, « 1815 » copié, Ctrl+V")
     clavier_.fenetre()
+    # The result, labelled by its caption or (before) named with it.
     gregorien = pyatspi.findDescendant(
-        clavier_.app, lambda n: n.getRole() == pyatspi.ROLE_LABEL and any(
-            "grégorien" in e for e in etiquettes(n)))
+        clavier_.app, lambda n: n.getRole() == pyatspi.ROLE_LABEL and (
+            any("grégorien" in e for e in etiquettes(n)) or
+            n.name.startswith("Calendrier grégorien : ")))
     clavier_.tab_jusqua(gregorien.name)
     if clavier_.coller() is not None:
         clavier_.touches("Escape")
@@ -347,9 +350,10 @@ def principal():
             print("== Ce qu'Orca a dit")
             with open(journal, encoding="utf-8", errors="replace") as f:
                 for ligne in f:
-                    if "SPEECH OUTPUT:" in ligne:
-                        dit = ligne.split("SPEECH OUTPUT:", 1)[1].strip()
-                        print(dit[:dit.rfind("'") + 1] if "'" in dit else dit)
+                    # "SPEECH OUTPUT: 'Quitter push button.'{'established': False}"
+                    trouve = re.search(r"SPEECH OUTPUT: '(.*)' ?\{", ligne)
+                    if trouve:
+                        print(trouve.group(1))
         shutil.rmtree(configuration, ignore_errors=True)
 
 
