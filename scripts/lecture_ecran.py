@@ -8,23 +8,28 @@ Orca does, with pyatspi:
   - the accessibility tree in order, the objects shown only: role, name,
     description and relations (labelled-by, label-for);
   - "lecture": what reading the window in that order says, one name a line;
-  - with --clavier: the keyboard as a user drives it. At start the focus is
-    in the year field; a written date is put on the clipboard and Ctrl+V
-    pressed there; then an impossible date is typed in the entry dialog.
-    Each focus change is printed as a reader announces it (the labels of its
-    labelled-by relation, then its name, role and description), and each
-    change of an accessible description as it arrives.
+  - with --clavier: the keyboard as a user drives it (xdotool). At start
+    the focus is in the year field: a written date is copied and Ctrl+V
+    pressed there, then an impossible date typed in the entry dialog if it
+    opened; a number is copied and pasted over the year; Tab goes to the
+    Gregorian result and Ctrl+V is pressed there. Each focus change is
+    printed as a reader announces it (the labels of its labelled-by
+    relation, then its name, role and description), and each change of an
+    accessible description as it arrives;
+  - with --orca: Orca runs beside, and what it said (its debug log's speech
+    lines) is printed at the end.
 
     scripts/lecture_ecran.py [--executable build/chronastre]
                              [--heure '2024-03-11 12:00:00']
                              [--capture fenetre.png] [--clavier]
+                             [--orca [--journal-orca orca.log]]
 
 The window opens on today's date (or the --heure given, through faketime),
 with the preferences of a first start (settings in a temporary folder).
 --capture takes a screenshot of the screen (ImageMagick's import). Needs
 python3-pyatspi, at-spi2-core, xvfb, xauth, dbus-x11, xdotool, xclip,
-imagemagick and faketime, installed when missing (as root).
-Not run by test.sh: the tests read the same tree through QAccessible.
+imagemagick and faketime (and orca for --orca), installed when missing (as
+root). Not run by test.sh: the tests read the same tree through QAccessible.
 """
 
 import argparse
@@ -41,8 +46,9 @@ PAQUETS = ["python3-pyatspi", "at-spi2-core", "xvfb", "xauth", "dbus-x11", "xdot
 
 
 def installer():
+    paquets = PAQUETS + (["orca"] if "--orca" in sys.argv else [])
     manquants = [
-        p for p in PAQUETS
+        p for p in paquets
         if subprocess.run(["dpkg-query", "-W", "-f=${Status}", p], capture_output=True,
                           text=True).stdout != "install ok installed"
     ]
