@@ -7,7 +7,7 @@
 paquets_construction=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libfontconfig-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-private-dev libfontconfig-dev qt6-translations-l10n
     fonts-dejavu-core fonts-dejavu-extra
 )
 

@@ -35,8 +35,14 @@
 #include <QTest>
 #include <QTimer>
 
+// Qt's platform layer, to turn accessibility on as a screen reader does.
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -206,6 +212,8 @@ private slots:
 
     // Screen readers and the keyboard.
     void arbreAccessible();
+    void legendesLuesUneFois();
+    void collerPartout();
     void resultatsAuClavier();
 
     // Oracle.
@@ -1137,6 +1145,60 @@ void surLeDialogue(const std::function<void(QDialog*)>& action)
     minuterie->start(5);
 }
 
+// The accessibility events sent while an instance lives, as a screen reader
+// gets them.
+class Evenements
+{
+public:
+    // Qt sends events only while a screen reader has turned its
+    // accessibility on, as Qt's own tests do it: on for the time.
+    Evenements()
+        : plateforme_(QGuiApplicationPrivate::platformIntegration()->accessibility()),
+          actif_(QAccessible::isActive()),
+          precedent_(QAccessible::installUpdateHandler(&Evenements::recevoir))
+    {
+        recues().clear();
+        plateforme_->setActive(true);
+    }
+    ~Evenements()
+    {
+        plateforme_->setActive(actif_);
+        QAccessible::installUpdateHandler(precedent_);
+    }
+    Evenements(const Evenements&) = delete;
+    Evenements& operator=(const Evenements&) = delete;
+
+    // The descriptions w had after each of its DescriptionChanged events,
+    // after the one it had before them.
+    static QStringList descriptions(const QWidget* w, const QString& avant = {})
+    {
+        QStringList suite = {avant};
+        for (const auto& [objet, description] : recues()) {
+            if (objet == w)
+                suite << description;
+        }
+        return suite;
+    }
+
+private:
+    static QList<QPair<const QObject*, QString>>& recues()
+    {
+        static QList<QPair<const QObject*, QString>> liste;
+        return liste;
+    }
+    static void recevoir(QAccessibleEvent* evenement)
+    {
+        if (evenement->type() == QAccessible::DescriptionChanged) {
+            if (const auto* w = qobject_cast<const QWidget*>(evenement->object()))
+                recues().append({w, w->accessibleDescription()});
+        }
+    }
+
+    QPlatformAccessibility* plateforme_;
+    bool actif_;
+    QAccessible::UpdateHandler precedent_;
+};
+
 } // namespace
 
 // Every row of tests/saisies.txt (the first and last day of each month of
@@ -1446,7 +1508,9 @@ void TestFenetre::saisieEcrite_data()
 }
 
 // A written date typed key by key: the calendar and the fields follow, the
-// live line shows the civil date; a refused text says why and holds OK back.
+// live line shows the civil date; a refused text says why and holds OK back,
+// and screen readers get the reason as the description of the field and of
+// OK, with an event for each new reason.
 void TestFenetre::saisieEcrite()
 {
     QFETCH(int, type);
@@ -1459,6 +1523,7 @@ void TestFenetre::saisieEcrite()
     QVERIFY(QTest::qWaitForWindowExposed(&dialogue));
     auto* champTexte = dialogue.findChild<QLineEdit*>("texte");
     champTexte->setFocus();
+    const Evenements evenements;
     QTest::keyClicks(champTexte, texte);
     QCOMPARE(dialogue.findChild<QComboBox*>("calendrier")->currentText(), calendrier);
     QPushButton* ok = dialogue.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -1466,6 +1531,17 @@ void TestFenetre::saisieEcrite()
     if (!civile.isEmpty())
         QCOMPARE(dialogue.findChild<QLabel*>("apercuCivil")->text(), civile);
     QCOMPARE(dialogue.findChild<QLabel*>("raison")->text(), raison);
+    for (const QWidget* decrit : {static_cast<QWidget*>(champTexte), static_cast<QWidget*>(ok)}) {
+        const QStringList envoyees = Evenements::descriptions(decrit);
+        QCOMPARE(envoyees.last(), raison);
+        for (qsizetype i = 1; i < envoyees.size(); ++i)
+            QVERIFY2(envoyees[i] != envoyees[i - 1], qPrintable(envoyees[i]));
+        if (!raison.isEmpty()) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(decrit))
+                         ->text(QAccessible::Description),
+                     raison);
+        }
+    }
     // A field changed by hand: the text no longer says the entry.
     if (!civile.isEmpty()) {
         auto* jour = dialogue.findChild<QSpinBox*>("jour");
@@ -1505,7 +1581,7 @@ void TestFenetre::saisieEcriteCollee()
     QTRY_COMPARE(texte, QStringLiteral("18 brumaire an VIII"));
     QTRY_COMPARE(affiche(*f, "date"), QStringLiteral("Samedi 9 Novembre 1799  08:30:00"));
 
-    // In a field being typed, Ctrl+V pastes there.
+    // A number that a number field can hold is pasted there.
     pressePapiers->setText(QStringLiteral("1815"));
     QSpinBox* annee = champ(*f, "annee");
     annee->setFocus();
@@ -1644,10 +1720,22 @@ void lireArbre(QAccessibleInterface* noeud, QStringList& noms)
         lireArbre(noeud->child(i), noms);
 }
 
+// What a screen reader announces when the widget takes the focus: the
+// labels it is labelled by, then its name.
+QString annonce(QWidget* w)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(w);
+    QStringList morceaux;
+    for (const auto& [legende, relation] : interface->relations(QAccessible::Label))
+        morceaux << legende->text(QAccessible::Name).trimmed();
+    morceaux << interface->text(QAccessible::Name);
+    return morceaux.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 // What a screen reader reads of the window, in order: every input named,
-// every result with its caption. Monday 11 March 2024 at noon is 1 Veadar
+// each caption once, then its value. Monday 11 March 2024 at noon is 1 Veadar
 // 5784 (the first day of Adar II), Julian Day 2460381.0, day 71; Easter 2024
 // is 31 March; golden number 11, epact 19, solar cycle 17, indiction 2,
 // dominical letters GF; the long count from scripts/oracle.py.
@@ -1674,26 +1762,26 @@ void TestFenetre::arbreAccessible()
         "Effacer heure",
         "Date : Lundi 11 Mars 2024  12:00:00",
         "Jour julien : ",
-        "Jour julien : 2460381.00000",
+        "2460381.00000",
         "Jour dans l'année :",
-        "Jour dans l'année : 71",
+        "71",
         "Dimanche de Pâques :",
-        "Dimanche de Pâques : 31 Mars",
+        "31 Mars",
         "Cycle solaire :",
-        "Cycle solaire : 17",
+        "17",
         "Nombre d'or :",
-        "Nombre d'or : 11",
+        "11",
         "Indiction romaine :",
-        "Indiction romaine : 2",
+        "2",
         "Epacte :",
-        "Epacte : 19",
+        "19",
         "Lettre dominicale :",
-        "Lettre dominicale : GF",
+        "GF",
         "Autres calendriers",
         "Calendrier hébreu :",
-        "Calendrier hébreu : Yom sheni 1 Veadar 5784",
+        "Yom sheni 1 Veadar 5784",
         "Calendrier maya :",
-        "Calendrier maya : 0.13.0.11.6.16, 5 Cib 4 Cumku",
+        "0.13.0.11.6.16, 5 Cib 4 Cumku",
         "Affichage des résultats",
         "Affichage numérique",
         "Affichage littéral",
@@ -1701,6 +1789,12 @@ void TestFenetre::arbreAccessible()
         "Quitter",
     };
     QCOMPARE(noms, attendus);
+
+    // A result that takes the focus is announced with its caption.
+    QCOMPARE(annonce(f->findChild<QLabel*>("calendrierHebreu")),
+             QStringLiteral("Calendrier hébreu : Yom sheni 1 Veadar 5784"));
+    QCOMPARE(annonce(f->findChild<QLabel*>("date")),
+             QStringLiteral("Date : Lundi 11 Mars 2024  12:00:00"));
 
     // The list of panels is named by its label; the Roman name of the day
     // and the meaning of the Julian Day are read as descriptions.
@@ -1725,6 +1819,120 @@ void TestFenetre::arbreAccessible()
         places << QAccessible::queryAccessibleInterface(dialogue.findChild<QSpinBox*>(nom))
                       ->text(QAccessible::Name);
     QCOMPARE(places, QStringList({"Pictun", "Baktun", "Katun", "Tun", "Uinal", "Kin"}));
+}
+
+namespace {
+
+// Ctrl+V pressed on the widget that has the focus: the written date of the
+// entry it opened (closed at once), or nothing when none opened.
+std::optional<QString> collerAuClavier(Chronastre& f)
+{
+    std::optional<QString> ouverte;
+    QTimer fermer;
+    QObject::connect(&fermer, &QTimer::timeout, [&ouverte] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ouverte = d->findChild<QLineEdit*>("texte")->text();
+            d->reject();
+        }
+    });
+    fermer.start(5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    fermer.stop();
+    f.activateWindow(); // a window manager gives the focus back after a dialog
+    if (!QTest::qWaitForWindowActive(&f))
+        qWarning("window not active again");
+    return ouverte;
+}
+
+} // namespace
+
+// Ctrl+V with real key presses, wherever the focus is: at start (in the
+// year), at every stop of the Tab chain (every field, every result shown,
+// the list, the buttons). A written date opens the entry on it; a number
+// goes into a number field that can hold it, as typed, and opens the entry
+// anywhere else.
+void TestFenetre::collerPartout()
+{
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QClipboard* pressePapiers = QGuiApplication::clipboard();
+    const QString ecrite = QStringLiteral("18 brumaire an VIII");
+    QCOMPARE(QApplication::focusWidget(), champ(*f, "annee"));
+    pressePapiers->setText(ecrite);
+    QCOMPARE(collerAuClavier(*f), ecrite);
+
+    QStringList arrets;
+    QWidget* arret = champ(*f, "annee");
+    do {
+        arrets << arret->objectName();
+        const auto ouverte = [&](const QString& texte) {
+            arret->setFocus(Qt::TabFocusReason);
+            if (qobject_cast<QSpinBox*>(arret) != nullptr) // what is pasted replaces
+                QTest::keyClick(arret, Qt::Key_A, Qt::ControlModifier);
+            pressePapiers->setText(texte);
+            return collerAuClavier(*f);
+        };
+        QCOMPARE(ouverte(ecrite), ecrite);
+        if (auto* nombre = qobject_cast<QSpinBox*>(arret)) {
+            const int avant = nombre->value();
+            const QString tropGrand = QString::number(nombre->maximum() + 1);
+            QCOMPARE(ouverte(tropGrand), tropGrand);
+            QCOMPARE(nombre->value(), avant);
+            QCOMPARE(ouverte(QString::number(nombre->maximum())), std::nullopt);
+            QCOMPARE(nombre->value(), nombre->maximum());
+        } else {
+            QCOMPARE(ouverte(QStringLiteral("1815")), QStringLiteral("1815"));
+        }
+        arret->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(arret, Qt::Key_Tab);
+        arret = QApplication::focusWidget();
+    } while (arret != champ(*f, "annee") && arrets.size() < 40);
+    // Six number fields, the first column of results and the four
+    // Gregorian calendars among them.
+    for (const char* nom :
+         {"annee", "mois", "jour", "heure", "minutes", "secondes", "date", "jourJulien",
+          "jourAnnee", "typeCalendrier", "calendrierGregorien", "calendrierSaka", "quitter"})
+        QVERIFY2(arrets.contains(QLatin1String(nom)), qPrintable(arrets.join(" ")));
+}
+
+// Every caption of the form (lbl_X beside X), on every panel: read once in
+// order, the value after it, named by its own text and labelled by the
+// caption, so that the focus announces both.
+void TestFenetre::legendesLuesUneFois()
+{
+    const auto f = fenetre({2000, false, 1, 1, 12, 0, 0});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    auto* liste = f->findChild<QComboBox*>("typeCalendrier");
+    for (int panneau = 0; panneau < liste->count(); ++panneau) {
+        liste->setCurrentIndex(panneau);
+        QStringList noms;
+        lireArbre(QAccessible::queryAccessibleInterface(f.get()), noms);
+        int lues = 0;
+        for (QLabel* legende : f->findChildren<QLabel*>()) {
+            if (!legende->objectName().startsWith(QLatin1String("lbl_")) ||
+                !legende->isVisibleTo(f.get()))
+                continue;
+            auto* valeur = f->findChild<QLabel*>(legende->objectName().mid(4));
+            QVERIFY2(valeur != nullptr, qPrintable(legende->objectName()));
+            const QString nomValeur =
+                QAccessible::queryAccessibleInterface(valeur)->text(QAccessible::Name);
+            const QString quoi = liste->currentText() + QStringLiteral(", ") + legende->text();
+            QVERIFY2(noms.count(legende->text()) == 1, qPrintable(quoi));
+            QVERIFY2(nomValeur == valeur->text(), qPrintable(quoi));
+            QVERIFY2(noms.indexOf(nomValeur, noms.indexOf(legende->text())) ==
+                         noms.indexOf(legende->text()) + 1,
+                     qPrintable(quoi));
+            QVERIFY2(annonce(valeur) ==
+                         legende->text().trimmed() + QLatin1Char(' ') + valeur->text(),
+                     qPrintable(quoi));
+            ++lues;
+        }
+        // The Julian Day and the day of the year, the six of the computus and
+        // the panel's calendars.
+        QVERIFY2(lues > 9, qPrintable(liste->currentText()));
+    }
 }
 
 // Without a mouse: Tab goes through the window as it reads, the results of

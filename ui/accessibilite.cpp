@@ -3,6 +3,10 @@
 #include "ui/etiquettes.h"
 #include "ui_chronastre.h"
 
+#include <QAbstractSpinBox>
+#include <QLineEdit>
+#include <QValidator>
+
 #include <algorithm>
 
 namespace {
@@ -87,13 +91,40 @@ QString nomAccessible(const QString& legende, const QString& valeur)
     return valeur.isEmpty() ? nom : nom + QLatin1Char(' ') + valeur;
 }
 
+void lierLegendes(const Ui::Chronastre& ui)
+{
+    const QLatin1String prefixe("lbl_");
+    for (QLabel* legende : ui.centralWidget->findChildren<QLabel*>()) {
+        if (!legende->objectName().startsWith(prefixe))
+            continue;
+        auto* valeur = legende->parentWidget()->findChild<QWidget*>(
+            legende->objectName().mid(prefixe.size()), Qt::FindDirectChildrenOnly);
+        // No caption holds a "&": a buddy gives it no shortcut and changes
+        // nothing on screen.
+        if (valeur != nullptr)
+            legende->setBuddy(valeur);
+    }
+}
+
 void nommerResultats(const Ui::Chronastre& ui)
 {
     ui.date->setAccessibleName(
         nomAccessible(QCoreApplication::translate("Chronastre", "Date :"), ui.date->text()));
-    for (QLabel* valeur : {ui.jourJulien, ui.jourAnnee, ui.dimanchePaques, ui.nombreOr, ui.epacte,
-                           ui.cycleSolaire, ui.indictionRomaine, ui.lettreDominicale})
-        valeur->setAccessibleName(nomAccessible(legende(valeur)->text(), valeur->text()));
-    for (QLabel* valeur : etiquettesCalendriers(ui))
-        valeur->setAccessibleName(nomAccessible(legende(valeur)->text(), valeur->text()));
+}
+
+bool accepteCollage(const QObject* champ, const QString& texte)
+{
+    // A spin box types into its line edit, whose validator is the spin
+    // box's: it knows the range.
+    const auto* edition = qobject_cast<const QLineEdit*>(champ);
+    if (const auto* nombre = qobject_cast<const QAbstractSpinBox*>(champ))
+        edition = nombre->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+    if (edition == nullptr || edition->isReadOnly())
+        return false;
+    const QValidator* validateur = edition->validator();
+    if (validateur == nullptr)
+        return true;
+    QString copie = texte;
+    int position = 0;
+    return validateur->validate(copie, position) != QValidator::Invalid;
 }

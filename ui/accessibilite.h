@@ -5,6 +5,7 @@
 #include <vector>
 
 class QLabel;
+class QObject;
 class QWidget;
 
 namespace Ui {
@@ -29,9 +30,22 @@ void ordonnerLecture(const Ui::Chronastre& ui);
 // nineteen calendars by kind.
 std::vector<QLabel*> resultatsFocalisables(const Ui::Chronastre& ui);
 
-// Gives each result label an accessible name that carries its caption
-// ("Calendrier hébreu : Yom sheni 1 Veadar 5784"), from the texts shown.
+// Ties every caption of the form to the widget it captions: the label
+// lbl_X becomes the buddy of the widget X beside it, which screen readers
+// read as "labelled by". A value keeps its own text as its name, so that
+// reading the window in order says each caption once, and a reader
+// announces a result that takes the focus with its caption ("Calendrier
+// hébreu : Yom sheni 1 Veadar 5784").
+void lierLegendes(const Ui::Chronastre& ui);
+
+// The date line has no caption on screen: its accessible name carries one
+// ("Date : Lundi 11 Mars 2024  12:00:00"), from the text shown.
 void nommerResultats(const Ui::Chronastre& ui);
+
+// Whether Ctrl+V in champ, a field with the keyboard focus, pastes texte
+// there: a number field takes a number it can hold, a text field what its
+// validator allows (anything without one). Any other widget takes nothing.
+bool accepteCollage(const QObject* champ, const QString& texte);
 
 // The accessible name of a value shown beside caption: the caption without
 // its trailing blanks, then the value.

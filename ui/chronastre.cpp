@@ -13,11 +13,13 @@
 #include "ui/saisiedate.h"
 #include "ui_chronastre.h"
 
+#include <QAbstractSpinBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -238,6 +240,7 @@ void Chronastre::installerActions()
                 });
     }
     ordonnerLecture(*ui);
+    lierLegendes(*ui);
 
     // The list of panels has no caption on screen. Screen readers on Linux
     // name a combo box by the label whose buddy it is: it gets one, never
@@ -249,7 +252,15 @@ void Chronastre::installerActions()
 
     // For the keyboard: the entry on the calendar whose result has the focus,
     // or on the first calendar of the visible panel; Ctrl+V opens it on the
-    // date the clipboard holds (in a field being typed, Ctrl+V pastes there).
+    // date the clipboard holds, wherever the focus is, unless the focus is in
+    // a field that takes what the clipboard holds (a number in a number
+    // field): eventFilter leaves the key to this shortcut otherwise.
+    for (QAbstractSpinBox* champ : findChildren<QAbstractSpinBox*>())
+        champ->installEventFilter(this);
+    for (QLineEdit* champ : findChildren<QLineEdit*>()) {
+        if (qobject_cast<QAbstractSpinBox*>(champ->parentWidget()) == nullptr)
+            champ->installEventFilter(this);
+    }
     auto* saisie = new QShortcut(QKeySequence(tr("Ctrl+G")), this);
     connect(saisie, &QShortcut::activated, this, [this] { saisirDate(calendrierChoisi()); });
     auto* coller = new QShortcut(QKeySequence::Paste, this);
@@ -282,6 +293,16 @@ std::optional<TypeCalendrier> Chronastre::calendrierDe(const QWidget* etiquette)
 
 bool Chronastre::eventFilter(QObject* objet, QEvent* evenement)
 {
+    // A field asks first whether it takes the key as its own: a field that
+    // would refuse the clipboard's text does not, and the window's Ctrl+V
+    // opens the entry on it.
+    if (evenement->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(evenement)->matches(QKeySequence::Paste) &&
+        qobject_cast<QLabel*>(objet) == nullptr &&
+        !accepteCollage(objet, QGuiApplication::clipboard()->text())) {
+        evenement->ignore();
+        return true;
+    }
     auto* etiquette = qobject_cast<QLabel*>(objet);
     if (etiquette == nullptr)
         return QMainWindow::eventFilter(objet, evenement);

@@ -51,7 +51,8 @@ protected:
     // The mouse and keys of the result labels: the entry of a date of a
     // calendar (double click, Enter), the context menu (Menu key,
     // Shift+F10), Ctrl+C, the arrows, and a highlight while one has the
-    // keyboard focus.
+    // keyboard focus. In a field, Ctrl+V is the field's only when the
+    // clipboard holds what the field takes.
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 signals:

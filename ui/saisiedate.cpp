@@ -156,5 +156,14 @@ void SaisieDate::afficher()
         erreurTexte_.isEmpty() ? QString::fromStdString(modele_.raison()) : erreurTexte_;
     ui->raison->setText(raison);
     ui->raison->setVisible(!raison.isEmpty());
-    ui->boutons->button(QDialogButtonBox::Ok)->setEnabled(raison.isEmpty());
+    QPushButton* ok = ui->boutons->button(QDialogButtonBox::Ok);
+    ok->setEnabled(raison.isEmpty());
+    // Screen readers read the reason as the description of the written date
+    // and of OK. Qt sends an accessibility event each time a description is
+    // set, and a reader says it while the field has the focus: a reason is
+    // set only when it is new, and so said once.
+    for (QWidget* decrit : {static_cast<QWidget*>(ui->texte), static_cast<QWidget*>(ok)}) {
+        if (decrit->accessibleDescription() != raison)
+            decrit->setAccessibleDescription(raison);
+    }
 }
