@@ -43,6 +43,9 @@ constexpr bool tableCoherente()
 }
 static_assert(tableCoherente());
 
+// The first day of the range: BAHAI's years begin on 21 March, Gregorian.
+constexpr std::int64_t premierJour = numeroJourGregorien(Teheran::premiereAnnee + 1843, 3, 21);
+
 std::size_t rang(std::int64_t annee)
 {
     return static_cast<std::size_t>(annee - Teheran::premiereAnneeTeheran);
@@ -53,26 +56,36 @@ bool aTeheran(std::int64_t annee)
     return annee >= Teheran::premiereAnneeTeheran && annee <= Teheran::derniereAnnee;
 }
 
+// A date before 172 as BAHAI reads it, its month and day brought within 32
+// bits (all that BAHAI's formulas take without leaving 64 bits).
+std::int64_t depuisBahai(const DateHeure& date)
+{
+    return Calendrier(BAHAI).depuisCalendrier(
+        DateHeure(date.annee(), sature32(date.mois()), sature32(date.jour())));
+}
+
 } // namespace
 
 Plage CalendrierBahaiTeheran::plage()
 {
-    return {sansBorne, nawRuzs.back() - 1};
+    return {premierJour, nawRuzs.back() - 1};
 }
 
 std::int64_t CalendrierBahaiTeheran::nawRuz(std::int64_t annee)
 {
-    if (annee > derniereAnnee)
+    if (!anneeDansLaPlage(annee))
         return jourHorsPlage;
     if (annee >= premiereAnneeTeheran)
         return nawRuzs[rang(annee)];
-    return Calendrier(BAHAI).depuisCalendrier(DateHeure(annee, 1, 1));
+    return depuisBahai(DateHeure(annee, 1, 1));
 }
 
 std::int64_t CalendrierBahaiTeheran::joursDuMois(std::int64_t annee, std::int64_t mois)
 {
+    if (!anneeDansLaPlage(annee))
+        return 0;
     if (!aTeheran(annee))
-        return annee > derniereAnnee ? 0 : chronastre::joursDuMois(BAHAI, annee, mois);
+        return chronastre::joursDuMois(BAHAI, annee, mois);
     if (mois < 1 || mois > 20)
         return 0;
     if (mois != 19)
@@ -83,10 +96,10 @@ std::int64_t CalendrierBahaiTeheran::joursDuMois(std::int64_t annee, std::int64_
 
 DateHeure CalendrierBahaiTeheran::versBahaiTeheran(std::int64_t numeroJour)
 {
+    if (!plage().contient(numeroJour))
+        return DateHeure();
     if (numeroJour < nawRuzs.front())
         return Calendrier(BAHAI).versCalendrier(numeroJour);
-    if (numeroJour >= nawRuzs.back())
-        return DateHeure();
     // The year from the mean tropical year, then at most a step either way.
     const std::int64_t ecart = numeroJour - nawRuzs.front(); // in [0, 68000)
     std::size_t i =
@@ -107,10 +120,10 @@ DateHeure CalendrierBahaiTeheran::versBahaiTeheran(std::int64_t numeroJour)
 
 std::int64_t CalendrierBahaiTeheran::depuisBahaiTeheran(const DateHeure& date)
 {
-    if (date.annee() > derniereAnnee)
+    if (!anneeDansLaPlage(date.annee()))
         return jourHorsPlage;
     if (date.annee() < premiereAnneeTeheran)
-        return Calendrier(BAHAI).depuisCalendrier(date);
+        return depuisBahai(date);
     const std::size_t i = rang(date.annee());
     const std::int64_t mois = std::clamp<std::int64_t>(date.mois(), 1, 20);
     const std::int64_t jour = jourBorne(date.jour());

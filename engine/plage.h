@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 // What the calendars kept by a table (Iranian, Umm al-Qura, Chinese, Baha'i
 // at Tehran) share: the range over which each is exact, and how a date
@@ -22,9 +21,6 @@ struct Plage
         return numeroJour >= premierJour && numeroJour <= dernierJour;
     }
 };
-
-// No lower end (the Baha'i calendar before 172 B.E. is the arithmetic one).
-inline constexpr std::int64_t sansBorne = std::numeric_limits<std::int64_t>::min();
 
 // The day number a conversion from one of these calendars gives for a date
 // outside its range: about three billion years before the Julian epoch, a
