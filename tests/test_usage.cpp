@@ -202,6 +202,15 @@ TEST(Usage, HorsPlage)
             EXPECT_FALSE(k.plage().contient(j) && memeDate(GREGORIEN, k.vers(j), d));
         }
     }
+    // A day far beyond its month counts on, far from its month, without
+    // wrapping around.
+    const DateHeure dansLaPlage[] = {{1404, 1, 1}, {1445, 1, 1}, {2023, 1, 1}, {200, 1, 1}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const DateHeure& d = dansLaPlage[i];
+        const std::int64_t j = quatre[i].depuis(d);
+        EXPECT_GT(quatre[i].depuis({d.annee(), d.mois(), grand}), j + (std::int64_t{1} << 31));
+        EXPECT_LT(quatre[i].depuis({d.annee(), d.mois(), petit}), j - (std::int64_t{1} << 31));
+    }
     // A day beyond its month counts on.
     EXPECT_EQ(CalendrierIranien::depuisIranien({1403, 12, 31}), jdn(2025, 3, 21));
     EXPECT_EQ(CalendrierChinois::depuisChinois({2024, 13, 1}),
