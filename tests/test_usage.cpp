@@ -18,6 +18,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace chronastre;
@@ -275,8 +276,10 @@ std::vector<std::string> ecartsChinois(const std::string& fichier, std::int64_t&
         bool different = false;
         for (std::int64_t j = debut; j < n(l[i + 1][0]); ++j, ++jours) {
             const DateHeure d = CalendrierChinois::versChinois(j);
-            different = different || d.annee() != annee || d.jour() != j - debut + 1 ||
-                        CalendrierChinois::numeroMois(d.annee(), d.mois()) != mois;
+            different =
+                different || d.annee() != annee || d.jour() != j - debut + 1 ||
+                CalendrierChinois::numeroMois(d.annee(), d.mois()) != mois ||
+                CalendrierChinois::joursDuMois(d.annee(), d.mois()) != n(l[i + 1][0]) - debut;
         }
         if (different)
             ecarts.push_back(l[i][0] + ' ' + l[i][1] + ' ' + l[i][2]);
@@ -411,4 +414,48 @@ TEST(Usage, LongueursDesMois)
     EXPECT_EQ(CalendrierChinois::joursDuMois(2023, 3), 29);
     EXPECT_EQ(CalendrierBahaiTeheran::joursDuMois(182, 19), 5);
     EXPECT_EQ(CalendrierBahaiTeheran::joursDuMois(183, 19), 4);
+}
+
+namespace {
+
+// Letters to change, add or drop to turn a into b (bytes).
+std::size_t distance(std::string_view a, std::string_view b)
+{
+    std::vector<std::size_t> ligne(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        ligne[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonale = ligne[0];
+        ligne[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t haut = ligne[j];
+            ligne[j] = std::min(
+                {ligne[j] + 1, ligne[j - 1] + 1, diagonale + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonale = haut;
+        }
+    }
+    return ligne[b.size()];
+}
+
+} // namespace
+
+// The Iranian months are the program's Persian months as French texts spell
+// them, in the same order: each within one letter of its Persian name.
+TEST(Usage, NomsIraniens)
+{
+    for (std::size_t i = 0; i < 12; ++i)
+        EXPECT_LE(distance(noms::moisIraniens[i], noms::moisPerses[i]), 1u)
+            << noms::moisIraniens[i];
+    for (const noms::Variante& v : noms::variantesIraniennes)
+        EXPECT_TRUE(v.numero >= 1 && v.numero <= 12) << v.mot;
+}
+
+// The Chinese months by their number, the 1st as "1er".
+TEST(Usage, NomsChinois)
+{
+    for (std::size_t i = 0; i < 12; ++i)
+        EXPECT_EQ(noms::moisChinois[i],
+                  (i == 0 ? std::string("1er") : std::to_string(i + 1) + "e") + " mois");
+    EXPECT_EQ(noms::animauxChinois[0], "Rat");
+    EXPECT_EQ(noms::animauxChinois[11], "Cochon");
 }
