@@ -166,6 +166,22 @@ def noter(quoi, instant, limite, second=None):
         PROCHES.append((quoi, texte(instant), texte(limite), marge, autre))
 
 
+def au_fil_du_rasoir(prefixe):
+    """The events of one calendar within 5 minutes of their day's boundary,
+    as comment lines of its table."""
+    lignes = ""
+    for quoi, instant, limite, marge, autre in PROCHES:
+        if quoi.startswith(prefixe) and abs(marge) < 5:
+            nom = quoi.split(" : ")[1]
+            nom = ("new moon" if "lune" in nom else
+                   "principal term %s deg" % nom.split()[-1].rstrip("°") if "terme" in nom else
+                   "equinox, sunset" if "coucher" in nom else "equinox, noon")
+            lignes += "//   %s %s UT, boundary %s UT: %+.2f min (%s)\n" % (
+                nom, instant, limite, marge, "-" if autre is None else "%+.2f" % autre)
+    return ("// Events within 5 minutes of their day's boundary (libastro; the margin\n"
+            "// by pymeeus in brackets):\n" + lignes) if lignes else ""
+
+
 # --- Iranian -----------------------------------------------------------------
 
 def iranien(premiere, derniere, seconde):
@@ -305,12 +321,14 @@ def main():
 
     jours = iranien(1178, 1580, soleil2)
     corps = "// The day of March of 1 Farvardin, one row per Iranian year from 1178.\n"
+    corps += au_fil_du_rasoir("Iranien")
     for i in range(0, len(jours), 20):
         corps += "    %s // %d\n" % (" ".join("%d," % j for j in jours[i:i + 20]), 1178 + i)
     ecrire("iranien_table.inc", corps)
 
     jours = bahai(172, 358, soleil2)
     corps = "// The day of March of Naw-Ruz, from 172 B.E. (2015).\n"
+    corps += au_fil_du_rasoir("Bahá'í")
     for i in range(0, len(jours), 20):
         corps += "    %s // %d\n" % (" ".join("%d," % j for j in jours[i:i + 20]), 172 + i)
     ecrire("bahaiteheran_table.inc", corps)
@@ -319,7 +337,9 @@ def main():
              "// and month of its 1st month, the lengths of its months as bits (bit i\n"
              "// set: the month of rank i + 1 has 30 days), the number of its leap month\n"
              "// (0: none).\n")
-    for annee, m, d, longueurs, intercalaire in chinois(1899, 2100, lune2, soleil2):
+    lignes = chinois(1899, 2100, lune2, soleil2)
+    corps += au_fil_du_rasoir("Chinois")
+    for annee, m, d, longueurs, intercalaire in lignes:
         bits = sum(1 << i for i, n in enumerate(longueurs) if n == 30)
         assert all(n in (29, 30) for n in longueurs)
         corps += "    {%d, %d, %d, 0x%04x, %d}, // %s\n" % (
