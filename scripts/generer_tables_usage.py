@@ -179,7 +179,7 @@ def au_fil_du_rasoir(prefixe):
             lignes += "//   %s %s UT, boundary %s UT: %+.2f min (%s)\n" % (
                 nom, instant, limite, marge, "-" if autre is None else "%+.2f" % autre)
     return ("// Events within 5 minutes of their day's boundary (libastro; the margin\n"
-            "// by pymeeus in brackets):\n" + lignes) if lignes else ""
+            "// by pymeeus in parentheses):\n" + lignes) if lignes else ""
 
 
 # --- Iranian -----------------------------------------------------------------
