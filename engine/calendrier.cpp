@@ -163,8 +163,30 @@ DateHeure Calendrier::convertir(TypeCalendrier arrivee, const DateHeure& date)
 
 bool existe(TypeCalendrier type, const DateHeure& date)
 {
-    Calendrier calendrier(type);
-    return memeDate(type, calendrier.versCalendrier(calendrier.depuisCalendrier(date)), date);
+    // The civil calendars by their month lengths, at once.
+    if (type == JULIEN || type == GREGORIEN) {
+        const std::int64_t a = date.annee();
+        const bool bissextile = type == JULIEN ? floorMod(a, 4) == 0
+                                               : floorMod(a, 4) == 0 && (floorMod(a, 100) != 0 ||
+                                                                         floorMod(a, 400) == 0);
+        return date.mois() >= 1 && date.mois() <= 12 && date.jour() >= 1 &&
+               date.jour() <= joursMoisJulien(date.mois(), bissextile);
+    }
+    return memeDate(type, dateDuJour(type, jourDeLaDate(type, date)), date);
+}
+
+DateHeure dateDuJour(TypeCalendrier type, std::int64_t numeroJour)
+{
+    if (type >= 0 && type < nombreCalendriersParametriques)
+        return versDate[static_cast<std::size_t>(type)](numeroJour);
+    return Calendrier(type).versCalendrier(numeroJour);
+}
+
+std::int64_t jourDeLaDate(TypeCalendrier type, const DateHeure& date)
+{
+    if (type >= 0 && type < nombreCalendriersParametriques)
+        return versNumero[static_cast<std::size_t>(type)](date);
+    return Calendrier(type).depuisCalendrier(date);
 }
 
 std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee)

@@ -121,6 +121,11 @@ constexpr TypeCalendrier calendrierCivil(std::int64_t annee, std::int64_t mois, 
 // its day number (a Maya date is its long count).
 bool existe(TypeCalendrier type, const DateHeure& date);
 
+// The date of calendar type on a day number, and the day number of a date:
+// what Calendrier computes, without its cache (a converter used once).
+DateHeure dateDuJour(TypeCalendrier type, std::int64_t numeroJour);
+std::int64_t jourDeLaDate(TypeCalendrier type, const DateHeure& date);
+
 // The months of year annee of calendar type, the epagomenal days counted as
 // one (13 in the Egyptian-type calendars, 13 in a Hebrew leap year, 20 in
 // the Baha'i one); 0 for the Maya long count and an unknown kind.

@@ -6,7 +6,9 @@
 
 #include "engine/calendrier.h"
 #include "tests/mots.h"
+#include "texte/grammaire.h"
 #include "texte/lecture.h"
+#include "texte/raccourci.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
 
@@ -148,4 +150,57 @@ TEST(Relecture, LimitesDe32Bits)
             EXPECT_TRUE(memeDate(type, lecture.date, d)) << motsCalendriers[k] << " " << ligne;
         }
     }
+}
+
+// The quick reading of "12 décembre 1047" is the general reader's for that
+// form: over every month name the program writes in each calendar, in
+// capitals or not, abbreviated with a dot, with days and years around the
+// edges of what exists, whatever it reads, the general reader reads the
+// same; and it reads such dates that exist when their month is one word of
+// letters.
+TEST(Relecture, RaccourciEgalAuLecteur)
+{
+    const std::int64_t jours[] = {0, 1, 9, 28, 29, 30, 31, 32};
+    const std::int64_t annees[] = {0, 1, 8, 1582, 1700, 2024, 5784, 2147483647};
+    int lues = 0;
+    for (int k = 0; k < nombreCalendriers; ++k) {
+        const auto type = static_cast<TypeCalendrier>(k);
+        for (std::int64_t mois = 1; mois <= 13; ++mois) {
+            for (const bool embolismique : {false, true}) {
+                std::string nom = texte::nomDuMois(type, mois, embolismique);
+                for (int variante = 0; variante < 3; ++variante) {
+                    if (variante == 1)
+                        for (char& c : nom)
+                            c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+                    const std::string mot = variante == 2 ? nom + "." : nom;
+                    for (const std::int64_t jour : jours) {
+                        for (const std::int64_t annee : annees) {
+                            const std::string t = std::to_string(jour) + "  " + mot + " " +
+                                                  std::to_string(annee) + " ";
+                            texte::LectureRapide rapide;
+                            const bool vite = texte::lireRapidement(type, t, rapide);
+                            const texte::Mots mots(t);
+                            const texte::Lexique lexique(mots);
+                            const texte::Analyse a =
+                                texte::analyser(mots, lexique, 0, mots.taille(), type,
+                                                texte::Ordre::AnneeMoisJour, false);
+                            SCOPED_TRACE(std::string(motsCalendriers[k]) + " « " + t + " »");
+                            const bool simple = mots.taille() == 3 && mots[1].chiffres == 0 &&
+                                                t.find('\'') == std::string::npos;
+                            if (simple && a.lue)
+                                EXPECT_TRUE(vite);
+                            if (vite)
+                                EXPECT_TRUE(a.lue);
+                            if (vite) {
+                                ++lues;
+                                EXPECT_EQ(rapide.numeroJour, a.verdict.premier);
+                                EXPECT_TRUE(memeDate(type, rapide.date, a.verdict.date));
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(lues, 5000);
 }

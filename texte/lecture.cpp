@@ -4,6 +4,7 @@
 #include "engine/calendriermaya.h"
 #include "texte/grammaire.h"
 #include "texte/mots.h"
+#include "texte/raccourci.h"
 #include "texte/refus.h"
 #include "texte/vocabulaire.h"
 
@@ -157,9 +158,16 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
         lecture.erreur = "calendrier inconnu";
         return lecture;
     }
+    // The date that files hold most, read at once.
+    Lecture lecture;
+    if (LectureRapide rapide; lireRapidement(type, texte, rapide)) {
+        lecture.date = rapide.date;
+        lecture.numeroJour = rapide.numeroJour;
+        lecture.reconnu = true;
+        return lecture;
+    }
     const Mots mots(texte);
     if (mots.tropLong()) {
-        Lecture lecture;
         lecture.erreur = texteRefus(refusDe(Motif::TexteTropLong));
         return lecture;
     }

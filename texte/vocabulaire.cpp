@@ -578,6 +578,24 @@ Masque Lexique::calendriers(std::size_t i, Genre genre) const
     return m;
 }
 
+std::int32_t moisDuMot(std::string_view cle, std::uint32_t hache, TypeCalendrier type)
+{
+    const Masque b = bit(type);
+    std::int32_t mois = 0;
+    for (const Ligne& l : vocabulaire().commencantPar(hache, cle)) {
+        if (l.n != 1 || (l.sens.calendriers & b) == 0)
+            continue;
+        if (l.sens.genre == Genre::Mois) {
+            if (mois != 0)
+                return 0;
+            mois = l.sens.valeur;
+        } else if (l.sens.genre != Genre::JourSemaine && l.sens.genre != Genre::Nombre) {
+            return 0;
+        }
+    }
+    return mois;
+}
+
 std::size_t rangeesDuCalendrier(TypeCalendrier type)
 {
     return vocabulaire().rangees(bit(type));

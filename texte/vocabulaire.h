@@ -93,6 +93,12 @@ private:
     std::array<std::array<Sens, sensParMot>, motsMax> sens_;
 };
 
+// The month that the single word of key cle (hache its hash) names in
+// calendar type, when that is its only one-word reading there but for a
+// weekday or a number word; 0 otherwise. What a quick reading of "12
+// décembre 1047" needs.
+std::int32_t moisDuMot(std::string_view cle, std::uint32_t hache, TypeCalendrier type);
+
 // How many rows the vocabulary has for calendar type (the rows of every
 // calendar included), and in all.
 std::size_t rangeesDuCalendrier(TypeCalendrier type);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/dateheure.h"
+#include "engine/typecalendrier.h"
+
+#include <cstdint>
+#include <string_view>
+
+// A quick reading of the written date that files hold most, "12 décembre
+// 1047": a day in figures, one word, a year in figures, blanks between. It
+// is the general reader's grammar for that form (a day, a month of the
+// calendar by one of its one-word names, a year), read without building
+// the words of the text: a test proves it gives what the general reader
+// gives. Any other text, or a date that does not exist, gives false, and
+// goes to the general reader.
+namespace chronastre::texte {
+
+struct LectureRapide
+{
+    DateHeure date;
+    std::int64_t numeroJour;
+};
+
+bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& lue);
+
+} // namespace chronastre::texte
