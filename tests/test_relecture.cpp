@@ -187,10 +187,12 @@ TEST(Relecture, RaccourciEgalAuLecteur)
                             SCOPED_TRACE(std::string(motsCalendriers[k]) + " « " + t + " »");
                             const bool simple = mots.taille() == 3 && mots[1].chiffres == 0 &&
                                                 t.find('\'') == std::string::npos;
-                            if (simple && a.lue)
+                            if (simple && a.lue) {
                                 EXPECT_TRUE(vite);
-                            if (vite)
+                            }
+                            if (vite) {
                                 EXPECT_TRUE(a.lue);
+                            }
                             if (vite) {
                                 ++lues;
                                 EXPECT_EQ(rapide.numeroJour, a.verdict.premier);
