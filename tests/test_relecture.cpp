@@ -206,3 +206,60 @@ TEST(Relecture, RaccourciEgalAuLecteur)
     }
     EXPECT_GT(lues, 5000);
 }
+
+// The quick reading of GEDCOM values is the general reader's: every value of
+// the usual forms (a qualifier, an escape, a day, a month code, a year, a
+// year alone), around the edges of what exists, reads the same both ways.
+TEST(Relecture, RaccourciGedcomEgalAuLecteur)
+{
+    const char* qualificatifs[] = {"", "ABT ", "CAL ", "EST ", "BEF ", "AFT ", "abt ", "INT "};
+    const std::pair<const char*, std::vector<const char*>> calendriers[] = {
+        {"", {"JAN", "FEB", "MAR", "DEC", "jan"}},
+        {"@#DGREGORIAN@ ", {"FEB", "SEP"}},
+        {"@#DJULIAN@ ", {"FEB", "OCT"}},
+        {"JULIAN ", {"MAR"}},
+        {"@#DHEBREW@ ", {"TSH", "ADR", "ADS", "NSN", "ELL"}},
+        {"HEBREW ", {"CSH", "KSL"}},
+        {"@#DFRENCH R@ ", {"VEND", "BRUM", "COMP"}},
+        {"FRENCH_R ", {"THER", "COMP"}},
+    };
+    const char* jours[] = {"", "0 ", "1 ", "5 ", "6 ", "29 ", "30 ", "31 "};
+    const char* annees[] = {"0",    "1",    "2",    "3",    "8",   "1582",
+                            "1700", "2024", "5784", "5785", "0012"};
+    int rapides = 0;
+    for (const char* q : qualificatifs) {
+        for (const auto& [echappement, mois] : calendriers) {
+            for (const char* m : mois) {
+                for (const char* j : jours) {
+                    for (const char* a : annees) {
+                        for (const bool avecMois : {true, false}) {
+                            const std::string valeur = std::string(q) + echappement +
+                                                       (avecMois ? std::string(j) + m + " " : "") +
+                                                       a;
+                            SCOPED_TRACE(valeur);
+                            texte::ValeurGedcom vite;
+                            if (texte::lireValeurRapidement(valeur, vite))
+                                ++rapides;
+                            const texte::ValeurGedcom v = texte::lireValeurGedcom(valeur);
+                            const texte::ValeurGedcom g =
+                                texte::lireValeurGedcomGenerale(valeur, {});
+                            EXPECT_EQ(v.erreur, g.erreur);
+                            EXPECT_EQ(v.qualificatif, g.qualificatif);
+                            ASSERT_EQ(v.premiere.has_value(), g.premiere.has_value());
+                            if (v.premiere) {
+                                EXPECT_EQ(v.premiere->calendrier, g.premiere->calendrier);
+                                EXPECT_EQ(texte::premierJour(*v.premiere),
+                                          texte::premierJour(*g.premiere));
+                                EXPECT_EQ(texte::dernierJour(*v.premiere),
+                                          texte::dernierJour(*g.premiere));
+                                EXPECT_EQ(v.premiere->mois, g.premiere->mois);
+                                EXPECT_EQ(v.premiere->jour, g.premiere->jour);
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(rapides, 3000);
+}

@@ -21,7 +21,7 @@ std::int64_t ordinalEnChiffres(const Mot& m)
 {
     if (m.chiffres == 0 || m.chiffres > 2 || m.signe)
         return -1;
-    constexpr std::array<std::string_view, 13> suffixes = {
+    static constexpr std::array<std::string_view, 13> suffixes = {
         "er", "re", "ere", "e", "eme", "ieme", "em", "nd", "st", "rd", "th", "o", "d"};
     const std::string_view suffixe = m.cle.substr(m.chiffres);
     for (const std::string_view s : suffixes) {

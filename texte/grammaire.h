@@ -31,6 +31,9 @@ struct Analyse
 Analyse analyser(const Mots& mots, const Lexique& lexique, std::size_t debut, std::size_t fin,
                  TypeCalendrier type, Ordre ordre, bool partiel);
 
+// A GEDCOM value read by the general reader alone, without the quick one.
+ValeurGedcom lireValeurGedcomGenerale(std::string_view valeur, const OptionsGedcom& options);
+
 // A canonical Roman numeral (VIII, not IIX) of any length: its value, or -1.
 std::int64_t valeurRomaine(std::string_view cle);
 

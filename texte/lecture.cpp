@@ -211,6 +211,15 @@ std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCale
 
 ValeurGedcom lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options)
 {
+    // The values files hold most, read at once (a double year aside, which
+    // --doubles-juliennes may read otherwise).
+    if (ValeurGedcom v; lireValeurRapidement(sansBlancs(valeur), v))
+        return v;
+    return lireValeurGedcomGenerale(valeur, options);
+}
+
+ValeurGedcom lireValeurGedcomGenerale(std::string_view valeur, const OptionsGedcom& options)
+{
     ValeurGedcom v;
     valeur = sansBlancs(valeur);
     const auto refuser = [&v](const Refus& refus) {

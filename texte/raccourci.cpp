@@ -105,4 +105,72 @@ bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& 
     return true;
 }
 
+bool lireValeurRapidement(std::string_view valeur, ValeurGedcom& v)
+{
+    struct Mot
+    {
+        std::string_view texte;
+        int sens;
+    };
+    // Qualifiers, then escapes and keywords: what opens a value, with the
+    // blank after it.
+    static constexpr std::array<Mot, 5> qualificatifs = {{
+        {"ABT ", static_cast<int>(Qualificatif::Vers)},
+        {"CAL ", static_cast<int>(Qualificatif::Calculee)},
+        {"EST ", static_cast<int>(Qualificatif::Estimee)},
+        {"BEF ", static_cast<int>(Qualificatif::Avant)},
+        {"AFT ", static_cast<int>(Qualificatif::Apres)},
+    }};
+    static constexpr std::array<Mot, 8> echappements = {{
+        {"@#DGREGORIAN@ ", GREGORIEN},
+        {"@#DJULIAN@ ", JULIEN},
+        {"@#DHEBREW@ ", HEBREU},
+        {"@#DFRENCH R@ ", REPUBLICAIN},
+        {"GREGORIAN ", GREGORIEN},
+        {"JULIAN ", JULIEN},
+        {"HEBREW ", HEBREU},
+        {"FRENCH_R ", REPUBLICAIN},
+    }};
+    Qualificatif qualificatif = Qualificatif::Aucun;
+    for (const Mot& q : qualificatifs) {
+        if (valeur.starts_with(q.texte)) {
+            qualificatif = static_cast<Qualificatif>(q.sens);
+            valeur.remove_prefix(q.texte.size());
+            break;
+        }
+    }
+    auto type = GREGORIEN;
+    for (const Mot& e : echappements) {
+        if (valeur.starts_with(e.texte)) {
+            type = static_cast<TypeCalendrier>(e.sens);
+            valeur.remove_prefix(e.texte.size());
+            break;
+        }
+    }
+    DatePartielle d;
+    d.calendrier = type;
+    // A year alone: figures, up to the end.
+    const char* p = valeur.data();
+    const char* const fin = p + valeur.size();
+    const std::int64_t annee = nombre(p, fin, 9);
+    if (annee >= 0 && p == fin && !valeur.empty() && valeur[0] != '0') {
+        if (type == HEBREU && annee < 1)
+            return false;
+        d.annee = annee;
+        d.premier = jourDeLaDate(type, DateHeure(annee, 1, 1));
+        d.dernier = jourDeLaDate(type, DateHeure(annee + 1, 1, 1)) - 1;
+    } else {
+        LectureRapide lue;
+        if (!lireRapidement(type, valeur, lue))
+            return false;
+        d.annee = lue.date.annee();
+        d.mois = lue.date.mois();
+        d.jour = lue.date.jour();
+        d.premier = d.dernier = lue.numeroJour;
+    }
+    v.qualificatif = qualificatif;
+    v.premiere = d;
+    return true;
+}
+
 } // namespace chronastre::texte

@@ -2,6 +2,7 @@
 
 #include "engine/dateheure.h"
 #include "engine/typecalendrier.h"
+#include "texte/lecture.h"
 
 #include <cstdint>
 #include <string_view>
@@ -22,5 +23,11 @@ struct LectureRapide
 };
 
 bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& lue);
+
+// The GEDCOM values genealogy files hold most, read the same way: "12 MAR
+// 1700", "1750", after a qualifier in capitals (ABT, CAL, EST, BEF, AFT) and
+// a calendar escape or keyword ("@#DJULIAN@", "HEBREW"). False for any other
+// value, which goes to the general reader.
+bool lireValeurRapidement(std::string_view valeur, ValeurGedcom& v);
 
 } // namespace chronastre::texte
