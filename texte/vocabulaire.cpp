@@ -318,6 +318,7 @@ constexpr Rangee rangeesPropres[] = {
     {"ABOUT", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Vers)},
     {"CIRCA", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Vers)},
     {"CA", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Vers)},
+    {"C", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Vers)},
     {"CAL", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Calculee)},
     {"EST", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Estimee)},
     {"BEF", Genre::Qualificatif, tousCalendriers, static_cast<int>(Qualificatif::Avant)},
