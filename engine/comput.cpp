@@ -51,7 +51,8 @@ int epacteSelon(std::int64_t annee, bool gregorien)
 
 std::string lettresDominicales(std::int64_t annee, bool gregorien)
 {
-    constexpr std::int64_t limite = 1'000'000'000'000;
+    // Day numbers stay exact (below 10^16) up to 2 * 10^13 years.
+    constexpr std::int64_t limite = 20'000'000'000'000;
     if (annee < -limite || annee > limite)
         return {};
     Calendrier calendrier(gregorien ? GREGORIEN : JULIEN);
@@ -66,36 +67,18 @@ std::string lettresDominicales(std::int64_t annee, bool gregorien)
 
 void Comput::calculer(std::int64_t annee)
 {
-    if (annee <= 0)
-        return;
-    const std::int64_t or19 = annee % 19;
-    nombreOr_ = static_cast<int>(or19 + 1);
-
-    epacte_ = epacteSelon(annee, anneeGregorienne(annee));
-    // annee % 28 first: annee + 8 would overflow near the largest year.
-    cycleSolaire_ = static_cast<int>((annee % 28 + 8) % 28 + 1);
-    indictionRomaine_ = static_cast<int>(floorMod(annee - 313, 15) + 1);
-
-    DateHeure premierJanvier(annee, 1, 1);
-    premierJanvier.calculerJourJulien();
-    premierJanvier.calculerJourSemaine();
-    // Letter of the first Sunday: Sunday A, Saturday B, ..., Monday G.
-    const std::int64_t g = premierJanvier.jourSemaine() == 0 ? 8 : premierJanvier.jourSemaine() + 1;
-    const char lettre = static_cast<char>(73 - g);
-    if (!estBissextile(annee))
-        lettreDominicale_ = std::string(1, lettre);
-    else if (lettre == 'A')
-        lettreDominicale_ = "AG";
-    else
-        lettreDominicale_ = {lettre, static_cast<char>(lettre - 1)};
+    calculerSelon(annee, anneeGregorienne(annee));
 }
 
 void Comput::calculerSelon(std::int64_t annee, bool gregorien)
 {
-    calculer(annee);
-    if (annee <= 0 || gregorien == anneeGregorienne(annee))
+    if (annee <= 0)
         return;
+    nombreOr_ = static_cast<int>(annee % 19 + 1);
     epacte_ = epacteSelon(annee, gregorien);
+    // annee % 28 first: annee + 8 would overflow near the largest year.
+    cycleSolaire_ = static_cast<int>((annee % 28 + 8) % 28 + 1);
+    indictionRomaine_ = static_cast<int>(floorMod(annee - 313, 15) + 1);
     lettreDominicale_ = lettresDominicales(annee, gregorien);
 }
 

@@ -22,7 +22,7 @@ int epacteSelon(std::int64_t annee, bool gregorien);
 
 // The dominical letters of year annee of the Julian or the Gregorian
 // calendar: one letter, or two for a leap year ("AG"). Empty beyond
-// 10^12 years either way, where no day number is computed.
+// 2 * 10^13 years either way, where day numbers are no longer exact.
 std::string lettresDominicales(std::int64_t annee, bool gregorien);
 
 // The ecclesiastical computus of a year: Julian rules up to 1582, Gregorian
@@ -30,7 +30,8 @@ std::string lettresDominicales(std::int64_t annee, bool gregorien);
 class Comput
 {
 public:
-    // Fills every field for a year >= 1; a year <= 0 changes nothing.
+    // Fills every field for a year >= 1 (the letters stay empty beyond
+    // 2 * 10^13); a year <= 0 changes nothing.
     void calculer(std::int64_t annee);
     // The same by the Julian computus (gregorien false) or the Gregorian one,
     // whatever the year: a region that kept the Julian calendar after 1582

@@ -546,14 +546,24 @@ TEST(Comput, CalculerSelonLaRegleDeLAnnee)
 }
 
 // The largest year: the solar cycle is taken from the year modulo 28 before
-// anything is added to it (annee + 8 used to overflow there).
-TEST(Comput, CycleSolaireDeLaPlusGrandeAnnee)
+// anything is added to it (annee + 8 used to overflow there), and the letters
+// are left empty where no day number is exact (the Julian Date of 1 January
+// used to overflow there).
+TEST(Comput, PlusGrandeAnnee)
 {
     Comput comput;
     comput.calculer(std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(comput.cycleSolaire(), 16); // (2^63 - 1) mod 28 = 7
+    EXPECT_EQ(comput.nombreOr(), 18);     // (2^63 - 1) mod 19 = 17
+    EXPECT_EQ(comput.lettreDominicale(), "");
     comput.calculer(2025);
     EXPECT_EQ(comput.cycleSolaire(), 18);
+    EXPECT_EQ(comput.lettreDominicale(), "E");
+    // The last year with letters: 20 000 000 000 000, Gregorian, leap.
+    comput.calculer(20'000'000'000'000);
+    EXPECT_EQ(comput.lettreDominicale().size(), 2u);
+    comput.calculer(20'000'000'000'001);
+    EXPECT_EQ(comput.lettreDominicale(), "");
 }
 
 } // namespace
