@@ -120,7 +120,7 @@ inline constexpr std::array<Reforme, nombreRegions> reformes = {{
      "ARTOIS", "Artois", "en Artois",
      "Cappelli"},
     {Region::HOLLANDE, {1582, 12, 21}, {1583, 1, 1}, false,
-     "HOLLANDE", "Hollande et Zélande", "en Hollande",
+     "HOLLANDE", "Hollande", "en Hollande",
      "Grotefend 1941"},
     {Region::SAVOIE, {1582, 12, 21}, {1583, 1, 1}, false,
      "SAVOIE", "Savoie (duché)", "en Savoie",
