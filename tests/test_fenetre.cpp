@@ -214,6 +214,7 @@ private slots:
     void arbreAccessible();
     void legendesLuesUneFois();
     void collerPartout();
+    void copierPuisColler();
     void resultatsAuClavier();
 
     // Oracle.
@@ -1894,6 +1895,74 @@ void TestFenetre::collerPartout()
          {"annee", "mois", "jour", "heure", "minutes", "secondes", "date", "jourJulien",
           "jourAnnee", "typeCalendrier", "calendrierGregorien", "calendrierSaka", "quitter"})
         QVERIFY2(arrets.contains(QLatin1String(nom)), qPrintable(arrets.join(" ")));
+}
+
+// Ctrl+V of a written date, the entry it opened accepted at once: whether
+// OK could be pressed.
+bool collerEtAccepter(Chronastre& f)
+{
+    bool accepte = false;
+    QTimer accepter;
+    QObject::connect(&accepter, &QTimer::timeout, [&accepte] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            QPushButton* ok =
+                d->findChild<QDialogButtonBox*>("boutons")->button(QDialogButtonBox::Ok);
+            accepte = ok->isEnabled();
+            if (accepte)
+                ok->click();
+            else
+                d->reject();
+        }
+    });
+    accepter.start(5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    accepter.stop();
+    f.activateWindow();
+    if (!QTest::qWaitForWindowActive(&f))
+        qWarning("window not active again");
+    return accepte;
+}
+
+// What the window shows, it reads: every result of every panel (and the
+// date line and the Julian Day), in literal and numeric form, copied with
+// Ctrl+C, then pasted with Ctrl+V once the window has moved to another day,
+// brings it back to the day it was copied on.
+void TestFenetre::copierPuisColler()
+{
+    for (const bool numerique : {false, true}) {
+        const auto f = fenetre({1799, false, 11, 9, 12, 0, 0}, numerique);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto* liste = f->findChild<QComboBox*>("typeCalendrier");
+        const QString jourJulien = f->findChild<QLabel*>("jourJulien")->text();
+        QClipboard* pressePapiers = QGuiApplication::clipboard();
+        int collees = 0;
+        for (int panneau = 0; panneau < liste->count(); ++panneau) {
+            liste->setCurrentIndex(panneau);
+            QStringList noms = {QStringLiteral("date")};
+            for (QLabel* legende : f->findChildren<QLabel*>()) {
+                const QString nom = legende->objectName().mid(4);
+                if (legende->objectName().startsWith(QLatin1String("lbl_")) &&
+                    legende->isVisibleTo(f.get()) &&
+                    (nom.startsWith(QLatin1String("calendrier")) || nom == "jourJulien"))
+                    noms << nom;
+            }
+            for (const QString& nom : noms) {
+                auto* valeur = f->findChild<QLabel*>(nom);
+                valeur->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(valeur, Qt::Key_C, Qt::ControlModifier);
+                const QString copie = pressePapiers->text();
+                QVERIFY2(!copie.isEmpty(), qPrintable(nom));
+                champ(*f, "annee")->setValue(1900); // elsewhere
+                valeur->setFocus(Qt::TabFocusReason);
+                QVERIFY2(collerEtAccepter(*f), qPrintable(nom + " : " + copie));
+                QVERIFY2(f->findChild<QLabel*>("jourJulien")->text() == jourJulien,
+                         qPrintable(nom + " : " + copie));
+                ++collees;
+            }
+        }
+        QVERIFY(collees >= 20);
+    }
 }
 
 // Every caption of the form (lbl_X beside X), on every panel: read once in

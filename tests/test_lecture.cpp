@@ -283,6 +283,9 @@ TEST(Lecture, OrdresEtCalendrier)
     EXPECT_EQ(texte::calendrierDuTexte("18 brumaire an VIII", GREGORIEN), REPUBLICAIN);
     EXPECT_EQ(texte::calendrierDuTexte("@#DHEBREW@ 15 NSN 5786", GREGORIEN), HEBREU);
     EXPECT_EQ(texte::calendrierDuTexte("15 mars 2024", JULIEN), JULIEN);
+    // 18 Brumaire VIII, Saturday 9 November 1799, a Wednesday in the Julian
+    // calendar: the weekday chooses.
+    EXPECT_EQ(texte::calendrierDuTexte("Samedi 9 Novembre 1799", JULIEN), GREGORIEN);
     EXPECT_EQ(texte::calendrierDuTexte("15 mars 2024", HEBREU), GREGORIEN);
     EXPECT_EQ(texte::calendrierDuTexte("1 Ramadan 1445", ISLAMIQUE_A), ISLAMIQUE_A);
     EXPECT_EQ(texte::calendrierDuTexte("1 Chaitra 1879", GREGORIEN), SAKA);

@@ -192,21 +192,31 @@ std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCale
             return std::nullopt;
     }
     const bool estReconnu = reconnu(mots, lexique);
-    if (actuel >= 0 && actuel < nombreCalendriers &&
-        lire(actuel, mots, lexique, Ordre::AnneeMoisJour, estReconnu).erreur.empty())
-        return actuel;
+    // A reading whose weekday agrees comes first: "Samedi 9 Novembre 1799"
+    // is Gregorian, though it reads in the Julian calendar too, on a
+    // Wednesday.
+    std::optional<TypeCalendrier> averti;
+    if (actuel >= 0 && actuel < nombreCalendriers) {
+        const Lecture lecture = lire(actuel, mots, lexique, Ordre::AnneeMoisJour, estReconnu);
+        if (lecture.erreur.empty() && lecture.avertissement.empty())
+            return actuel;
+        if (lecture.erreur.empty())
+            averti = actuel;
+    }
     // Bare numbers read in most calendars: only words choose one.
     if (!estReconnu)
-        return std::nullopt;
+        return averti;
     std::optional<TypeCalendrier> inexistante;
     for (const TypeCalendrier type : preferes) {
         const Lecture lecture = lire(type, mots, lexique, Ordre::AnneeMoisJour, estReconnu);
-        if (lecture.erreur.empty())
+        if (lecture.erreur.empty() && lecture.avertissement.empty())
             return type;
+        if (lecture.erreur.empty() && !averti)
+            averti = type;
         if (lecture.inexistante && !inexistante)
             inexistante = type;
     }
-    return inexistante;
+    return averti ? averti : inexistante;
 }
 
 ValeurGedcom lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options)

@@ -90,8 +90,9 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte,
 
 // The calendar a written date belongs to: the one its caption or GEDCOM
 // escape names; otherwise actuel when it reads there; otherwise the first
-// calendar it reads in (the Gregorian before the Julian); otherwise the first
-// where it reads as a date that does not exist. None when it reads nowhere.
+// calendar it reads in (the Gregorian before the Julian); a reading whose
+// weekday disagrees only when no other reads; otherwise the first where it
+// reads as a date that does not exist. None when it reads nowhere.
 std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCalendrier actuel);
 
 // GEDCOM date values.
