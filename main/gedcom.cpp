@@ -477,6 +477,9 @@ private:
             refuser(numero, "date " + texte::entreGuillemets(sansFin) + " : " + v.erreur);
             return;
         }
+        if (!v.avertissement.empty())
+            signaler("chronastre : ligne " + std::to_string(numero) + " : date " +
+                     texte::entreGuillemets(sansFin) + " : " + v.avertissement);
         // Dates of the arrival calendar are not listed.
         if (v.premiere && v.premiere->calendrier == arrivee_ &&
             (!v.seconde || v.seconde->calendrier == arrivee_))

@@ -96,6 +96,10 @@ ecrire("ansel-lettres.ged", ansel("""0 HEAD
 1 NAME Ǖlle /Øster-Æbeltoft/
 1 BIRT
 2 DATE @#DJULIAN@ 2 JAN 1700
+0 @I3@ INDI
+1 NAME Antonín /Dvořák/ Ångström
+1 BIRT
+2 DATE @#DJULIAN@ 3 JAN 1700
 0 TRLR
 """))
 # Not text at all.

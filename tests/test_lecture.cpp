@@ -125,6 +125,10 @@ const Ecrite dates[] = {
     {GREGORIEN, "Pridie Kalendas Martias MMXXIV", "2024-2-29"},
     {GREGORIEN, "Idibus Martiis 2024", "2024-3-15"},
     {GREGORIEN, "jour julien 2451545", "2000-1-1"},
+    // Elul 5784 opens 29 days before Rosh Hashanah 5785 (3 October 2024);
+    // English weekdays and ordinals of genealogy programs (royal.ged).
+    {HEBREU, "@#DHEBREW@ 1 ELL 5784", "2024-9-4"},
+    {GREGORIEN, "Tuesday, 19th January 1988", "1988-1-19"},
 };
 
 // French numbers in words, as years: the rules of French (soixante-dix,
@@ -249,6 +253,8 @@ const Refus refus[] = {
     {GREGORIEN, "Ante diem bis VI Kalendas Martias MMXXIII",
      "« bis VI » n'existe que les années bissextiles ; l'an 2023 n'en est pas une"},
     {GREGORIEN, "1 janvier 99999999999", "année attendue à la place de « 99999999999 »"},
+    {GREGORIEN, "1 ja\u200bnvier 2000",
+     "« ja<U+200B>nvier » n'est pas un mois du calendrier grégorien"},
     // A weekday that disagrees: read, with a warning.
     {GREGORIEN, "Mardi 11 mars 2024", "", "attention, cette date est un Lundi, pas un Mardi"},
     {REPUBLICAIN, "Primidi 18 brumaire an VIII", "",
@@ -323,4 +329,42 @@ TEST(Lecture, DatesEcritesDesDocuments)
         ++lues;
     }
     EXPECT_GT(lues, 1000);
+}
+
+// GEDCOM values: a double year alone or with its month is the time of 1
+// January to 24 March, when the year still began on 25 March (1741/42 is
+// 1742 counted from 1 January); a qualifier needs its parts.
+TEST(Lecture, ValeursGedcom)
+{
+    struct Cas
+    {
+        const char* valeur;
+        const char* premier; // civil dates, or the refusal
+        const char* dernier;
+    };
+    const Cas cas[] = {
+        {"1741/42", "1742-1-1", "1742-3-24"},
+        {"MAR 1741/42", "1742-3-1", "1742-3-24"},
+        {"ABT 1699/00", "1700-1-1", "1700-3-24"},
+        {"@#DJULIAN@ FEB 1700/01", "1701-2-12", "1701-3-11"},
+        {"BET 1700", "BET sans AND", ""},
+        {"INT 1700", "INT sans phrase entre parenthèses", ""},
+        {"ABT", "un qualificatif sans date", ""},
+        {"BET 1900 AND 1800", "la seconde date précède la première", ""},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.valeur);
+        const texte::ValeurGedcom v = texte::lireValeurGedcom(c.valeur);
+        if (!v.erreur.empty() || !v.premiere) {
+            EXPECT_EQ(v.erreur, c.premier);
+            continue;
+        }
+        const auto jour = [](std::int64_t n) {
+            const DateHeure d = Calendrier(calendrierCivil(n)).versCalendrier(n);
+            return std::to_string(d.annee()) + "-" + std::to_string(d.mois()) + "-" +
+                   std::to_string(d.jour());
+        };
+        EXPECT_EQ(jour(texte::premierJour(*v.premiere)), c.premier);
+        EXPECT_EQ(jour(texte::dernierJour(v.seconde ? *v.seconde : *v.premiere)), c.dernier);
+    }
 }

@@ -586,11 +586,25 @@ const CasLot casLot[] = {
      1},
     {"one separator for the file, a tab before a semicolon before a comma",
      {"--colonne", "3", "--ordre", "JMA", "JULIEN", "GREGORIEN"},
-     "Dupont, Jean;1;15/02/1564\nMartin;2;25/12/1642\n",
+     "Dupont, Jean;1;15/02/1564\nMartin\tPierre;2;25/12/1642\n",
      "C.UTF-8",
-     "Dupont, Jean;1;1564 2 25\nMartin;2;1643 1 4\n",
+     "Dupont, Jean;1;1564 2 25\nMartin\tPierre;2;1643 1 4\n",
      "",
      0},
+    {"--entete --strict: a first line that is a written date that does not exist is refused",
+     {"--entete", "--strict", "GREGORIEN", "JULIEN"},
+     "30 février 2023\n2024-03-11\n",
+     "C.UTF-8",
+     "\n2024 2 27\n",
+     "chronastre : ligne 1 : le 30 Février 2023 n'existe pas : Février a 28 jours en l'an 2023\n",
+     1},
+    {"numbers and an era that make no date: refused, the era kept",
+     {"JULIEN", "GREGORIEN"},
+     "2023 2 30 av. J.-C.\n",
+     "C.UTF-8",
+     "\n",
+     "chronastre : ligne 1 : le jour 30 n'existe pas : Février a 28 jours en l'an -2022\n",
+     1},
     {"--entete without --colonne: the header passed through, a first line that is a date "
      "converted",
      {"JULIEN", "GREGORIEN", "--entete"},
@@ -980,9 +994,11 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
         EXPECT_EQ(r.code, 0);
     }
     const Resultat lettres = executer(programme, {"GEDCOM"}, lire(dossier + "ansel-lettres.ged"));
-    EXPECT_EQ(lettres.sortie, "6\t@I1@\tBIRT\t@#DJULIAN@ 1 JAN 1700\tLundi 11 Janvier 1700\tJózef "
-                              "Łódź\n10\t@I2@\tBIRT\t@#DJULIAN@ 2 JAN 1700\tMardi 12 Janvier "
-                              "1700\tǕlle Øster-Æbeltoft\n");
+    EXPECT_EQ(lettres.sortie,
+              "6\t@I1@\tBIRT\t@#DJULIAN@ 1 JAN 1700\tLundi 11 Janvier 1700\tJózef Łódź\n"
+              "10\t@I2@\tBIRT\t@#DJULIAN@ 2 JAN 1700\tMardi 12 Janvier 1700\tǕlle Øster-Æbeltoft\n"
+              "14\t@I3@\tBIRT\t@#DJULIAN@ 3 JAN 1700\tMercredi 13 Janvier 1700\tAntonín Dvořák "
+              "Ångström\n");
     const Resultat binaire = executer(programme, {"GEDCOM"}, lire(dossier + "binaire.ged"));
     EXPECT_EQ(binaire.sortie, "");
     EXPECT_EQ(binaire.erreurs, "chronastre : ce fichier n'est pas du texte (il contient l'octet "
@@ -1046,6 +1062,13 @@ TEST(LigneCommande, Gedcom)
          lire(dossier + "programmes.ged"),
          lire(dossier + "programmes-julien.liste"),
          "",
+         0},
+        {"a weekday that disagrees: the date listed, a warning, exit code 0",
+         {"GEDCOM", "JULIEN"},
+         "0 @F1@ FAM\n1 MARR\n2 DATE Wednesday, 19th January 1988\n",
+         "3\t@F1@\tMARR\tWednesday, 19th January 1988\tMardi 6 Janvier 1988\t\n",
+         "chronastre : ligne 3 : date « Wednesday, 19th January 1988 » : attention, cette date "
+         "est un Mardi, pas un Wednesday\n",
          0},
         {"CHAN listed with --modifications",
          {"GEDCOM", "JULIEN", "--modifications"},

@@ -95,6 +95,7 @@ struct DateGedcom
 {
     DatePartielle date;
     Refus refus;
+    std::string avertissement;
 };
 
 DateGedcom dateGedcom(const Mots& mots, const Lexique& lexique, std::size_t debut, std::size_t fin,
@@ -138,6 +139,7 @@ DateGedcom dateGedcom(const Mots& mots, const Lexique& lexique, std::size_t debu
     }
     d.date.premier = a.verdict.premier;
     d.date.dernier = a.verdict.dernier;
+    d.avertissement = a.verdict.avertissement;
     return d;
 }
 
@@ -294,6 +296,7 @@ ValeurGedcom lireValeurGedcomGenerale(std::string_view valeur, const OptionsGedc
     if (d1.refus)
         return refuser(d1.refus);
     v.premiere = d1.date;
+    v.avertissement = d1.avertissement;
     if (debutSeconde < n || finPremiere < n) {
         if (debutSeconde >= n)
             return refuser(refusDe(Motif::QualificatifSeul));
@@ -301,6 +304,8 @@ ValeurGedcom lireValeurGedcomGenerale(std::string_view valeur, const OptionsGedc
         if (d2.refus)
             return refuser(d2.refus);
         v.seconde = d2.date;
+        if (v.avertissement.empty())
+            v.avertissement = d2.avertissement;
         if (dernierJour(*v.seconde) < premierJour(*v.premiere))
             return refuser(refusDe(Motif::SecondeAvantPremiere));
     }

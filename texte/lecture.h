@@ -125,6 +125,9 @@ struct ValeurGedcom
     // Why the value cannot be read, or why a date does not exist; empty
     // when read.
     std::string erreur;
+    // A weekday that disagrees with its date ("Tuesday, 20th January 1988");
+    // the value is read all the same.
+    std::string avertissement;
 };
 
 struct OptionsGedcom
