@@ -132,15 +132,20 @@ DateHeure Calendrier::versCalendrier(std::int64_t numeroJour)
     return DateHeure();
 }
 
+std::int64_t Calendrier::numeroJour(const DateHeure& date) const
+{
+    if (estParametrique())
+        return versNumero[static_cast<std::size_t>(type_)](date);
+    if (type_ == HEBREU)
+        return CalendrierHebreu().depuisHebreu(date);
+    if (type_ == MAYA)
+        return CalendrierMaya::depuisMaya(date);
+    return 0;
+}
+
 std::int64_t Calendrier::depuisCalendrier(const DateHeure& date)
 {
-    std::int64_t numeroJour = 0;
-    if (estParametrique())
-        numeroJour = versNumero[static_cast<std::size_t>(type_)](date);
-    else if (type_ == HEBREU)
-        numeroJour = CalendrierHebreu().depuisHebreu(date);
-    else if (type_ == MAYA)
-        numeroJour = CalendrierMaya::depuisMaya(date);
+    const std::int64_t numeroJour = this->numeroJour(date);
     // The cache holds a date with its own day number, whoever computed it.
     dernierJour_ = numeroJour;
     derniereDate_ = date;
@@ -161,10 +166,15 @@ DateHeure Calendrier::convertir(TypeCalendrier arrivee, const DateHeure& date)
     return Calendrier(arrivee).versCalendrier(numeroJour);
 }
 
+bool Calendrier::revient(const DateHeure& date, std::int64_t numeroJour) const
+{
+    return memeDate(type_, Calendrier(type_).versCalendrier(numeroJour), date);
+}
+
 bool existe(TypeCalendrier type, const DateHeure& date)
 {
     Calendrier calendrier(type);
-    return memeDate(type, calendrier.versCalendrier(calendrier.depuisCalendrier(date)), date);
+    return calendrier.existe(date, calendrier.numeroJour(date));
 }
 
 std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee)

@@ -713,6 +713,53 @@ TEST(LigneCommande, LotCommeUnUtilisateur)
     }
 }
 
+// A line of numbers alone, each separated from the next by one byte, is
+// read at once; any other by the general reading, which a blank before the
+// line asks for: the same results, messages and exit code either way, for
+// numbers of nine digits and of ten, dates that exist and dates that do not,
+// every separator, order and number of fields.
+TEST(LigneCommande, LotNombresSeulsCommeLaLectureGenerale)
+{
+    struct Cas
+    {
+        std::vector<std::string> arguments;
+        std::vector<std::string> lignes;
+    };
+    const Cas cas[] = {
+        {{"GREGORIEN", "JULIEN"},
+         {"2024-03-11",     "2024/3/11",      "2024,03,11",         "2024;3;11",
+          "2024\t3\t11",    "2024 3 11",      "999999999 12 31",    "1234567890 1 1",
+          "9999999999 1 1", "000000002 3 11", "0000000002024 3 11", "2024-02-29",
+          "2023-02-29",     "2100-02-29",     "2000-02-29",         "1900-02-28",
+          "2024-04-30",     "2024-04-31",     "2024-12-31",         "2024-12-32",
+          "2024-13-01",     "2024-00-10",     "2024-01-00",         "0-02-29",
+          "4-02-29",        "1-02-29",        "2024-3-11-5",        "2024-3-11 ",
+          "2024--3-11",     "2024-3"}},
+        {{"--strict", "GREGORIEN", "JULIEN"}, {"2023-02-29", "2024-02-29", "1900-02-29"}},
+        {{"JULIEN", "GREGORIEN"}, {"1900-02-29", "1901-02-29", "1582-10-05", "4-2-29", "0-2-29"}},
+        {{"--strict", "JULIEN", "GREGORIEN"}, {"1900-02-29", "1901-02-29", "100-2-29"}},
+        {{"--ordre", "JMA", "GREGORIEN", "HEBREU"}, {"11/03/2024", "31/04/2024", "29/02/1900"}},
+        {{"--ordre", "MJA", "GREGORIEN", "TOUS"}, {"03/11/2024", "02/29/2024"}},
+        {{"MAYA", "GREGORIEN"}, {"0 13 0 0 0 0", "0-13-0-0-0-0", "0 0 0 0 18 0", "20 0 0 0 0 0"}},
+        {{"HEBREU", "MAYA"}, {"5784 7 1", "5784 13 1", "5785 13 1", "0 1 1"}},
+        {{"REPUBLICAIN", "GREGORIEN"}, {"8 2 18", "8 13 6", "3 13 6"}},
+    };
+    for (const Cas& c : cas) {
+        std::string seules;
+        std::string apresUnBlanc;
+        for (const std::string& ligne : c.lignes) {
+            seules += ligne + "\n";
+            apresUnBlanc += " " + ligne + "\n";
+        }
+        SCOPED_TRACE(seules);
+        const Resultat rapide = executer(programme, c.arguments, seules, {"LC_ALL=C.UTF-8"});
+        const Resultat general = executer(programme, c.arguments, apresUnBlanc, {"LC_ALL=C.UTF-8"});
+        EXPECT_EQ(rapide.sortie, general.sortie);
+        EXPECT_EQ(rapide.erreurs, general.erreurs);
+        EXPECT_EQ(rapide.code, general.code);
+    }
+}
+
 // A line longer than 4 KiB is refused, and the lines around it are converted.
 TEST(LigneCommande, LotLigneTropLongue)
 {
