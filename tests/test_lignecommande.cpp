@@ -1052,6 +1052,69 @@ TEST(LigneCommande, GedcomLigneLongue)
     EXPECT_EQ(r.code, 1);
 }
 
+// The common line ("1 BIRT", "2 PLAC Paris") is read at once, any other by
+// the general reading, which a blank before the line asks for: the same
+// listing, messages and exit code either way, for the files of
+// tests/gedcom/ (CR LF, a byte-order mark, 8-bit character sets) and for
+// lines at the edges of the quick reading (tags of 1 to 20 bytes, in any
+// case, followed by a tab, a control or nothing; levels of 2 and 3 digits;
+// identifiers; tabs after the level).
+TEST(LigneCommande, GedcomLignesCourantesCommeLaLectureGenerale)
+{
+    const std::string dossier = CHRONASTRE_DOSSIER_TESTS "/gedcom/";
+    std::vector<std::string> fichiers;
+    for (const char* nom : {"arbre551.ged", "arbre7.ged", "programmes.ged", "jeux/ansel.ged",
+                            "jeux/ansi.ged", "jeux/macintosh.ged"})
+        fichiers.push_back(lire(dossier + nom));
+    // The dates in the Julian calendar, listed with their event.
+    fichiers.push_back("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /Dupont/\n1 BIRT\n"
+                       "2 DATE @#DJULIAN@ 1 JAN 1700\n"
+                       "2 date @#DJULIAN@ 2 JAN 1700\n"
+                       "2 Date @#DJULIAN@ 3 JAN 1700\n"
+                       "2 DATEX 1 JAN 1700\n2 DAT 1 JAN 1700\n"
+                       "2 DATE\t@#DJULIAN@ 4 JAN 1700\n"
+                       "2 DATE\n3 PHRASE le jour de la fête\n"
+                       "2 SDATE @#DJULIAN@ 5 JAN 1700\n"
+                       "2 sdate @#DJULIAN@ 6 JAN 1700\n"
+                       "1 DEAT\n2 DATE @#DJULIAN@ 7 JAN 1700\n3 phrase une note\n"
+                       "1\tDEAT\n2\tDATE @#DJULIAN@ 8 JAN 1700\n"
+                       "1 BURI\n02 DATE @#DJULIAN@ 9 JAN 1700\n"
+                       "002 DATE @#DJULIAN@ 10 JAN 1700\n"
+                       "2 ABCDEFGHIJKLM\n3 DATE @#DJULIAN@ 11 JAN 1700\n"
+                       "2 ABCDEFGHIJKLMN\n3 DATE @#DJULIAN@ 12 JAN 1700\n"
+                       "2 ABCDEFGHIJKLMNOPQRST\n3 DATE @#DJULIAN@ 13 JAN 1700\n"
+                       "2 A\n3 DATE @#DJULIAN@ 14 JAN 1700\n"
+                       "2 X\x01Y\n3 DATE @#DJULIAN@ 15 JAN 1700\n"
+                       "2 PLAC\x01 Paris\n3 DATE @#DJULIAN@ 16 JAN 1700\n"
+                       "2 @N1@ NOTE\n3 DATE @#DJULIAN@ 17 JAN 1700\n"
+                       "1 @N2@ DATE @#DJULIAN@ 18 JAN 1700\n"
+                       "2 DATE 19 VEND 8\n"
+                       "0 @F1@ FAM\n1 HUSB @I1@\n1 wife @I2@\n1 MARR\n"
+                       "2 DATE @#DJULIAN@ 20 JAN 1700\n"
+                       "0 @I2@ INDI\n1 name Marie /Martin/\n0 TRLR\n");
+    for (const std::string& fichier : fichiers) {
+        // A blank after each line's end, and after the byte-order mark.
+        std::string apresUnBlanc;
+        std::size_t debut = fichier.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+        apresUnBlanc += fichier.substr(0, debut);
+        for (std::size_t k = debut; k < fichier.size(); ++k) {
+            if (k == debut ||
+                ((fichier[k - 1] == '\n' || fichier[k - 1] == '\r') && fichier[k] != '\n'))
+                apresUnBlanc += ' ';
+            apresUnBlanc += fichier[k];
+        }
+        SCOPED_TRACE(fichier.substr(0, 200));
+        for (const char* arrivee : {"GREGORIEN", "REPUBLICAIN"}) {
+            const Resultat courantes = executer(programme, {"GEDCOM", arrivee}, fichier);
+            const Resultat generale = executer(programme, {"GEDCOM", arrivee}, apresUnBlanc);
+            EXPECT_EQ(courantes.sortie, generale.sortie);
+            EXPECT_EQ(courantes.erreurs, generale.erreurs);
+            EXPECT_EQ(courantes.code, generale.code);
+            EXPECT_NE(courantes.sortie, "");
+        }
+    }
+}
+
 // Genealogy files: the listings of tests/gedcom/, checked by hand against the
 // published dates of the written-date table (18 Brumaire VIII is Saturday
 // 9 November 1799, Newton's Julian dates are 4 January 1643 and 31 March
