@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -341,6 +342,21 @@ private:
     std::vector<char> brut_;
 };
 
+// Whether bytes are all ASCII, eight at a time.
+bool ascii(std::string_view octets)
+{
+    std::uint64_t ou = 0;
+    std::size_t k = 0;
+    for (; k + 8 <= octets.size(); k += 8) {
+        std::uint64_t huit;
+        std::memcpy(&huit, octets.data() + k, 8);
+        ou |= huit;
+    }
+    for (; k < octets.size(); ++k)
+        ou |= static_cast<unsigned char>(octets[k]);
+    return (ou & 0x8080808080808080U) == 0;
+}
+
 // "Jean Dupont": a GEDCOM name without the slashes around its surname, its
 // blanks made one.
 std::string sansBarres(std::string_view nom)
@@ -425,10 +441,7 @@ private:
     // the declaration.
     std::string_view decoder(std::string_view octets, std::int64_t numero)
     {
-        bool ascii = true;
-        for (const char c : octets)
-            ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-        if (ascii || entree_.utf16())
+        if (ascii(octets) || entree_.utf16())
             return octets;
         const bool utf8 = texte::estUtf8(octets);
         const texte::JeuCaracteres declare = declare_.value_or(texte::JeuCaracteres::Utf8);
@@ -495,7 +508,7 @@ private:
             abandonnerPhrase();
         if (typeEnregistrement_ == "INDI" && !identifiant_.empty() && noms_.size() < 10'000'000)
             noms_[identifiant_] = nom_;
-        const std::string personne = texte::montrer(qui());
+        const std::string personne = lignes_.empty() ? std::string() : texte::montrer(qui());
         for (const std::string& l : lignes_) {
             sortie_.ajouter(l);
             sortie_.ajouter("\t");
@@ -621,8 +634,9 @@ private:
         const std::string_view evenement = this->evenement(l.niveau);
         if ((evenement == "CHAN" || evenement == "CREA") && !options_.modifications)
             return;
-        const std::string valeur(decoder(l.valeur, numero));
-        std::string_view sansFin = valeur;
+        // The bytes of the line, or decode_: nothing decodes again before
+        // the line is listed.
+        std::string_view sansFin = decoder(l.valeur, numero);
         while (!sansFin.empty() && blanc(sansFin.back()))
             sansFin.remove_suffix(1);
         if (sansFin.empty()) {
@@ -661,7 +675,9 @@ private:
     void lister(std::int64_t numero, std::string_view evenement, std::string_view valeur,
                 const std::string& conversion)
     {
-        std::string l = std::to_string(numero);
+        std::string l;
+        l.reserve(32 + identifiant_.size() + evenement.size() + valeur.size() + conversion.size());
+        l += std::to_string(numero);
         l += '\t';
         texte::montrerDans(l, identifiant_);
         l += '\t';
