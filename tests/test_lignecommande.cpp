@@ -1068,7 +1068,7 @@ TEST(LigneCommande, GedcomLignesCourantesCommeLaLectureGenerale)
         fichiers.push_back(lire(dossier + nom));
     // The dates in the Julian calendar, listed with their event.
     fichiers.push_back("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /Dupont/\n1 BIRT\n"
-                       "2 DATE @#DJULIAN@ 1 JAN 1700\n"
+                       "2 DATE @#DJULIAN@ 1 JAN 1700\n2 PLAC Paris\n3 PHRASE sous le lieu\n"
                        "2 date @#DJULIAN@ 2 JAN 1700\n"
                        "2 Date @#DJULIAN@ 3 JAN 1700\n"
                        "2 DATEX 1 JAN 1700\n2 DAT 1 JAN 1700\n"
