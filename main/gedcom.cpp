@@ -564,17 +564,10 @@ private:
         const auto est = [&tag](const char(&mot)[5]) {
             return std::memcmp(tag.data(), mot, 4) == 0;
         };
-        switch (tag.size()) {
-        case 4:
+        if (tag.size() == 4) [[likely]]
             return est("DATE") ||
                    (niveau == 1 && (est("CHAR") || est("NAME") || est("HUSB") || est("WIFE")));
-        case 5:
-            return tag == "SDATE";
-        case 6:
-            return tag == "PHRASE";
-        default:
-            return false;
-        }
+        return tag == "SDATE" || tag == "PHRASE";
     }
 
     // A line that may be listed or change what is listed; false once the
