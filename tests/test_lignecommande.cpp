@@ -1021,7 +1021,9 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
     };
     for (const auto& [fichier, avertissement] : fichiers) {
         SCOPED_TRACE(fichier);
-        const Resultat r = executer(programme, {"GEDCOM"}, lire(dossier + fichier));
+        // The warnings in UTF-8, whatever the locale the suite runs in.
+        const Resultat r =
+            executer(programme, {"GEDCOM"}, lire(dossier + fichier), {"LC_ALL=C.UTF-8"});
         EXPECT_EQ(r.sortie, attendu);
         EXPECT_EQ(r.erreurs, avertissement);
         EXPECT_EQ(r.code, 0);
@@ -1045,7 +1047,8 @@ TEST(LigneCommande, GedcomLigneLongue)
     const Resultat r =
         executer(programme, {"GEDCOM"},
                  "0 @I1@ INDI\n" + note + "1 BIRT\n2 DATE JULIAN 1 JAN 1700\n2 DATE " +
-                     std::string(100000, '1') + "\n");
+                     std::string(100000, '1') + "\n",
+                 {"LC_ALL=C.UTF-8"});
     EXPECT_EQ(r.sortie, "4\t@I1@\tBIRT\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\t\n");
     EXPECT_EQ(r.erreurs, "chronastre : ligne 5 : date de plus de 32768 octets\n"
                          "chronastre : 1 date listée, 1 refusée\n");
