@@ -1,6 +1,7 @@
-// Texts copied from the input, shown safely: printable ASCII as it is, every
-// other single byte by its code.
+// Text from the input: UTF-16 decoded however it is cut, and what is copied
+// shown safely (printable ASCII as it is, any other single byte by its code).
 
+#include "texte/jeuxcaracteres.h"
 #include "texte/utf8.h"
 
 #include <gtest/gtest.h>
@@ -47,4 +48,54 @@ TEST(Utf8, MontrerUnOctetAChaquePlace)
     }
     EXPECT_EQ(texte::montrer(""), "");
     EXPECT_EQ(texte::montrer("Hélène Lefèvre, née à Sceaux"), "Hélène Lefèvre, née à Sceaux");
+}
+
+namespace {
+
+// The bytes of UTF-16 units, in either order.
+std::string octetsUtf16(std::u16string_view unites, bool grosBoutiste)
+{
+    std::string octets;
+    for (const char16_t u : unites) {
+        const auto haut = static_cast<char>(u >> 8);
+        const auto bas = static_cast<char>(u & 0xFF);
+        octets += grosBoutiste ? haut : bas;
+        octets += grosBoutiste ? bas : haut;
+    }
+    return octets;
+}
+
+} // namespace
+
+// UTF-16 of either order, given whole or in pieces of any size: the same
+// UTF-8, a pair of surrogates as one character, a lone surrogate and a lone
+// last byte as U+FFFD.
+TEST(Utf8, Utf16EnMorceauxDeToutesTailles)
+{
+    const std::u16string unites = u"0 HEAD\n1 NAME H\u00e9l\u00e8ne /Lef\u00e8vre/\n2 NOTE \u20ac "
+                                  u"\xD83D\xDE00 \xD83D"
+                                  u"A \xDE00"
+                                  u"B\x7F\x80\n";
+    const std::string attendu = "0 HEAD\n1 NAME Hélène /Lefèvre/\n2 NOTE € \xF0\x9F\x98\x80 "
+                                "\xEF\xBF\xBD"
+                                "A \xEF\xBF\xBD"
+                                "B\x7F\xC2\x80\n";
+    for (const bool grosBoutiste : {false, true}) {
+        for (const bool impair : {false, true}) {
+            const std::string octets = octetsUtf16(unites, grosBoutiste) + (impair ? "x" : "");
+            for (std::size_t morceau = 1; morceau <= octets.size(); ++morceau) {
+                texte::DecodeurUtf16 decodeur(grosBoutiste);
+                std::string sortie(3 * octets.size() + 4, '\0');
+                std::size_t ecrits = 0;
+                for (std::size_t k = 0; k < octets.size(); k += morceau)
+                    ecrits +=
+                        decodeur.decoder(octets.data() + k, std::min(morceau, octets.size() - k),
+                                         sortie.data() + ecrits);
+                ecrits += decodeur.terminer(sortie.data() + ecrits);
+                sortie.resize(ecrits);
+                ASSERT_EQ(sortie, attendu + (impair ? "\xEF\xBF\xBD" : ""))
+                    << grosBoutiste << " " << impair << " " << morceau;
+            }
+        }
+    }
 }
