@@ -113,6 +113,18 @@ constexpr auto versDate = tableVersDate(std::make_index_sequence<nombreCalendrie
 constexpr auto versNumero =
     tableVersNumero(std::make_index_sequence<nombreCalendriersParametriques>{});
 
+// The day number of a date of calendar type.
+[[gnu::always_inline]] inline std::int64_t numeroDuJour(TypeCalendrier type, const DateHeure& date)
+{
+    if (type >= 0 && type < nombreCalendriersParametriques)
+        return versNumero[static_cast<std::size_t>(type)](date);
+    if (type == HEBREU)
+        return CalendrierHebreu().depuisHebreu(date);
+    if (type == MAYA)
+        return CalendrierMaya::depuisMaya(date);
+    return 0;
+}
+
 } // namespace
 
 Calendrier::Calendrier(TypeCalendrier type) : type_(type) {}
@@ -134,18 +146,12 @@ DateHeure Calendrier::versCalendrier(std::int64_t numeroJour)
 
 std::int64_t Calendrier::numeroJour(const DateHeure& date) const
 {
-    if (estParametrique())
-        return versNumero[static_cast<std::size_t>(type_)](date);
-    if (type_ == HEBREU)
-        return CalendrierHebreu().depuisHebreu(date);
-    if (type_ == MAYA)
-        return CalendrierMaya::depuisMaya(date);
-    return 0;
+    return numeroDuJour(type_, date);
 }
 
 std::int64_t Calendrier::depuisCalendrier(const DateHeure& date)
 {
-    const std::int64_t numeroJour = this->numeroJour(date);
+    const std::int64_t numeroJour = numeroDuJour(type_, date);
     // The cache holds a date with its own day number, whoever computed it.
     dernierJour_ = numeroJour;
     derniereDate_ = date;
