@@ -2,15 +2,22 @@
 # Measures Chronastre on this machine and prints one table: each figure, its
 # budget and whether it holds. Optimised build (build/), Google Benchmark for
 # the engine and the window's recompute, hyperfine for the command line
-# against /bin/true, batch conversion of 10 million dates against GNU date,
-# launch-to-mapped time of the window under Xvfb against a bare Qt main
-# window, peak resident memory from /usr/bin/time.
+# against /bin/true, batch conversion of 10 million dates against the floor
+# program bench/plancher.c and GNU date, a GEDCOM file of a million lines in
+# three character sets against wc -l, launch-to-mapped time of the window
+# under Xvfb against a bare Qt main window, peak resident memory from
+# /usr/bin/time.
+# A time on a machine shared with other work is noise: every time is a ratio
+# to a reference measured in the same run, and the instructions each line
+# costs, counted by callgrind on fixed inputs (the process's start-up taken
+# away), are budgeted too.
 #   bench/run.sh          (exits with 1 when a budget is missed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/preparer.sh
 
-installer_paquets "${paquets_construction[@]}" hyperfine xvfb xauth xdotool time python3 dbus
+installer_paquets "${paquets_construction[@]}" hyperfine xvfb xauth xdotool time python3 dbus \
+    valgrind
 construire release build
 
 resultats=$(mktemp -d)
@@ -24,43 +31,92 @@ echo "Recalcul de la fenêtre (hors écran)..." >&2
 QT_QPA_PLATFORM=offscreen build/bench_fenetre --benchmark_min_time=0.2 \
     --benchmark_format=json >"$resultats/fenetre.json"
 
+echo "Instructions par ligne (callgrind)..." >&2
+# The instructions a command executes reading file $1, as callgrind counts
+# them.
+instructions() {
+    local entree=$1
+    shift
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" <"$entree" 2>&1 >/dev/null |
+        sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+}
+# Instructions per line: those of file $2 less those of file $1 (the same
+# process with fewer lines, so that its start-up and its end cancel out),
+# divided by the lines file $2 has more; written as "$3 value" into the file
+# "instructions" of the results.
+parLigne() {
+    local moins=$1 plus=$2 nom=$3
+    shift 3
+    local a b
+    a=$(instructions "$moins" "$@")
+    b=$(instructions "$plus" "$@")
+    echo "$nom $(((b - a) / ($(wc -l <"$plus") - $(wc -l <"$moins"))))" >>"$resultats/instructions"
+}
+# The same dates written as people write them: "14 juillet 1789".
+en_lettres() {
+    awk -F- 'BEGIN { split("janvier février mars avril mai juin juillet août septembre octobre novembre décembre", noms, " ") }
+        { printf "%d %s %d\n", $3, noms[$2 + 0], $1 }' "$1"
+}
+mesure=$resultats/mesure
+mkdir -p "$mesure"
+: >"$mesure/vide"
+awk -v n=20000 -f bench/dates.awk >"$mesure/dates"
+# The floor does the batch's work: the same bytes out (tests/plancher.sh
+# checks it too).
+build/plancher <"$mesure/dates" >"$mesure/plancher"
+build/chronastre GREGORIEN JULIEN <"$mesure/dates" >"$mesure/chronastre"
+cmp -s "$mesure/plancher" "$mesure/chronastre" ||
+    { echo "bench/plancher.c n'écrit pas ce qu'écrit chronastre GREGORIEN JULIEN." >&2; exit 1; }
+parLigne "$mesure/vide" "$mesure/dates" plancher build/plancher
+for paire in GREGORIEN-JULIEN JULIEN-GREGORIEN GREGORIEN-HEBREU GREGORIEN-MAYA GREGORIEN-TOUS; do
+    parLigne "$mesure/vide" "$mesure/dates" "$paire" build/chronastre "${paire%-*}" "${paire#*-}"
+done
+en_lettres "$mesure/dates" >"$mesure/ecrites"
+parLigne "$mesure/vide" "$mesure/ecrites" GREGORIEN-JULIEN-ECRITES build/chronastre GREGORIEN JULIEN
+# GEDCOM: a line that is not a date, from the lines four of them after each
+# place add; a date line, from the lines the dates add to the same file
+# without them; a Gregorian date, read and not listed, likewise.
+LC_ALL=C awk -v lignes=20000 -f bench/gedcom.awk >"$mesure/arbre.ged"
+LC_ALL=C awk -v lignes=20000 -v extra=1 -f bench/gedcom.awk >"$mesure/arbre-plus.ged"
+LC_ALL=C awk -v lignes=20000 -v gregorien=1 -f bench/gedcom.awk >"$mesure/arbre-gregorien.ged"
+for nom in arbre arbre-gregorien; do
+    grep -v '^2 DATE ' "$mesure/$nom.ged" >"$mesure/$nom-sans-dates.ged"
+done
+parLigne "$mesure/arbre.ged" "$mesure/arbre-plus.ged" GEDCOM-SANS-DATE build/chronastre GEDCOM
+parLigne "$mesure/arbre-sans-dates.ged" "$mesure/arbre.ged" GEDCOM-DATE build/chronastre GEDCOM
+parLigne "$mesure/arbre-gregorien-sans-dates.ged" "$mesure/arbre-gregorien.ged" \
+    GEDCOM-DATE-GREGORIENNE build/chronastre GEDCOM
+rm -rf "$mesure"
+
 echo "Ligne de commande (hyperfine)..." >&2
 hyperfine -N --warmup 30 --runs 300 --export-json "$resultats/commande.json" \
     /bin/true 'build/chronastre JOUR 2000 1 1' 'build/chronastre GREGORIEN HEBREU 2024 1 1' \
     'build/chronastre COMPUT 2024' 'build/chronastre GREGORIEN TOUS 2000 1 1' >/dev/null
 
-echo "Conversion par lots (10 millions de dates, GNU date, une commande par date)..." >&2
-# Random valid dates of years 1 to 2100, in ISO form (also Julian dates: the
-# Julian calendar has every day the Gregorian has).
+echo "Conversion par lots (10 millions de dates, le plancher, GNU date, une commande par date)..." >&2
+# Random valid dates of years 1 to 2100, in ISO form.
 dates=$resultats/dates.txt
-awk 'BEGIN {
-    srand(20261208)
-    split("31 28 31 30 31 30 31 31 30 31 30 31", longueurs)
-    for (i = 0; i < 10000000; i++) {
-        a = 1 + int(rand() * 2100); m = 1 + int(rand() * 12); l = longueurs[m]
-        if (m == 2 && a % 4 == 0 && (a % 100 != 0 || a % 400 == 0)) l = 29
-        printf "%04d-%02d-%02d\n", a, m, 1 + int(rand() * l)
-    }
-}' >"$dates"
-# Seconds and maximum resident memory (KiB) of three runs, output to a
-# file; the table keeps the fastest (a busy machine only adds time).
+awk -v n=10000000 -f bench/dates.awk >"$dates"
+en_lettres "$dates" >"$resultats/ecrites.txt"
+# Seconds and maximum resident memory (KiB) of a run, added to a file. Three
+# runs of each, the floor and the batches in turn so that a busy moment
+# weighs on all of them; the table keeps the fastest of each (a busy
+# machine only adds time).
 lot() {
     local nom=$1
     shift
-    for _ in 1 2 3; do
-        /usr/bin/time -f "%e %M" -a -o "$resultats/lot-$nom" "$@" <"${entree:-$dates}" \
-            >"$resultats/sortie-lot"
-    done
+    /usr/bin/time -f "%e %M" -a -o "$resultats/lot-$nom" "$@" <"${entree:-$dates}" \
+        >"$resultats/sortie-lot"
 }
-lot GREGORIEN-JULIEN build/chronastre GREGORIEN JULIEN
-lot JULIEN-GREGORIEN build/chronastre JULIEN GREGORIEN
-lot GREGORIEN-HEBREU build/chronastre GREGORIEN HEBREU
-lot GREGORIEN-MAYA build/chronastre GREGORIEN MAYA
-lot GREGORIEN-TOUS build/chronastre GREGORIEN TOUS
-# The same dates written as people write them: "14 juillet 1789".
-awk -F- 'BEGIN { split("janvier février mars avril mai juin juillet août septembre octobre novembre décembre", noms, " ") }
-    { printf "%d %s %d\n", $3, noms[$2 + 0], $1 }' "$dates" >"$resultats/ecrites.txt"
-entree=$resultats/ecrites.txt lot GREGORIEN-JULIEN-ECRITES build/chronastre GREGORIEN JULIEN
+for _ in 1 2 3; do
+    lot plancher build/plancher
+    lot GREGORIEN-JULIEN build/chronastre GREGORIEN JULIEN
+    lot JULIEN-GREGORIEN build/chronastre JULIEN GREGORIEN
+    lot GREGORIEN-HEBREU build/chronastre GREGORIEN HEBREU
+    lot GREGORIEN-MAYA build/chronastre GREGORIEN MAYA
+    lot GREGORIEN-TOUS build/chronastre GREGORIEN TOUS
+    entree=$resultats/ecrites.txt lot GREGORIEN-JULIEN-ECRITES build/chronastre GREGORIEN JULIEN
+done
 rm -f "$resultats/ecrites.txt"
 /usr/bin/time -f "%e %M" -o "$resultats/lot-date" date -f "$dates" +%j >"$resultats/sortie-lot"
 # The shell loop a user writes without the batch: one process per date.
@@ -72,38 +128,25 @@ done <"$resultats/mille" >/dev/null
 echo $(($(date +%s%N) - debut)) >"$resultats/boucle"
 rm -f "$dates" "$resultats/sortie-lot"
 
-echo "Fichier GEDCOM d'un million de lignes..." >&2
+echo "Fichier GEDCOM d'un million de lignes, en UTF-8, en ANSEL et en UTF-16..." >&2
 # Individuals with two events each, their dates in the four calendars of
-# GEDCOM (a fifth of the lines are dates), as genealogy programs write them.
-gedcom=$resultats/arbre.ged
-awk 'BEGIN {
-    srand(20261208)
-    split("JAN FEB MAR APR MAY JUN JUL AUG SEP OCT NOV DEC", m)
-    split("VEND BRUM FRIM NIVO PLUV VENT GERM FLOR PRAI MESS THER FRUC", r)
-    split("TSH CSH KSL TVT SHV ADR NSN IYR SVN TMZ AAV ELL", h)
-    split("BIRT DEAT MARR BURI CHR", ev)
-    print "0 HEAD"; print "1 GEDC"; print "2 VERS 5.5.1"; print "1 CHAR UTF-8"; n = 4
-    while (n < 1000000) {
-        i++; print "0 @I" i "@ INDI"; print "1 NAME Jean /Dupont" i "/"; n += 2
-        for (k = 1; k <= 2 && n < 1000000; k++) {
-            print "1 " ev[1 + int(rand() * 5)]; n++
-            t = rand(); j = 1 + int(rand() * 28)
-            if (t < 0.4) d = j " " m[1 + int(rand() * 12)] " " (1600 + int(rand() * 400))
-            else if (t < 0.6) d = "@#DJULIAN@ " j " " m[1 + int(rand() * 12)] " " (1200 + int(rand() * 500))
-            else if (t < 0.75) d = "@#DFRENCH R@ " j " " r[1 + int(rand() * 12)] " " (1 + int(rand() * 14))
-            else if (t < 0.9) d = "@#DHEBREW@ " j " " h[1 + int(rand() * 12)] " " (5500 + int(rand() * 300))
-            else d = "ABT " (1700 + int(rand() * 300))
-            print "2 DATE " d; n++
-            print "2 PLAC Paris"; n++
-        }
-        print "1 SEX M"; n++
-    }
-}' >"$gedcom"
-# Both read the file from standard input through a shell, as a user runs them.
-hyperfine -N --warmup 3 --runs 30 --export-json "$resultats/gedcom.json" \
-    "sh -c 'wc -l < $gedcom'" "sh -c 'build/chronastre GEDCOM < $gedcom > /dev/null'" >/dev/null
-/usr/bin/time -f "%M" -o "$resultats/memoire-gedcom" build/chronastre GEDCOM <"$gedcom" >/dev/null
-rm -f "$gedcom"
+# GEDCOM (a fifth of the lines are dates), as genealogy programs write them;
+# the same file declared ANSEL with its accents in ANSEL's bytes, and in
+# UTF-16 (with its byte-order mark, declared UNICODE).
+LC_ALL=C awk -v lignes=1000000 -f bench/gedcom.awk >"$resultats/arbre-utf8.ged"
+LC_ALL=C awk -v lignes=1000000 -v jeu=ANSEL -f bench/gedcom.awk >"$resultats/arbre-ansel.ged"
+LC_ALL=C awk -v lignes=1000000 -v jeu=UNICODE -f bench/gedcom.awk |
+    iconv -f UTF-8 -t UTF-16 >"$resultats/arbre-utf16.ged"
+# Each read from standard input through a shell, as a user runs it, by
+# wc -l and by chronastre GEDCOM in turn.
+for jeu in utf8 ansel utf16; do
+    gedcom=$resultats/arbre-$jeu.ged
+    hyperfine -N --warmup 3 --runs 20 --export-json "$resultats/gedcom-$jeu.json" \
+        "sh -c 'wc -l < $gedcom'" "sh -c 'build/chronastre GEDCOM < $gedcom > /dev/null'" >/dev/null
+done
+/usr/bin/time -f "%M" -o "$resultats/memoire-gedcom" build/chronastre GEDCOM \
+    <"$resultats/arbre-utf8.ged" >/dev/null
+rm -f "$resultats"/arbre-*.ged
 
 echo "Ouverture de la fenêtre (Xvfb)..." >&2
 # Xvfb picks a free display and writes its number.
@@ -149,6 +192,29 @@ for _ in $(seq 25); do
     ouverture "Chronastre 2.0" build/chronastre >>"$resultats/ouverture-chronastre"
     ouverture "Fenetre nue" build/fenetre_nue >>"$resultats/ouverture-nue"
 done
+
+echo "Instructions jusqu'à la première peinture (callgrind)..." >&2
+# Callgrind writes what the program has executed when Qt's first paint of
+# its window returns (a first dump, NAME.PID.1); the program is then
+# stopped.
+premierePeinture() {
+    local nom=$1
+    shift
+    valgrind --tool=callgrind --dump-after='QWidgetRepaintManager::paintAndFlush*' \
+        --callgrind-out-file="$resultats/peinture-$nom.%p" "$@" >/dev/null 2>"$resultats/erreurs" &
+    local programme=$!
+    until grep -qs '^totals:' "$resultats/peinture-$nom.$programme.1"; do
+        kill -0 "$programme" 2>/dev/null || { echo "$* s'est arrêté avant sa première peinture :" >&2; cat "$resultats/erreurs" >&2; exit 1; }
+        sleep 0.2
+    done
+    kill "$programme"
+    wait "$programme" 2>/dev/null || true
+    echo "$nom $(sed -n 's/^totals: *//p' "$resultats/peinture-$nom.$programme.1")" \
+        >>"$resultats/instructions"
+    rm -f "$resultats/peinture-$nom".*
+}
+premierePeinture FENETRE build/chronastre
+premierePeinture FENETRE-NUE build/fenetre_nue
 
 echo "Mémoire (/usr/bin/time -v)..." >&2
 /usr/bin/time -v build/chronastre JOUR 2000 1 1 2>"$resultats/memoire-commande" >/dev/null

@@ -113,6 +113,18 @@ constexpr auto versDate = tableVersDate(std::make_index_sequence<nombreCalendrie
 constexpr auto versNumero =
     tableVersNumero(std::make_index_sequence<nombreCalendriersParametriques>{});
 
+// The day number of a date of calendar type.
+[[gnu::always_inline]] inline std::int64_t numeroDuJour(TypeCalendrier type, const DateHeure& date)
+{
+    if (type >= 0 && type < nombreCalendriersParametriques)
+        return versNumero[static_cast<std::size_t>(type)](date);
+    if (type == HEBREU)
+        return CalendrierHebreu().depuisHebreu(date);
+    if (type == MAYA)
+        return CalendrierMaya::depuisMaya(date);
+    return 0;
+}
+
 } // namespace
 
 Calendrier::Calendrier(TypeCalendrier type) : type_(type) {}
@@ -132,15 +144,14 @@ DateHeure Calendrier::versCalendrier(std::int64_t numeroJour)
     return DateHeure();
 }
 
+std::int64_t Calendrier::numeroJour(const DateHeure& date) const
+{
+    return numeroDuJour(type_, date);
+}
+
 std::int64_t Calendrier::depuisCalendrier(const DateHeure& date)
 {
-    std::int64_t numeroJour = 0;
-    if (estParametrique())
-        numeroJour = versNumero[static_cast<std::size_t>(type_)](date);
-    else if (type_ == HEBREU)
-        numeroJour = CalendrierHebreu().depuisHebreu(date);
-    else if (type_ == MAYA)
-        numeroJour = CalendrierMaya::depuisMaya(date);
+    const std::int64_t numeroJour = numeroDuJour(type_, date);
     // The cache holds a date with its own day number, whoever computed it.
     dernierJour_ = numeroJour;
     derniereDate_ = date;
@@ -161,18 +172,19 @@ DateHeure Calendrier::convertir(TypeCalendrier arrivee, const DateHeure& date)
     return Calendrier(arrivee).versCalendrier(numeroJour);
 }
 
+bool Calendrier::revient(const DateHeure& date, std::int64_t numeroJour) const
+{
+    return memeDate(type_, Calendrier(type_).versCalendrier(numeroJour), date);
+}
+
 bool existe(TypeCalendrier type, const DateHeure& date)
 {
-    // The civil calendars by their month lengths, at once.
-    if (type == JULIEN || type == GREGORIEN) {
-        const std::int64_t a = date.annee();
-        const bool bissextile = type == JULIEN ? floorMod(a, 4) == 0
-                                               : floorMod(a, 4) == 0 && (floorMod(a, 100) != 0 ||
-                                                                         floorMod(a, 400) == 0);
-        return date.mois() >= 1 && date.mois() <= 12 && date.jour() >= 1 &&
-               date.jour() <= joursMoisJulien(date.mois(), bissextile);
-    }
-    return memeDate(type, dateDuJour(type, jourDeLaDate(type, date)), date);
+    // The civil calendars by their month lengths (the day number is not
+    // needed); the others come back to themselves through their day number.
+    Calendrier calendrier(type);
+    if (type == JULIEN || type == GREGORIEN)
+        return calendrier.existe(date, 0);
+    return calendrier.existe(date, calendrier.numeroJour(date));
 }
 
 DateHeure dateDuJour(TypeCalendrier type, std::int64_t numeroJour)

@@ -73,16 +73,46 @@ public:
     DateHeure versCalendrier(std::int64_t numeroJour);
     // The day number of a date of this calendar; remembered in dernierJour().
     std::int64_t depuisCalendrier(const DateHeure& date);
+    // The same day number, not remembered: for a caller that converts many
+    // dates one by one.
+    std::int64_t numeroJour(const DateHeure& date) const;
     // The date of calendar arrivee for a date of this calendar. The day number
     // of the last source date is cached, so converting one moment into every
     // calendar computes it once.
     DateHeure convertir(TypeCalendrier arrivee, const DateHeure& date);
+    // Whether date, whose day number numeroJour gave, exists in this
+    // calendar: it comes back to itself through that number. The Julian and
+    // Gregorian calendars tell it from their month lengths, without
+    // converting back.
+    bool existe(const DateHeure& date, std::int64_t numeroJour) const
+    {
+        if (type_ == JULIEN || type_ == GREGORIEN)
+            return existeCivile(type_ == GREGORIEN, date.annee(), date.mois(), date.jour());
+        return revient(date, numeroJour);
+    }
 
     std::int64_t dernierJour() const { return dernierJour_; }
     // How many times convertir had to compute a day number (the cache missed).
     int calculsJour() const { return calculsJour_; }
 
 private:
+    // Whether date comes back to itself through its day number numeroJour.
+    bool revient(const DateHeure& date, std::int64_t numeroJour) const;
+
+    // Whether a date of the Julian calendar, or of the proleptic Gregorian
+    // one, exists: its month within 1 to 12, its day within the month (0
+    // and -4 are leap years; annee & 3 is annee's floor remainder by 4).
+    static constexpr bool existeCivile(bool gregorien, std::int64_t annee, std::int64_t mois,
+                                       std::int64_t jour)
+    {
+        if (mois < 1 || mois > 12 || jour < 1)
+            return false;
+        if (jour <= joursMoisJulien(mois, false))
+            return true;
+        return mois == 2 && jour == 29 && (annee & 3) == 0 &&
+               (!gregorien || annee % 100 != 0 || annee % 400 == 0);
+    }
+
     bool estParametrique() const { return type_ >= 0 && type_ < nombreCalendriersParametriques; }
 
     TypeCalendrier type_ = CALENDRIER_INCONNU;

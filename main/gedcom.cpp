@@ -9,11 +9,16 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace chronastre {
 
@@ -49,52 +54,163 @@ bool blanc(char c)
     return c == ' ' || c == '\t';
 }
 
+// A tag in capitals, cut at 31 bytes: GEDCOM tags are short (31 bytes at
+// most), a longer one is kept cut.
+struct Etiquette
+{
+    std::array<char, 48> texte; // 64 bytes in all
+    std::size_t debut = 0;      // where the tag starts in texte
+    std::size_t longueur = 0;
+    std::string_view vue() const { return std::string_view(texte.data() + debut, longueur); }
+};
+
+// The tags of the levels above a line, its own included.
+using Etiquettes = std::array<Etiquette, niveauMax>;
+
 // What a GEDCOM line holds: its level, the identifier it opens (a record's
-// @I12@), its tag in capitals (cut at 31 bytes) and its value. Any run of
-// blanks and tabs separates them.
+// @I12@), its tag in capitals and its value. Any run of blanks and tabs
+// separates them.
 struct LigneGedcom
 {
     std::size_t niveau;
     std::string_view identifiant;
-    std::array<char, 32> etiquette;
-    std::size_t longueurEtiquette;
+    std::string_view tag;
     std::string_view valeur;
-
-    std::string_view tag() const { return std::string_view(etiquette.data(), longueurEtiquette); }
 };
 
-std::optional<LigneGedcom> decouper(const char* p, const char* fin)
+// Reads the tag that starts at p in capitals, up to fin or a blank; returns
+// its end. The byte at fin must be a CR or a LF, and the 15 bytes after it
+// readable.
+[[gnu::always_inline]] inline const char* lireEtiquette(const char* p, const char* fin,
+                                                        Etiquette& etiquette)
 {
-    while (p < fin && blanc(*p))
-        ++p;
-    std::size_t niveau = 0;
-    const char* const chiffres = p;
-    for (; p < fin && *p >= '0' && *p <= '9' && p - chiffres < 3; ++p)
-        niveau = niveau * 10 + static_cast<std::size_t>(*p - '0');
-    if (p == chiffres || p == fin || !blanc(*p))
-        return std::nullopt;
-    while (p < fin && blanc(*p))
-        ++p;
-    LigneGedcom l{niveau, {}, {}, 0, {}};
-    const auto mot = [&p, fin] {
-        const char* const debut = p;
-        while (p < fin && !blanc(*p))
-            ++p;
-        const std::string_view m(debut, static_cast<std::size_t>(p - debut));
-        while (p < fin && blanc(*p))
-            ++p;
-        return m;
+#if defined(__SSE2__)
+    // A tag of up to 15 bytes, the common case, read and put in capitals at
+    // once: its end is the first blank, tab, CR or LF (no CR nor LF comes
+    // before fin).
+    const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const auto egaux = [&octets](char c) {
+        return _mm_cmpeq_epi8(octets, _mm_set1_epi8(c));
     };
-    if (p < fin && *p == '@')
-        l.identifiant = mot();
-    const std::string_view etiquette = mot();
-    l.longueurEtiquette = std::min(etiquette.size(), l.etiquette.size());
-    for (std::size_t k = 0; k < l.longueurEtiquette; ++k) {
-        const char c = etiquette[k];
-        l.etiquette[k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    const int fins = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(egaux(' '), egaux('\t')),
+                                                    _mm_or_si128(egaux('\r'), egaux('\n'))));
+    if (fins != 0) {
+        const __m128i minuscules = _mm_and_si128(_mm_cmpgt_epi8(octets, _mm_set1_epi8('a' - 1)),
+                                                 _mm_cmplt_epi8(octets, _mm_set1_epi8('z' + 1)));
+        const __m128i capitales =
+            _mm_sub_epi8(octets, _mm_and_si128(minuscules, _mm_set1_epi8('a' - 'A')));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()), capitales);
+        etiquette.debut = 0;
+        etiquette.longueur = static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(fins)));
+        return p + etiquette.longueur;
     }
+#endif
+    const char* const debut = p;
+    while (p != fin && !blanc(*p))
+        ++p;
+    etiquette.debut = 0;
+    etiquette.longueur = std::min(static_cast<std::size_t>(p - debut), std::size_t{32});
+    for (std::size_t k = 0; k < etiquette.longueur; ++k) {
+        const char c = debut[k];
+        etiquette.texte[k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return p;
+}
+
+// The level of a common line, and where its tag ends; its tag is in
+// etiquettes[niveau].
+struct LigneCourante
+{
+    std::size_t niveau;
+    const char* finEtiquette;
+};
+
+// The common line "N TAG", "N TAG value": a one-digit level, a blank, a tag
+// that is no identifier and ends within the first 16 bytes, read into l and
+// etiquettes[l.niveau] as decouper reads it, from one 16-byte load; its
+// value is not looked at.
+// false: the line is left to decouper. Reads 16 bytes from p; the line must
+// end with a CR or a LF.
+[[gnu::always_inline]] inline bool decouperCourante(const char* p, LigneCourante& l,
+                                                    Etiquettes& etiquettes)
+{
+#if defined(__SSE2__)
+    const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    // The controls and blanks: a word ends at the first of them.
+    const __m128i blanc16 = _mm_set1_epi8(' ');
+    const auto basses = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(octets, blanc16), blanc16)));
+    const unsigned niveau = static_cast<unsigned char>(p[0]) - 48U;
+    // A digit, a blank, a byte that opens a tag, the tag's end.
+    if (niveau >= 10 || p[1] != ' ' || (basses & 0b100U) != 0 || p[2] == '@' || (basses >> 3) == 0)
+        return false;
+    const auto longueur = static_cast<std::size_t>(__builtin_ctz(basses >> 3)) + 1;
+    // The tag ends at a blank, a tab or the line's end, not at another
+    // control.
+    const char* const fin = p + 2 + longueur;
+    if (((1ULL << ' ' | 1ULL << '\t' | 1ULL << '\r' | 1ULL << '\n') >>
+             static_cast<unsigned char>(*fin) &
+         1) == 0)
+        return false;
+    // In capitals: 'a' to 'z' moved to the lowest signed bytes, taken 0x20
+    // from.
+    const __m128i decales = _mm_add_epi8(octets, _mm_set1_epi8(static_cast<char>(0x80 - 'a')));
+    const __m128i minuscules = _mm_cmplt_epi8(decales, _mm_set1_epi8(static_cast<char>(0x80 + 26)));
+    const __m128i capitales =
+        _mm_sub_epi8(octets, _mm_and_si128(minuscules, _mm_set1_epi8('a' - 'A')));
+    // The tag starts at byte 2: the line's 16 bytes are kept from byte 0.
+    Etiquette& etiquette = etiquettes[niveau];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()), capitales);
+    etiquette.debut = 2;
+    etiquette.longueur = longueur;
+    l.niveau = niveau;
+    l.finEtiquette = fin;
+    return true;
+#else
+    (void)p, (void)l, (void)etiquettes;
+    return false;
+#endif
+}
+
+// Reads the line [p, fin) into l, its tag into etiquettes[l.niveau], its
+// value left as it is; false when it is no GEDCOM line or one deeper than
+// the tags kept. The byte at fin must be a CR or a LF, and the 15 bytes
+// after it readable.
+[[gnu::always_inline]] inline bool decouper(const char* p, const char* fin, LigneGedcom& l,
+                                            Etiquettes& etiquettes)
+{
+    while (blanc(*p))
+        ++p;
+    // One to three digits, then a blank.
+    unsigned chiffre = static_cast<unsigned char>(*p) - 48U;
+    if (chiffre >= 10)
+        return false;
+    std::size_t niveau = chiffre;
+    ++p;
+    for (int k = 1; k < 3 && (chiffre = static_cast<unsigned char>(*p) - 48U) < 10; ++k, ++p)
+        niveau = niveau * 10 + chiffre;
+    if (!blanc(*p) || niveau >= niveauMax)
+        return false;
+    do
+        ++p;
+    while (blanc(*p));
+    l.niveau = niveau;
+    l.identifiant = {};
+    if (*p == '@') {
+        const char* const debut = p;
+        while (p != fin && !blanc(*p))
+            ++p;
+        l.identifiant = std::string_view(debut, static_cast<std::size_t>(p - debut));
+        while (blanc(*p))
+            ++p;
+    }
+    Etiquette& etiquette = etiquettes[niveau];
+    p = lireEtiquette(p, fin, etiquette);
+    l.tag = etiquette.vue();
+    while (blanc(*p))
+        ++p;
     l.valeur = std::string_view(p, static_cast<std::size_t>(fin - p));
-    return l;
+    return true;
 }
 
 // The output, in blocks; false once it has failed.
@@ -226,6 +342,21 @@ private:
     std::vector<char> brut_;
 };
 
+// Whether bytes are all ASCII, eight at a time.
+bool ascii(std::string_view octets)
+{
+    std::uint64_t ou = 0;
+    std::size_t k = 0;
+    for (; k + 8 <= octets.size(); k += 8) {
+        std::uint64_t huit;
+        std::memcpy(&huit, octets.data() + k, 8);
+        ou |= huit;
+    }
+    for (; k < octets.size(); ++k)
+        ou |= static_cast<unsigned char>(octets[k]);
+    return (ou & 0x8080808080808080U) == 0;
+}
+
 // "Jean Dupont": a GEDCOM name without the slashes around its surname, its
 // blanks made one.
 std::string sansBarres(std::string_view nom)
@@ -260,10 +391,8 @@ public:
         const bool lectureOk = parcourirLignes(
             [this](char* tampon, std::size_t taille) { return entree_.lire(tampon, taille); },
             longueurLigneMax,
-            [this](const char* debut, const char* fin, std::int64_t numero) {
-                ligne(debut, fin, numero);
-                return !sortie_.pleine() || sortie_.vider();
-            },
+            [this](const char* debut, const char* fin, std::int64_t numero)
+                __attribute__((always_inline)) { return ligne(debut, fin, numero); },
             [this](std::int64_t numero, std::string_view debut) { ligneTropLongue(numero, debut); },
             [this] { return sortie_.vider(); });
         if (entree_.pasDuTexte()) {
@@ -312,10 +441,7 @@ private:
     // the declaration.
     std::string_view decoder(std::string_view octets, std::int64_t numero)
     {
-        bool ascii = true;
-        for (const char c : octets)
-            ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-        if (ascii || entree_.utf16())
+        if (ascii(octets) || entree_.utf16())
             return octets;
         const bool utf8 = texte::estUtf8(octets);
         const texte::JeuCaracteres declare = declare_.value_or(texte::JeuCaracteres::Utf8);
@@ -382,7 +508,7 @@ private:
             abandonnerPhrase();
         if (typeEnregistrement_ == "INDI" && !identifiant_.empty() && noms_.size() < 10'000'000)
             noms_[identifiant_] = nom_;
-        const std::string personne = texte::montrer(qui());
+        const std::string personne = lignes_.empty() ? std::string() : texte::montrer(qui());
         for (const std::string& l : lignes_) {
             sortie_.ajouter(l);
             sortie_.ajouter("\t");
@@ -402,38 +528,78 @@ private:
         phraseEnAttente_.reset();
     }
 
-    void ligne(const char* debut, const char* fin, std::int64_t numero)
+    // Reads one line; false once the output has failed.
+    [[gnu::always_inline]] bool ligne(const char* debut, const char* fin, std::int64_t numero)
     {
-        const auto l = decouper(debut, fin);
-        if (!l || l->niveau >= niveauMax)
-            return;
-        const std::string_view tag = l->tag();
-        if (l->niveau == 0) {
+        // Most lines end here, their tag kept: neither a record's first
+        // line, nor one after a date, nor one of the tags looked for.
+        LigneCourante c;
+        if (decouperCourante(debut, c, etiquettes_)) {
+            const std::string_view tag = etiquettes_[c.niveau].vue();
+            if (c.niveau == 0 || phraseEnAttente_ || dernierNiveauDate_ || cherchee(c.niveau, tag))
+                [[unlikely]] {
+                const char* valeur = c.finEtiquette;
+                while (blanc(*valeur))
+                    ++valeur;
+                return autreLigne(
+                    {c.niveau,
+                     {},
+                     tag,
+                     std::string_view(valeur, static_cast<std::size_t>(fin - valeur))},
+                    numero);
+            }
+            return true;
+        }
+        LigneGedcom l;
+        if (decouper(debut, fin, l, etiquettes_) &&
+            (l.niveau == 0 || phraseEnAttente_ || dernierNiveauDate_ || cherchee(l.niveau, l.tag)))
+            return autreLigne(l, numero);
+        return true;
+    }
+
+    // Whether a tag is one the listing looks at: its length, then its bytes
+    // compared at once.
+    [[gnu::always_inline]] static bool cherchee(std::size_t niveau, std::string_view tag)
+    {
+        const auto est = [&tag](const char(&mot)[5]) {
+            return std::memcmp(tag.data(), mot, 4) == 0;
+        };
+        if (tag.size() == 4) [[likely]]
+            return est("DATE") ||
+                   (niveau == 1 && (est("CHAR") || est("NAME") || est("HUSB") || est("WIFE")));
+        return tag == "SDATE" || tag == "PHRASE";
+    }
+
+    // A line that may be listed or change what is listed; false once the
+    // output has failed.
+    [[gnu::noinline]] bool autreLigne(const LigneGedcom l, std::int64_t numero)
+    {
+        const std::string_view tag = l.tag;
+        if (l.niveau == 0) {
             terminerEnregistrement();
-            identifiant_ = l->identifiant;
+            identifiant_ = l.identifiant;
             typeEnregistrement_ = tag;
             nom_.clear();
             conjoints_.clear();
         }
-        etiquettes_[l->niveau].garder(tag);
-        if (phraseEnAttente_ && l->niveau <= phraseEnAttente_->niveau)
+        if (phraseEnAttente_ && l.niveau <= phraseEnAttente_->niveau)
             abandonnerPhrase();
-        if (dernierNiveauDate_ && l->niveau <= *dernierNiveauDate_)
+        if (dernierNiveauDate_ && l.niveau <= *dernierNiveauDate_)
             dernierNiveauDate_.reset();
 
-        if (l->niveau == 1 && tag == "CHAR" && etiquettes_[0].vue() == "HEAD") {
-            jeuDeclare(l->valeur, numero);
-        } else if (l->niveau == 1 && tag == "NAME" && typeEnregistrement_ == "INDI" &&
-                   nom_.empty()) {
-            nom_ = sansBarres(decoder(l->valeur, numero));
-        } else if (l->niveau == 1 && (tag == "HUSB" || tag == "WIFE") &&
-                   typeEnregistrement_ == "FAM") {
-            conjoints_.emplace_back(l->valeur.substr(0, longueurNomMax));
-        } else if (tag == "DATE" || tag == "SDATE") {
-            dateLue(*l, numero);
+        if (tag == "DATE" || tag == "SDATE") {
+            dateLue(l, numero);
         } else if (tag == "PHRASE") {
-            phrase(*l, numero);
+            phrase(l, numero);
+        } else if (l.niveau == 1) {
+            if (tag == "CHAR" && etiquettes_[0].vue() == "HEAD")
+                jeuDeclare(l.valeur, numero);
+            else if (tag == "NAME" && typeEnregistrement_ == "INDI" && nom_.empty())
+                nom_ = sansBarres(decoder(l.valeur, numero));
+            else if ((tag == "HUSB" || tag == "WIFE") && typeEnregistrement_ == "FAM")
+                conjoints_.emplace_back(l.valeur.substr(0, longueurNomMax));
         }
+        return !sortie_.pleine() || sortie_.vider();
     }
 
     void jeuDeclare(std::string_view valeur, std::int64_t numero)
@@ -461,8 +627,9 @@ private:
         const std::string_view evenement = this->evenement(l.niveau);
         if ((evenement == "CHAN" || evenement == "CREA") && !options_.modifications)
             return;
-        const std::string valeur(decoder(l.valeur, numero));
-        std::string_view sansFin = valeur;
+        // The bytes of the line, or decode_: nothing decodes again before
+        // the line is listed.
+        std::string_view sansFin = decoder(l.valeur, numero);
         while (!sansFin.empty() && blanc(sansFin.back()))
             sansFin.remove_suffix(1);
         if (sansFin.empty()) {
@@ -504,7 +671,9 @@ private:
     void lister(std::int64_t numero, std::string_view evenement, std::string_view valeur,
                 const std::string& conversion)
     {
-        std::string l = std::to_string(numero);
+        std::string l;
+        l.reserve(32 + identifiant_.size() + evenement.size() + valeur.size() + conversion.size());
+        l += std::to_string(numero);
         l += '\t';
         texte::montrerDans(l, identifiant_);
         l += '\t';
@@ -532,27 +701,16 @@ private:
     // a date that long is refused.
     void ligneTropLongue(std::int64_t numero, std::string_view debut)
     {
-        const auto l = decouper(debut.data(), debut.data() + debut.size());
-        if (!l || l->niveau >= niveauMax)
+        // Its first bytes, and a newline after them.
+        std::array<char, debutGarde + 16> texte;
+        std::memcpy(texte.data(), debut.data(), debut.size());
+        texte[debut.size()] = '\n';
+        LigneGedcom l;
+        if (!decouper(texte.data(), texte.data() + debut.size(), l, etiquettes_))
             return;
-        etiquettes_[l->niveau].garder(l->tag());
-        if (l->tag() == "DATE" || l->tag() == "SDATE")
+        if (l.tag == "DATE" || l.tag == "SDATE")
             refuser(numero, "date de plus de " + std::to_string(longueurLigneMax) + " octets");
     }
-
-    // The tag of each level above the line read, kept in place: tags are
-    // short (31 bytes at most in GEDCOM), and a longer one is kept cut.
-    struct Etiquette
-    {
-        std::array<char, 32> texte{};
-        std::size_t longueur = 0;
-        std::string_view vue() const { return std::string_view(texte.data(), longueur); }
-        void garder(std::string_view tag)
-        {
-            longueur = std::min(tag.size(), texte.size());
-            std::memcpy(texte.data(), tag.data(), longueur);
-        }
-    };
 
     // An empty GEDCOM 7 DATE waiting for its PHRASE: its level, its line
     // in lignes_.
@@ -571,7 +729,8 @@ private:
     std::string declareTexte_; // the CHAR value as written
     bool averti_ = false;
     std::string decode_;
-    std::array<Etiquette, niveauMax> etiquettes_{};
+    // The tag of each level above the line read.
+    Etiquettes etiquettes_{};
     // The record being read, and its listing lines without their last field.
     std::string identifiant_;
     std::string typeEnregistrement_;

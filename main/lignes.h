@@ -9,6 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // The lines of standard input, read in blocks: a line ends with a LF, a
 // CR LF or a lone CR; a byte-order mark before the first is skipped; a line
 // longer than a bound is dropped without being kept, so memory stays bounded
@@ -21,36 +25,66 @@ inline constexpr std::size_t debutGarde = 256;
 
 namespace detail {
 
+// Bytes of the block that may be read past its end: the search for a line's
+// end reads 16 bytes at a time.
+inline constexpr std::size_t marge = 16;
+
+// The first CR or LF of [p, fin); at or past fin when there is none. Reads
+// up to marge - 1 bytes past fin, which must be readable.
+inline const char* premiereFin(const char* p, const char* fin)
+{
+#if defined(__SSE2__)
+    const auto fins = [](const char* q) {
+        const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        return static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(octets, _mm_set1_epi8('\n')),
+                                           _mm_cmpeq_epi8(octets, _mm_set1_epi8('\r')))));
+    };
+    // Most lines end within their first 16 bytes.
+    unsigned masque = fins(p);
+    while (masque == 0) {
+        p += 16;
+        if (p >= fin)
+            return p;
+        masque = fins(p);
+    }
+    return p + __builtin_ctz(masque);
+#else
+    while (p < fin && *p != '\n' && *p != '\r')
+        ++p;
+    return p;
+#endif
+}
+
 struct FinDeLigne
 {
     const char* fin;      // where the line's bytes end
     std::size_t longueur; // the bytes of the end
 };
 
-// The end of the line that starts at debut in [debut, fin). A CR at fin may
-// be followed by a LF not read yet: none is found then, unless the input has
-// ended. prochainCR is the first CR at or after debut, or fin when there is
-// none: a file without CR is searched for one once a block, not once a line.
-inline std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, bool finEntree,
-                                            const char* prochainCR)
+// The end of the line that starts at debut in [debut, fin) (marge bytes
+// readable past fin). A CR at fin may be followed by a LF not read yet: none
+// is found then, unless the input has ended.
+inline std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, bool finEntree)
 {
-    const auto* nl = static_cast<const char*>(std::memchr(debut, '\n', fin - debut));
-    const char* borne = nl != nullptr ? nl : fin;
-    const char* cr = prochainCR < borne ? prochainCR : nullptr;
-    if (cr == nullptr)
-        return nl != nullptr ? std::optional(FinDeLigne{nl, 1}) : std::nullopt;
-    if (cr + 1 == nl)
-        return FinDeLigne{cr, 2};
-    if (cr + 1 == fin && !finEntree)
+    const char* const p = premiereFin(debut, fin);
+    if (p >= fin)
+        return std::nullopt;
+    if (*p == '\n') [[likely]]
+        return FinDeLigne{p, 1};
+    if (p + 1 < fin)
+        return FinDeLigne{p, p[1] == '\n' ? 2U : 1U};
+    if (!finEntree)
         return std::nullopt; // a LF may follow
-    return FinDeLigne{cr, 1};
+    return FinDeLigne{p, 1};
 }
 
 } // namespace detail
 
 // Reads lines through lire (bytes read, 0 at the end, -1 on an error) and
-// calls ligne(debut, fin, numero) for each, the byte at fin readable and not
-// a digit (the line's end, or a newline put after the last line);
+// calls ligne(debut, fin, numero) for each, the byte at fin its CR or LF (a
+// newline is put after a last line without one) and the 15 bytes after it
+// readable, so that a line's start can be read 16 bytes at a time;
 // tropLongue(numero, debut) for a line longer than longueurMax (at most
 // tailleBloc - 1), given its first bytes (up to debutGarde); avantLecture()
 // before each read that may wait. ligne and avantLecture return false to
@@ -59,7 +93,8 @@ template <class Lire, class Ligne, class TropLongue, class AvantLecture>
 bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLongue&& tropLongue,
                      AvantLecture&& avantLecture)
 {
-    std::vector<char> entree(tailleBloc + 1); // and room for a last newline
+    // Room for a last newline, and bytes the search for a line's end reads.
+    std::vector<char> entree(tailleBloc + 1 + detail::marge);
     // A line must fit the block with room to spare, or a full block would
     // read as the end of the input.
     longueurMax = std::min(longueurMax, tailleBloc - 1);
@@ -72,42 +107,43 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
     bool trop = false;    // the current line is dropped for its length
     bool premiere = true; // a byte-order mark may open the input
     std::int64_t numero = 0;
-    const char* cr = nullptr; // the block's next CR, or its end; none: to be searched
     for (;;) {
         if (premiere && (fin - debut >= 3 || finEntree)) {
             if (fin - debut >= 3 && std::memcmp(entree.data() + debut, "\xEF\xBB\xBF", 3) == 0)
                 debut += 3;
             premiere = false;
         }
-        const char* const ici = entree.data() + debut;
-        if (cr == nullptr || cr < ici) {
-            const auto* trouve = static_cast<const char*>(std::memchr(ici, '\r', fin - debut));
-            cr = trouve != nullptr ? trouve : entree.data() + fin;
-        }
-        const auto fl =
-            premiere ? std::nullopt : detail::finDeLigne(ici, entree.data() + fin, finEntree, cr);
-        if (fl) {
-            const auto longueur = static_cast<std::size_t>(fl->fin - (entree.data() + debut));
-            ++numero;
-            bool suite = true;
-            if (trop)
-                tropLongue(numero, std::string_view(garde.data(), gardes));
-            else
-                suite = ligne(entree.data() + debut, fl->fin, numero);
-            trop = false;
-            debut += longueur + fl->longueur;
-            if (!suite)
+        // The lines the block holds whole (none before a byte-order mark
+        // can be told).
+        if (!premiere) {
+            const char* ici = entree.data() + debut;
+            const char* const bout = entree.data() + fin;
+            // A line dropped for its length ends at the first end found.
+            if (trop) {
+                if (const auto fl = detail::finDeLigne(ici, bout, finEntree)) {
+                    tropLongue(++numero, std::string_view(garde.data(), gardes));
+                    trop = false;
+                    ici = fl->fin + fl->longueur;
+                }
+            }
+            while (!trop) {
+                const auto fl = detail::finDeLigne(ici, bout, finEntree);
+                if (!fl)
+                    break;
+                if (!ligne(ici, fl->fin, ++numero))
+                    return lectureOk;
+                ici = fl->fin + fl->longueur;
+            }
+            debut = static_cast<std::size_t>(ici - entree.data());
+            if (finEntree) {
+                // A last line without its end: a newline is put after it.
+                entree[fin] = '\n';
+                if (trop)
+                    tropLongue(++numero, std::string_view(garde.data(), gardes));
+                else if (fin > debut)
+                    ligne(entree.data() + debut, entree.data() + fin, ++numero);
                 return lectureOk;
-            continue;
-        }
-        if (finEntree && !premiere) {
-            // A last line without its end: a newline is put after it.
-            entree[fin] = '\n';
-            if (trop)
-                tropLongue(++numero, std::string_view(garde.data(), gardes));
-            else if (fin > debut)
-                ligne(entree.data() + debut, entree.data() + fin, ++numero);
-            return lectureOk;
+            }
         }
         if (fin - debut > longueurMax) {
             if (!trop) {
@@ -122,7 +158,6 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
         std::memmove(entree.data(), entree.data() + debut, fin - debut);
         fin -= debut;
         debut = 0;
-        cr = nullptr; // the block moves and grows
         const std::ptrdiff_t lus = lire(entree.data() + fin, tailleBloc - fin);
         if (lus < 0) {
             lectureOk = false;

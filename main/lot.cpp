@@ -116,6 +116,32 @@ Lecture lireChamps(const char* debut, const char* fin, int attendus, std::int64_
     return Lecture::Date;
 }
 
+// A line of numbers alone, the common case of a batch: attendus numbers of
+// one to nine digits, each pair separated by one blank, tab, comma,
+// semicolon, slash or minus, nothing before the first nor after the last.
+// lireChamps reads such a line the same way; any other line (a sign, a run
+// of separators, words, a longer number) is left to it. The byte at fin
+// must be one that lireChamps stops on.
+bool lireNombres(const char* p, const char* fin, int attendus, std::int64_t* valeurs)
+{
+    for (int k = 0;; ++p) {
+        // Unsigned: a run of digits too long to keep wraps around harmlessly
+        // before it is refused.
+        const char* const chiffres = p;
+        std::uint64_t valeur = 0;
+        for (unsigned chiffre; (chiffre = static_cast<unsigned char>(*p) - 48u) < 10; ++p)
+            valeur = valeur * 10 + chiffre;
+        if (p == chiffres || p - chiffres > 9)
+            return false;
+        valeurs[k] = static_cast<std::int64_t>(valeur);
+        if (++k == attendus)
+            return p == fin;
+        // After a digit, a minus separates too.
+        if (classe(*p) == AUTRE)
+            return false;
+    }
+}
+
 // Why a line was rejected, in French.
 std::string raison(Lecture lecture, int trouves, int attendus, const char* p, const char* fin)
 {
@@ -246,19 +272,8 @@ public:
     // no digit) and writes its result line.
     void traiter(const char* debut, const char* fin, std::int64_t numero)
     {
-        // With --entete, a first line that holds no date is a header, passed
-        // through unchecked; one that holds a date is a line like the others.
-        const bool entete = options_.entete && numero == 1;
-        if (static_cast<std::size_t>(fin - debut) > longueurLigneMax)
-            rejeter(numero, raison(Lecture::TropLongue, 0, 0, nullptr, nullptr));
-        else if (options_.colonne)
-            traiterChamp(debut, fin, numero, entete);
-        else if (entete && !estUneDate(debut, fin))
-            copier(debut, fin);
-        else if (const auto lue = lireDate(debut, fin, numero))
-            plein_ =
-                static_cast<std::size_t>(ecrire(*lue, sortie_.data() + plein_) - sortie_.data());
-        terminerLigne();
+        if (options_.colonne || !convertirNombres(debut, fin))
+            traiterLigne(debut, fin, numero);
     }
 
     // A line that was too long to keep: an empty result line and a message.
@@ -287,6 +302,43 @@ public:
     }
 
 private:
+    // The common line of a batch, numbers alone (lireNombres) of a date that
+    // exists: neither a written date nor a warning to look for, converted
+    // and written at once. false: the line is left to traiterLigne.
+    bool convertirNombres(const char* debut, const char* fin)
+    {
+        std::int64_t v[6];
+        if (!lireNombres(debut, fin, attendus_, v))
+            return false;
+        const DateHeure source = dateDesNombres(v);
+        Calendrier& calendrier = calendriers_[static_cast<std::size_t>(depart_)];
+        const std::int64_t numeroJour = calendrier.numeroJour(source);
+        if (!calendrier.existe(source, numeroJour))
+            return false;
+        plein_ =
+            static_cast<std::size_t>(ecrire(numeroJour, sortie_.data() + plein_) - sortie_.data());
+        terminerLigne();
+        return true;
+    }
+
+    // Any line: its date read, converted and written, or why it is not.
+    [[gnu::noinline]] void traiterLigne(const char* debut, const char* fin, std::int64_t numero)
+    {
+        // With --entete, a first line that holds no date is a header, passed
+        // through unchecked; one that holds a date is a line like the others.
+        const bool entete = options_.entete && numero == 1;
+        if (static_cast<std::size_t>(fin - debut) > longueurLigneMax)
+            rejeter(numero, raison(Lecture::TropLongue, 0, 0, nullptr, nullptr));
+        else if (options_.colonne)
+            traiterChamp(debut, fin, numero, entete);
+        else if (entete && !estUneDate(debut, fin))
+            copier(debut, fin);
+        else if (const auto numeroJour = lireDate(debut, fin, numero))
+            plein_ = static_cast<std::size_t>(ecrire(*numeroJour, sortie_.data() + plein_) -
+                                              sortie_.data());
+        terminerLigne();
+    }
+
     void terminerLigne()
     {
         sortie_[plein_++] = '\n';
@@ -300,24 +352,17 @@ private:
         signaler("chronastre : ligne " + std::to_string(numero) + " : " + raison);
     }
 
-    // A date read, and its day number.
-    struct Lue
-    {
-        DateHeure date;
-        std::int64_t numeroJour;
-    };
-
-    // The date of [debut, fin): numbers first, as the single conversion reads
+    // The day number of the date of [debut, fin): numbers first, as the single conversion reads
     // them, then a written date. A line that holds none is told and gives
     // nothing; so does a date that does not exist, in strict mode or when
     // written; a numeric one is otherwise read as the arithmetic reads it,
     // and the user is told how. Numbers followed by words ("44 3 15 av.
     // J.-C.") are a written date when the words belong to it; otherwise the
     // words are a note after the date, passed over ("2024-03-11 baptême").
-    std::optional<Lue> lireDate(const char* debut, const char* fin, std::int64_t numero)
+    std::optional<std::int64_t> lireDate(const char* debut, const char* fin, std::int64_t numero)
     {
         std::int64_t v[6];
-        const int attendus = depart_ == MAYA ? 6 : 3;
+        const int attendus = attendus_;
         int trouves = 0;
         const char* arret = debut;
         const Lecture lecture = lireChamps(debut, fin, attendus, v, trouves, arret);
@@ -329,22 +374,7 @@ private:
                 if (ecrite.erreur.empty() || ecrite.inexistante)
                     return date(ecrite, numero);
             }
-            const DateHeure source =
-                depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
-                                : dansLOrdre(options_.ordre, v);
-            const std::int64_t numeroJour =
-                calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(source);
-            const DateHeure retour =
-                calendriers_[static_cast<std::size_t>(depart_)].versCalendrier(numeroJour);
-            if (!memeDate(depart_, retour, source)) {
-                if (options_.strict) {
-                    rejeter(numero, dateInexistante(depart_, source));
-                    return std::nullopt;
-                }
-                signaler("chronastre : ligne " + std::to_string(numero) + " : " +
-                         avertissementDate(depart_, source, numeroJour));
-            }
-            return Lue{source, numeroJour};
+            return dateNumerique(v, numero);
         }
         // Only words make a written date: numbers and signs keep the
         // numeric reading's verdict.
@@ -360,6 +390,34 @@ private:
         return date(ecrite, numero);
     }
 
+    // The day number of the date of numbers v (six for a Maya long count,
+    // three otherwise, in the order of the options). A date that does not
+    // exist is refused in strict mode; otherwise it is read as the
+    // arithmetic reads it, and the user is told how.
+    std::optional<std::int64_t> dateNumerique(const std::int64_t* v, std::int64_t numero)
+    {
+        const DateHeure source = dateDesNombres(v);
+        Calendrier& calendrier = calendriers_[static_cast<std::size_t>(depart_)];
+        const std::int64_t numeroJour = calendrier.numeroJour(source);
+        if (!calendrier.existe(source, numeroJour)) {
+            if (options_.strict) {
+                rejeter(numero, dateInexistante(depart_, source));
+                return std::nullopt;
+            }
+            signaler("chronastre : ligne " + std::to_string(numero) + " : " +
+                     avertissementDate(depart_, source, numeroJour));
+        }
+        return numeroJour;
+    }
+
+    // The date of numbers v: a Maya long count, or three numbers in the
+    // order of the options.
+    DateHeure dateDesNombres(const std::int64_t* v) const
+    {
+        return depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
+                               : dansLOrdre(options_.ordre, v);
+    }
+
     texte::Lecture lireEcrite(const char* debut, const char* fin) const
     {
         return texte::lireDateEcrite(depart_,
@@ -368,7 +426,7 @@ private:
     }
 
     // A written date read: its day, with its warning; or its refusal.
-    std::optional<Lue> date(const texte::Lecture& ecrite, std::int64_t numero)
+    std::optional<std::int64_t> date(const texte::Lecture& ecrite, std::int64_t numero)
     {
         if (!ecrite.erreur.empty()) {
             rejeter(numero, ecrite.erreur);
@@ -376,7 +434,7 @@ private:
         }
         if (!ecrite.avertissement.empty())
             signaler("chronastre : ligne " + std::to_string(numero) + " : " + ecrite.avertissement);
-        return Lue{ecrite.date, ecrite.numeroJour};
+        return ecrite.numeroJour;
     }
 
     // Whether a line (or a field) holds a date, one that exists or not:
@@ -386,7 +444,7 @@ private:
         std::int64_t v[6];
         int trouves = 0;
         const char* arret = debut;
-        if (lireChamps(debut, fin, depart_ == MAYA ? 6 : 3, v, trouves, arret) == Lecture::Date)
+        if (lireChamps(debut, fin, attendus_, v, trouves, arret) == Lecture::Date)
             return true;
         if (!contientUneLettre(debut, fin))
             return false;
@@ -404,12 +462,16 @@ private:
         return false;
     }
 
-    // The result of a date at p: one calendar's line, or the nineteen
+    // The result of day numeroJour at p: one calendar's line, or the nineteen
     // separated by separateur. In a field of a line (entreGuillemets), a
     // result that holds the separator is quoted.
-    char* ecrire(const Lue& lue, char* p, char separateur = '\t', bool entreGuillemets = false)
+    char* ecrire(std::int64_t numeroJour, char* p, char separateur = '\t',
+                 bool entreGuillemets = false)
     {
-        const std::int64_t numeroJour = lue.numeroJour;
+        if (arrivee_ && !entreGuillemets) {
+            const auto k = static_cast<std::size_t>(*arrivee_);
+            return ecrireResultat(*arrivee_, calendriers_[k].versCalendrier(numeroJour), p);
+        }
         const auto resultat = [&](std::size_t k) {
             char* const debut = p;
             p = ecrireResultat(static_cast<TypeCalendrier>(k),
@@ -512,6 +574,8 @@ private:
     }
 
     TypeCalendrier depart_;
+    // The numbers of a date: a Maya long count has six.
+    int attendus_ = depart_ == MAYA ? 6 : 3;
     std::optional<TypeCalendrier> arrivee_; // none: every calendar
     std::array<Calendrier, nombreCalendriers> calendriers_ =
         tousLesCalendriers(std::make_index_sequence<nombreCalendriers>{});

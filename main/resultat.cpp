@@ -20,7 +20,7 @@ constexpr std::array<char, 200> paires = [] {
 }();
 
 // n in decimal; the small numbers of a date two digits at a time.
-inline char* ecrireEntier(std::int64_t n, char* p)
+[[gnu::always_inline]] inline char* ecrireEntier(std::int64_t n, char* p)
 {
     const auto u = static_cast<std::uint64_t>(n); // a negative n is huge here
     if (u < 100) {
@@ -48,24 +48,28 @@ inline char* ecrireEntier(std::int64_t n, char* p)
 
 char* ecrireResultat(TypeCalendrier arrivee, const DateHeure& d, char* p)
 {
-    const auto nombre = [&p](std::int64_t n) {
-        p = ecrireEntier(n, p);
-    };
     if (arrivee == MAYA) {
-        const std::int64_t places[] = {d.pictun(), d.baktun(), d.katun(),
-                                       d.tun(),    d.uinal(),  d.kin()};
-        for (std::size_t i = 0; i < 6; ++i) {
-            if (i > 0)
-                *p++ = '.';
-            nombre(places[i]);
-        }
+        // "pictun.baktun.katun.tun.uinal.kin, tzolkin haab", written out.
+        p = ecrireEntier(d.pictun(), p);
+        *p++ = '.';
+        p = ecrireEntier(d.baktun(), p);
+        *p++ = '.';
+        p = ecrireEntier(d.katun(), p);
+        *p++ = '.';
+        p = ecrireEntier(d.tun(), p);
+        *p++ = '.';
+        p = ecrireEntier(d.uinal(), p);
+        *p++ = '.';
+        p = ecrireEntier(d.kin(), p);
         *p++ = ',';
-        for (const std::int64_t n :
-             {d.nombreTzolkin(), d.jourTzolkin(), d.jourHaab(), d.moisHaab()}) {
-            *p++ = ' ';
-            nombre(n);
-        }
-        return p;
+        *p++ = ' ';
+        p = ecrireEntier(d.nombreTzolkin(), p);
+        *p++ = ' ';
+        p = ecrireEntier(d.jourTzolkin(), p);
+        *p++ = ' ';
+        p = ecrireEntier(d.jourHaab(), p);
+        *p++ = ' ';
+        return ecrireEntier(d.moisHaab(), p);
     }
     p = ecrireEntier(d.annee(), p);
     *p++ = ' ';

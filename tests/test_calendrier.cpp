@@ -303,6 +303,53 @@ TEST(Calendrier, LongueursDesMoisEtDesAnnees)
     EXPECT_EQ(texte(Calendrier(JULIEN).convertir(ROMAIN_II, {8, 1, 1})), "761-1-1");
 }
 
+// A Julian or Gregorian date exists when it comes back to itself through its
+// day number; existe tells it from the month lengths without converting
+// back. Both agree on every month and day around the limits of the years
+// 4800 BC to AD 4800 and at both 32-bit ends, and the Gregorian verdict is
+// std::chrono's.
+TEST(Calendrier, ExisteSansConvertirEnRetour)
+{
+    for (const TypeCalendrier type : {JULIEN, GREGORIEN}) {
+        Calendrier c(type);
+        const auto verifier = [&](std::int64_t annee, std::int64_t mois, std::int64_t jour) {
+            const DateHeure d(annee, mois, jour);
+            const std::int64_t n = c.numeroJour(d);
+            const bool revient = memeDate(type, c.versCalendrier(n), d);
+            EXPECT_EQ(c.existe(d, n), revient) << type << " " << texte(d);
+            EXPECT_EQ(existe(type, d), revient) << type << " " << texte(d);
+            return revient;
+        };
+        for (std::int64_t annee = -4800; annee <= 4800; ++annee) {
+            for (std::int64_t mois = -1; mois <= 14; ++mois) {
+                for (std::int64_t jour = -1; jour <= 33; ++jour)
+                    verifier(annee, mois, jour);
+            }
+        }
+        const std::int64_t limites[] = {-2147483648LL, -2147483647LL, -2147483644LL, -2147483600LL,
+                                        2147483600LL,  2147483644LL,  2147483647LL};
+        for (const std::int64_t annee : limites) {
+            for (const std::int64_t mois : {-2147483648LL, 0LL, 1LL, 2LL, 12LL, 2147483647LL}) {
+                for (const std::int64_t jour :
+                     {-2147483648LL, 0LL, 1LL, 28LL, 29LL, 31LL, 32LL, 2147483647LL})
+                    verifier(annee, mois, jour);
+            }
+        }
+    }
+    using namespace std::chrono;
+    const Calendrier gregorien(GREGORIEN);
+    for (int annee = -32767; annee <= 32767; ++annee) {
+        for (unsigned mois = 0; mois <= 13; ++mois) {
+            for (const unsigned jour : {0U, 1U, 28U, 29U, 30U, 31U, 32U}) {
+                const DateHeure d(annee, mois, jour);
+                ASSERT_EQ(gregorien.existe(d, gregorien.numeroJour(d)),
+                          year_month_day(year(annee), month(mois), day(jour)).ok())
+                    << texte(d);
+            }
+        }
+    }
+}
+
 // The cache holds a date with its own day number: a day number computed by
 // depuisCalendrier is not taken for that of the date converted before.
 TEST(Calendrier, LeCacheSuitDepuisCalendrier)

@@ -727,6 +727,53 @@ TEST(LigneCommande, LotCommeUnUtilisateur)
     }
 }
 
+// A line of numbers alone, each separated from the next by one byte, is
+// read at once; any other by the general reading, which a blank before the
+// line asks for: the same results, messages and exit code either way, for
+// numbers of nine digits and of ten, dates that exist and dates that do not,
+// every separator, order and number of fields.
+TEST(LigneCommande, LotNombresSeulsCommeLaLectureGenerale)
+{
+    struct Cas
+    {
+        std::vector<std::string> arguments;
+        std::vector<std::string> lignes;
+    };
+    const Cas cas[] = {
+        {{"GREGORIEN", "JULIEN"},
+         {"2024-03-11",     "2024/3/11",      "2024,03,11",         "2024;3;11",
+          "2024\t3\t11",    "2024 3 11",      "999999999 12 31",    "1234567890 1 1",
+          "9999999999 1 1", "000000002 3 11", "0000000002024 3 11", "2024-02-29",
+          "2023-02-29",     "2100-02-29",     "2000-02-29",         "1900-02-28",
+          "2024-04-30",     "2024-04-31",     "2024-12-31",         "2024-12-32",
+          "2024-13-01",     "2024-00-10",     "2024-01-00",         "0-02-29",
+          "4-02-29",        "1-02-29",        "2024-3-11-5",        "2024-3-11 ",
+          "2024--3-11",     "2024-3"}},
+        {{"--strict", "GREGORIEN", "JULIEN"}, {"2023-02-29", "2024-02-29", "1900-02-29"}},
+        {{"JULIEN", "GREGORIEN"}, {"1900-02-29", "1901-02-29", "1582-10-05", "4-2-29", "0-2-29"}},
+        {{"--strict", "JULIEN", "GREGORIEN"}, {"1900-02-29", "1901-02-29", "100-2-29"}},
+        {{"--ordre", "JMA", "GREGORIEN", "HEBREU"}, {"11/03/2024", "31/04/2024", "29/02/1900"}},
+        {{"--ordre", "MJA", "GREGORIEN", "TOUS"}, {"03/11/2024", "02/29/2024"}},
+        {{"MAYA", "GREGORIEN"}, {"0 13 0 0 0 0", "0-13-0-0-0-0", "0 0 0 0 18 0", "20 0 0 0 0 0"}},
+        {{"HEBREU", "MAYA"}, {"5784 7 1", "5784 13 1", "5785 13 1", "0 1 1"}},
+        {{"REPUBLICAIN", "GREGORIEN"}, {"8 2 18", "8 13 6", "3 13 6"}},
+    };
+    for (const Cas& c : cas) {
+        std::string seules;
+        std::string apresUnBlanc;
+        for (const std::string& ligne : c.lignes) {
+            seules += ligne + "\n";
+            apresUnBlanc += " " + ligne + "\n";
+        }
+        SCOPED_TRACE(seules);
+        const Resultat rapide = executer(programme, c.arguments, seules, {"LC_ALL=C.UTF-8"});
+        const Resultat general = executer(programme, c.arguments, apresUnBlanc, {"LC_ALL=C.UTF-8"});
+        EXPECT_EQ(rapide.sortie, general.sortie);
+        EXPECT_EQ(rapide.erreurs, general.erreurs);
+        EXPECT_EQ(rapide.code, general.code);
+    }
+}
+
 // A line longer than 4 KiB is refused, and the lines around it are converted.
 TEST(LigneCommande, LotLigneTropLongue)
 {
@@ -988,7 +1035,9 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
     };
     for (const auto& [fichier, avertissement] : fichiers) {
         SCOPED_TRACE(fichier);
-        const Resultat r = executer(programme, {"GEDCOM"}, lire(dossier + fichier));
+        // The warnings in UTF-8, whatever the locale the suite runs in.
+        const Resultat r =
+            executer(programme, {"GEDCOM"}, lire(dossier + fichier), {"LC_ALL=C.UTF-8"});
         EXPECT_EQ(r.sortie, attendu);
         EXPECT_EQ(r.erreurs, avertissement);
         EXPECT_EQ(r.code, 0);
@@ -1014,11 +1063,75 @@ TEST(LigneCommande, GedcomLigneLongue)
     const Resultat r =
         executer(programme, {"GEDCOM"},
                  "0 @I1@ INDI\n" + note + "1 BIRT\n2 DATE JULIAN 1 JAN 1700\n2 DATE " +
-                     std::string(100000, '1') + "\n");
+                     std::string(100000, '1') + "\n",
+                 {"LC_ALL=C.UTF-8"});
     EXPECT_EQ(r.sortie, "4\t@I1@\tBIRT\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\t\n");
     EXPECT_EQ(r.erreurs, "chronastre : ligne 5 : date de plus de 32768 octets\n"
                          "chronastre : 1 date listée, 1 refusée\n");
     EXPECT_EQ(r.code, 1);
+}
+
+// The common line ("1 BIRT", "2 PLAC Paris") is read at once, any other by
+// the general reading, which a blank before the line asks for: the same
+// listing, messages and exit code either way, for the files of
+// tests/gedcom/ (CR LF, a byte-order mark, 8-bit character sets) and for
+// lines at the edges of the quick reading (tags of 1 to 20 bytes, in any
+// case, followed by a tab, a control or nothing; levels of 2 and 3 digits;
+// identifiers; tabs after the level).
+TEST(LigneCommande, GedcomLignesCourantesCommeLaLectureGenerale)
+{
+    const std::string dossier = CHRONASTRE_DOSSIER_TESTS "/gedcom/";
+    std::vector<std::string> fichiers;
+    for (const char* nom : {"arbre551.ged", "arbre7.ged", "programmes.ged", "jeux/ansel.ged",
+                            "jeux/ansi.ged", "jeux/macintosh.ged"})
+        fichiers.push_back(lire(dossier + nom));
+    // The dates in the Julian calendar, listed with their event.
+    fichiers.push_back("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /Dupont/\n1 BIRT\n"
+                       "2 DATE @#DJULIAN@ 1 JAN 1700\n2 PLAC Paris\n3 PHRASE sous le lieu\n"
+                       "2 date @#DJULIAN@ 2 JAN 1700\n"
+                       "2 Date @#DJULIAN@ 3 JAN 1700\n"
+                       "2 DATEX 1 JAN 1700\n2 DAT 1 JAN 1700\n"
+                       "2 DATE\t@#DJULIAN@ 4 JAN 1700\n"
+                       "2 DATE\n3 PHRASE le jour de la fête\n"
+                       "2 SDATE @#DJULIAN@ 5 JAN 1700\n"
+                       "2 sdate @#DJULIAN@ 6 JAN 1700\n"
+                       "1 DEAT\n2 DATE @#DJULIAN@ 7 JAN 1700\n3 phrase une note\n"
+                       "1\tDEAT\n2\tDATE @#DJULIAN@ 8 JAN 1700\n"
+                       "1 BURI\n02 DATE @#DJULIAN@ 9 JAN 1700\n"
+                       "002 DATE @#DJULIAN@ 10 JAN 1700\n"
+                       "2 ABCDEFGHIJKLM\n3 DATE @#DJULIAN@ 11 JAN 1700\n"
+                       "2 ABCDEFGHIJKLMN\n3 DATE @#DJULIAN@ 12 JAN 1700\n"
+                       "2 ABCDEFGHIJKLMNOPQRST\n3 DATE @#DJULIAN@ 13 JAN 1700\n"
+                       "2 A\n3 DATE @#DJULIAN@ 14 JAN 1700\n"
+                       "2 X\x01Y\n3 DATE @#DJULIAN@ 15 JAN 1700\n"
+                       "2 PLAC\x01 Paris\n3 DATE @#DJULIAN@ 16 JAN 1700\n"
+                       "2 @N1@ NOTE\n3 DATE @#DJULIAN@ 17 JAN 1700\n"
+                       "1 @N2@ DATE @#DJULIAN@ 18 JAN 1700\n"
+                       "2 DATE 19 VEND 8\n"
+                       "0 @F1@ FAM\n1 HUSB @I1@\n1 wife @I2@\n1 MARR\n"
+                       "2 DATE @#DJULIAN@ 20 JAN 1700\n"
+                       "0 @I2@ INDI\n1 name Marie /Martin/\n0 TRLR\n");
+    for (const std::string& fichier : fichiers) {
+        // A blank after each line's end, and after the byte-order mark.
+        std::string apresUnBlanc;
+        std::size_t debut = fichier.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+        apresUnBlanc += fichier.substr(0, debut);
+        for (std::size_t k = debut; k < fichier.size(); ++k) {
+            if (k == debut ||
+                ((fichier[k - 1] == '\n' || fichier[k - 1] == '\r') && fichier[k] != '\n'))
+                apresUnBlanc += ' ';
+            apresUnBlanc += fichier[k];
+        }
+        SCOPED_TRACE(fichier.substr(0, 200));
+        for (const char* arrivee : {"GREGORIEN", "REPUBLICAIN"}) {
+            const Resultat courantes = executer(programme, {"GEDCOM", arrivee}, fichier);
+            const Resultat generale = executer(programme, {"GEDCOM", arrivee}, apresUnBlanc);
+            EXPECT_EQ(courantes.sortie, generale.sortie);
+            EXPECT_EQ(courantes.erreurs, generale.erreurs);
+            EXPECT_EQ(courantes.code, generale.code);
+            EXPECT_NE(courantes.sortie, "");
+        }
+    }
 }
 
 // Genealogy files: the listings of tests/gedcom/, checked by hand against the

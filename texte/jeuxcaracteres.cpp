@@ -222,6 +222,20 @@ std::size_t DecodeurUtf16::decoder(const char* octets, std::size_t taille, char*
 {
     std::size_t ecrits = 0;
     for (std::size_t k = 0; k < taille; ++k) {
+        // ASCII, the most of a genealogy file, a unit at a time while no
+        // byte nor surrogate waits.
+        if (octetEnAttente_ < 0 && fortEnAttente_ == 0) {
+            for (; k + 1 < taille; k += 2) {
+                const auto a = static_cast<unsigned char>(octets[k]);
+                const auto b = static_cast<unsigned char>(octets[k + 1]);
+                const unsigned char bas = grosBoutiste_ ? b : a;
+                if ((grosBoutiste_ ? a : b) != 0 || bas >= 0x80)
+                    break;
+                sortie[ecrits++] = static_cast<char>(bas);
+            }
+            if (k == taille)
+                break;
+        }
         const auto octet = static_cast<unsigned char>(octets[k]);
         if (octetEnAttente_ < 0) {
             octetEnAttente_ = octet;
