@@ -179,12 +179,11 @@ bool Calendrier::revient(const DateHeure& date, std::int64_t numeroJour) const
 
 bool existe(TypeCalendrier type, const DateHeure& date)
 {
-    // The civil calendars by their month lengths (the day number is not
-    // needed); the others come back to themselves through their day number.
-    Calendrier calendrier(type);
+    // The civil calendars by their month lengths; the others come back to
+    // themselves through their day number.
     if (type == JULIEN || type == GREGORIEN)
-        return calendrier.existe(date, 0);
-    return calendrier.existe(date, calendrier.numeroJour(date));
+        return Calendrier::existeCivile(type == GREGORIEN, date.annee(), date.mois(), date.jour());
+    return memeDate(type, dateDuJour(type, jourDeLaDate(type, date)), date);
 }
 
 DateHeure dateDuJour(TypeCalendrier type, std::int64_t numeroJour)

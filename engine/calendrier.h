@@ -95,10 +95,6 @@ public:
     // How many times convertir had to compute a day number (the cache missed).
     int calculsJour() const { return calculsJour_; }
 
-private:
-    // Whether date comes back to itself through its day number numeroJour.
-    bool revient(const DateHeure& date, std::int64_t numeroJour) const;
-
     // Whether a date of the Julian calendar, or of the proleptic Gregorian
     // one, exists: its month within 1 to 12, its day within the month (0
     // and -4 are leap years; annee & 3 is annee's floor remainder by 4).
@@ -112,6 +108,10 @@ private:
         return mois == 2 && jour == 29 && (annee & 3) == 0 &&
                (!gregorien || annee % 100 != 0 || annee % 400 == 0);
     }
+
+private:
+    // Whether date comes back to itself through its day number numeroJour.
+    bool revient(const DateHeure& date, std::int64_t numeroJour) const;
 
     bool estParametrique() const { return type_ >= 0 && type_ < nombreCalendriersParametriques; }
 

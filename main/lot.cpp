@@ -6,6 +6,7 @@
 #include "main/lignes.h"
 #include "main/messages.h"
 #include "main/resultat.h"
+#include "texte/raccourci.h"
 
 #include <array>
 #include <charconv>
@@ -272,7 +273,8 @@ public:
     // no digit) and writes its result line.
     void traiter(const char* debut, const char* fin, std::int64_t numero)
     {
-        if (options_.colonne || !convertirNombres(debut, fin))
+        if (options_.colonne ||
+            (!convertirNombres(debut, fin) && (options_.entete || !convertirEcrite(debut, fin))))
             traiterLigne(debut, fin, numero);
     }
 
@@ -317,6 +319,22 @@ private:
             return false;
         plein_ =
             static_cast<std::size_t>(ecrire(numeroJour, sortie_.data() + plein_) - sortie_.data());
+        terminerLigne();
+        return true;
+    }
+
+    // The written date that files hold most, "12 décembre 1047", read at
+    // once by the reader's quick reading (what traiterLigne would read, the
+    // numbers before it aside), converted and written. false: the line is
+    // left to traiterLigne.
+    bool convertirEcrite(const char* debut, const char* fin)
+    {
+        texte::LectureRapide lue;
+        if (!texte::lireRapidement(
+                depart_, std::string_view(debut, static_cast<std::size_t>(fin - debut)), lue))
+            return false;
+        plein_ = static_cast<std::size_t>(ecrire(lue.numeroJour, sortie_.data() + plein_) -
+                                          sortie_.data());
         terminerLigne();
         return true;
     }

@@ -196,7 +196,9 @@ TEST(Relecture, RaccourciEgalAuLecteur)
                             if (vite) {
                                 ++lues;
                                 EXPECT_EQ(rapide.numeroJour, a.verdict.premier);
-                                EXPECT_TRUE(memeDate(type, rapide.date, a.verdict.date));
+                                EXPECT_TRUE(memeDate(
+                                    type, DateHeure(rapide.annee, rapide.mois, rapide.jour),
+                                    a.verdict.date));
                             }
                         }
                     }

@@ -163,7 +163,7 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
     // The date that files hold most, read at once.
     Lecture lecture;
     if (LectureRapide rapide; lireRapidement(type, texte, rapide)) {
-        lecture.date = rapide.date;
+        lecture.date = DateHeure(rapide.annee, rapide.mois, rapide.jour);
         lecture.numeroJour = rapide.numeroJour;
         lecture.reconnu = true;
         return lecture;

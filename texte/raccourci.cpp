@@ -11,14 +11,28 @@ namespace chronastre::texte {
 
 namespace {
 
-// A key letter of the word: an ASCII letter in lower case, a Latin-1 letter
-// (the second byte of C3 xx) without its accent; 0 for anything else.
-constexpr std::array<char, 256> lettresAscii = [] {
-    std::array<char, 256> t{};
+// What a byte is to the quick reading: a key letter (an ASCII letter in
+// lower case), or one of the classes below.
+enum : unsigned char
+{
+    AUTRE = 0,
+    BLANC = 1,
+    CHIFFRE = 2,
+    POINT = 3,
+    LATIN1 = 4, // C3: the first byte of U+00C0..U+00FF
+};
+
+constexpr std::array<unsigned char, 256> classes = [] {
+    std::array<unsigned char, 256> t{};
     for (char c = 'a'; c <= 'z'; ++c) {
-        t[static_cast<unsigned char>(c)] = c;
-        t[static_cast<unsigned char>(c - 'a' + 'A')] = c;
+        t[static_cast<unsigned char>(c)] = static_cast<unsigned char>(c);
+        t[static_cast<unsigned char>(c - 'a' + 'A')] = static_cast<unsigned char>(c);
     }
+    for (char c = '0'; c <= '9'; ++c)
+        t[static_cast<unsigned char>(c)] = CHIFFRE;
+    t[' '] = t['\t'] = BLANC;
+    t['.'] = POINT;
+    t[0xC3] = LATIN1;
     return t;
 }();
 
@@ -30,23 +44,28 @@ constexpr std::array<char, 64> lettresLatin1 = {
     'a', 'a', 'a', 'a', 'a', 'a', 0,   'c', 'e', 'e', 'e', 'e', 'i', 'i', 'i', 'i',
     'd', 'n', 'o', 'o', 'o', 'o', 'o', 0,   'o', 'u', 'u', 'u', 'u', 'y', 0,   'y'};
 
-bool blanc(char c)
+unsigned char classe(const char* p)
 {
-    return c == ' ' || c == '\t';
+    return classes[static_cast<unsigned char>(*p)];
+}
+
+const char* sauterBlancs(const char* p, const char* fin)
+{
+    while (p < fin && classe(p) == BLANC)
+        ++p;
+    return p;
 }
 
 // The figures at p, at most chiffres of them, then what stops them: a value
 // within 32 bits, or -1.
 std::int64_t nombre(const char*& p, const char* fin, int chiffres)
 {
+    const char* const debut = p;
     std::int64_t valeur = 0;
-    int lus = 0;
-    for (; p < fin && static_cast<unsigned char>(*p - '0') < 10; ++p, ++lus) {
-        if (lus == chiffres)
-            return -1;
+    for (; p < fin && classe(p) == CHIFFRE; ++p)
         valeur = valeur * 10 + (*p - '0');
-    }
-    return lus == 0 || valeur > 2147483647 ? -1 : valeur;
+    const auto lus = p - debut;
+    return lus == 0 || lus > chiffres || valeur > 2147483647 ? -1 : valeur;
 }
 
 } // namespace
@@ -55,42 +74,33 @@ bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& 
 {
     const char* p = texte.data();
     const char* const fin = p + texte.size();
-    while (p < fin && blanc(*p))
-        ++p;
+    p = sauterBlancs(p, fin);
     const std::int64_t jour = nombre(p, fin, 9);
-    if (jour < 0 || p == fin || !blanc(*p))
+    if (jour < 0 || p == fin || classe(p) != BLANC)
         return false;
-    while (p < fin && blanc(*p))
-        ++p;
+    p = sauterBlancs(p, fin);
     // The month's word, keyed as the tokenizer keys it.
     std::array<char, 24> cle;
     std::size_t longueur = 0;
     std::uint32_t hache = debutHache;
-    while (p < fin && !blanc(*p) && *p != '.') {
-        char l = lettresAscii[static_cast<unsigned char>(*p)];
-        if (l != 0) {
-            ++p;
-        } else if (static_cast<unsigned char>(*p) == 0xC3 && p + 1 < fin &&
-                   (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
-            l = lettresLatin1[static_cast<unsigned char>(p[1]) & 0x3F];
-            p += 2;
-        }
-        if (l == 0 || longueur == cle.size())
-            return false;
-        cle[longueur++] = l;
-        hache = (hache ^ static_cast<unsigned char>(l)) * 16777619u;
+    for (; p < fin && longueur < cle.size(); ++p) {
+        unsigned char l = classe(p);
+        if (l == LATIN1 && p + 1 < fin && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80)
+            l = static_cast<unsigned char>(lettresLatin1[static_cast<unsigned char>(*++p) & 0x3F]);
+        if (l < 'a')
+            break;
+        cle[longueur++] = static_cast<char>(l);
+        hache = (hache ^ l) * 16777619u;
     }
-    if (longueur == 0)
+    if (longueur == 0 || p == fin)
         return false;
-    if (p < fin && *p == '.')
+    if (classe(p) == POINT)
         ++p; // an abbreviation's dot
-    if (p == fin || !blanc(*p))
+    if (p == fin || classe(p) != BLANC)
         return false;
-    while (p < fin && blanc(*p))
-        ++p;
+    p = sauterBlancs(p, fin);
     const std::int64_t annee = nombre(p, fin, 10);
-    while (p < fin && blanc(*p))
-        ++p;
+    p = sauterBlancs(p, fin);
     if (annee < 0 || p != fin)
         return false;
     const std::int32_t nom = moisDuMot(std::string_view(cle.data(), longueur), hache, type);
@@ -100,8 +110,7 @@ bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& 
     const DateHeure date(annee, mois, jour);
     if (mois == 0 || !existe(type, date))
         return false;
-    lue.date = date;
-    lue.numeroJour = jourDeLaDate(type, date);
+    lue = {annee, mois, jour, jourDeLaDate(type, date)};
     return true;
 }
 
@@ -163,9 +172,9 @@ bool lireValeurRapidement(std::string_view valeur, ValeurGedcom& v)
         LectureRapide lue;
         if (!lireRapidement(type, valeur, lue))
             return false;
-        d.annee = lue.date.annee();
-        d.mois = lue.date.mois();
-        d.jour = lue.date.jour();
+        d.annee = lue.annee;
+        d.mois = lue.mois;
+        d.jour = lue.jour;
         d.premier = d.dernier = lue.numeroJour;
     }
     v.qualificatif = qualificatif;

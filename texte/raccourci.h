@@ -18,7 +18,7 @@ namespace chronastre::texte {
 
 struct LectureRapide
 {
-    DateHeure date;
+    std::int64_t annee, mois, jour; // the date (its month placed in its year)
     std::int64_t numeroJour;
 };
 

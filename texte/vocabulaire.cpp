@@ -5,6 +5,7 @@
 #include "texte/lecture.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
+#include "texte/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -447,7 +448,7 @@ public:
             const Case& c = cases_[k];
             if (c.nombre == 0)
                 return {};
-            if (c.hache == hache && c.cle == cle)
+            if (c.hache == hache && egales(c.cle, cle))
                 return std::span<const Ligne>(lignes_).subspan(c.debut, c.nombre);
         }
     }
@@ -467,29 +468,25 @@ private:
         return *cles_.back();
     }
 
-    static bool memesCles(const Ligne& a, const Ligne& b)
-    {
-        if (a.n != b.n)
-            return false;
-        for (std::size_t k = 0; k < a.n; ++k) {
-            if (a.cles[k] != b.cles[k])
-                return false;
-        }
-        return true;
-    }
-
     // Rows of the same words and meaning in several calendars become one.
     void fusionner()
     {
+        const auto avant = [](const Ligne& a, const Ligne& b) {
+            if (a.n != b.n)
+                return a.n < b.n;
+            for (std::size_t k = 0; k < a.n; ++k) {
+                if (a.cles[k] != b.cles[k])
+                    return a.cles[k] < b.cles[k];
+            }
+            if (a.sens.genre != b.sens.genre)
+                return a.sens.genre < b.sens.genre;
+            return a.sens.valeur < b.sens.valeur;
+        };
+        std::stable_sort(lignes_.begin(), lignes_.end(), avant);
         std::vector<Ligne> fusionnees;
         for (const Ligne& l : lignes_) {
-            const auto meme =
-                std::find_if(fusionnees.begin(), fusionnees.end(), [&](const Ligne& f) {
-                    return f.sens.genre == l.sens.genre && f.sens.valeur == l.sens.valeur &&
-                           memesCles(f, l);
-                });
-            if (meme != fusionnees.end())
-                meme->sens.calendriers |= l.sens.calendriers;
+            if (!fusionnees.empty() && !avant(fusionnees.back(), l))
+                fusionnees.back().sens.calendriers |= l.sens.calendriers;
             else
                 fusionnees.push_back(l);
         }
