@@ -1,9 +1,14 @@
 #include "engine/calendrier.h"
 
 #include "engine/arithmetique.h"
+#include "engine/calendrierbahaiteheran.h"
+#include "engine/calendrierchinois.h"
 #include "engine/calendrierhebreu.h"
+#include "engine/calendrieriranien.h"
 #include "engine/calendriermaya.h"
+#include "engine/calendrierummalqura.h"
 
+#include <limits>
 #include <utility>
 
 namespace chronastre {
@@ -127,9 +132,20 @@ DateHeure Calendrier::versCalendrier(std::int64_t numeroJour)
         date.setEmbolismique(hebreu.embolismique());
         return date;
     }
-    if (type_ == MAYA)
+    switch (type_) {
+    case MAYA:
         return CalendrierMaya::versMaya(numeroJour);
-    return DateHeure();
+    case IRANIEN:
+        return CalendrierIranien::versIranien(numeroJour);
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::versUmmAlQura(numeroJour);
+    case CHINOIS:
+        return CalendrierChinois::versChinois(numeroJour);
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::versBahaiTeheran(numeroJour);
+    default:
+        return DateHeure();
+    }
 }
 
 std::int64_t Calendrier::depuisCalendrier(const DateHeure& date)
@@ -141,6 +157,14 @@ std::int64_t Calendrier::depuisCalendrier(const DateHeure& date)
         numeroJour = CalendrierHebreu().depuisHebreu(date);
     else if (type_ == MAYA)
         numeroJour = CalendrierMaya::depuisMaya(date);
+    else if (type_ == IRANIEN)
+        numeroJour = CalendrierIranien::depuisIranien(date);
+    else if (type_ == UMM_AL_QURA)
+        numeroJour = CalendrierUmmAlQura::depuisUmmAlQura(date);
+    else if (type_ == CHINOIS)
+        numeroJour = CalendrierChinois::depuisChinois(date);
+    else if (type_ == BAHAI_TEHERAN)
+        numeroJour = CalendrierBahaiTeheran::depuisBahaiTeheran(date);
     // The cache holds a date with its own day number, whoever computed it.
     dernierJour_ = numeroJour;
     derniereDate_ = date;
@@ -161,6 +185,22 @@ DateHeure Calendrier::convertir(TypeCalendrier arrivee, const DateHeure& date)
     return Calendrier(arrivee).versCalendrier(numeroJour);
 }
 
+Plage plageDuCalendrier(TypeCalendrier type)
+{
+    switch (type) {
+    case IRANIEN:
+        return CalendrierIranien::plage();
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::plage();
+    case CHINOIS:
+        return CalendrierChinois::plage();
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::plage();
+    default:
+        return {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()};
+    }
+}
+
 bool existe(TypeCalendrier type, const DateHeure& date)
 {
     Calendrier calendrier(type);
@@ -171,13 +211,38 @@ std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee)
 {
     if (type >= 0 && type < nombreCalendriersParametriques)
         return parametres[static_cast<std::size_t>(type)].n;
-    if (type == HEBREU)
+    switch (type) {
+    case HEBREU:
         return CalendrierHebreu::estEmbolismique(annee) ? 13 : 12;
-    return 0;
+    case IRANIEN:
+        return CalendrierIranien::anneeDansLaPlage(annee) ? 12 : 0;
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::anneeDansLaPlage(annee) ? 12 : 0;
+    case CHINOIS:
+        return CalendrierChinois::moisDansAnnee(annee);
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::anneeDansLaPlage(annee) ? 20 : 0;
+    default:
+        return 0;
+    }
 }
 
 std::int64_t joursDuMois(TypeCalendrier type, std::int64_t annee, std::int64_t mois)
 {
+    // The calendars in use today know their months; the last of a table
+    // has no next year to end at.
+    switch (type) {
+    case IRANIEN:
+        return CalendrierIranien::joursDuMois(annee, mois);
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::joursDuMois(annee, mois);
+    case CHINOIS:
+        return CalendrierChinois::joursDuMois(annee, mois);
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::joursDuMois(annee, mois);
+    default:
+        break;
+    }
     const std::int64_t nombre = moisDansAnnee(type, annee);
     if (mois < 1 || mois > nombre || !existe(type, DateHeure(annee, mois, 1)))
         return 0;
