@@ -69,11 +69,14 @@ Lecture lire(TypeCalendrier type, const Mots& mots, const Lexique& lexique, Ordr
 }
 
 // The calendars, in the order a text that reads in several is given to
-// one: the civil ones first, then by how often documents use them.
+// one: the civil ones first, then by how often documents use them; the
+// calendars in use today last, so that a name they share with an older
+// calendar keeps choosing it.
 constexpr std::array<TypeCalendrier, nombreCalendriers> preferes = {
-    GREGORIEN,  JULIEN,   REPUBLICAIN, HEBREU, ISLAMIQUE_B, ISLAMIQUE_A, COPTE,
-    ETHIOPIEN,  ARMENIEN, EGYPTIEN,    PERSE,  KHWARIZMIEN, BAHAI,       SAKA,
-    MACEDONIEN, ROMAIN_I, ROMAIN_II,   SYRIEN, MAYA};
+    GREGORIEN, JULIEN,    REPUBLICAIN, HEBREU,   ISLAMIQUE_B,  ISLAMIQUE_A,
+    COPTE,     ETHIOPIEN, ARMENIEN,    EGYPTIEN, PERSE,        KHWARIZMIEN,
+    BAHAI,     SAKA,      MACEDONIEN,  ROMAIN_I, ROMAIN_II,    SYRIEN,
+    MAYA,      IRANIEN,   UMM_AL_QURA, CHINOIS,  BAHAI_TEHERAN};
 
 std::string_view sansBlancs(std::string_view texte)
 {
