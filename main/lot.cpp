@@ -157,7 +157,7 @@ std::string invite(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee)
     const std::string champs =
         depart == MAYA ? "pictun baktun katun tun uinal kin" : "année mois jour";
     const std::string vers =
-        arrivee ? "en " + std::string(motDuType(*arrivee)) : "dans les dix-neuf calendriers";
+        arrivee ? "en " + std::string(motDuType(*arrivee)) : "dans les vingt-trois calendriers";
     return "chronastre : une date " + std::string(motDuType(depart)) + " par ligne (" + champs +
            "), convertie " + vers + " ; Ctrl+D pour terminer.";
 }
@@ -255,7 +255,7 @@ public:
             traiterChamp(debut, fin, numero, entete);
         else if (entete && !estUneDate(debut, fin))
             copier(debut, fin);
-        else if (const auto lue = lireDate(debut, fin, numero))
+        else if (const auto lue = lireDateConvertible(debut, fin, numero))
             plein_ =
                 static_cast<std::size_t>(ecrire(*lue, sortie_.data() + plein_) - sortie_.data());
         terminerLigne();
@@ -329,11 +329,19 @@ private:
                 if (ecrite.erreur.empty() || ecrite.inexistante)
                     return date(ecrite, numero);
             }
+            // A Chinese month is written by its number: the reader places
+            // it in its year, or says the year has no such month.
+            if (depart_ == CHINOIS)
+                return date(lireEcrite(debut, arret), numero);
             const DateHeure source =
                 depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
                                 : dansLOrdre(options_.ordre, v);
             const std::int64_t numeroJour =
                 calendriers_[static_cast<std::size_t>(depart_)].depuisCalendrier(source);
+            if (!plageDuCalendrier(depart_).contient(numeroJour)) {
+                rejeter(numero, dateHorsPlage(depart_, source));
+                return std::nullopt;
+            }
             const DateHeure retour =
                 calendriers_[static_cast<std::size_t>(depart_)].versCalendrier(numeroJour);
             if (!memeDate(depart_, retour, source)) {
@@ -358,6 +366,18 @@ private:
             return std::nullopt;
         }
         return date(ecrite, numero);
+    }
+
+    // The date of a line whose day has a result: a calendar in use today,
+    // as arrival, writes only the days of its range.
+    std::optional<Lue> lireDateConvertible(const char* debut, const char* fin, std::int64_t numero)
+    {
+        const auto lue = lireDate(debut, fin, numero);
+        if (lue && arrivee_ && !plageDuCalendrier(*arrivee_).contient(lue->numeroJour)) {
+            rejeter(numero, arriveeHorsPlage(*arrivee_, lue->numeroJour));
+            return std::nullopt;
+        }
+        return lue;
     }
 
     texte::Lecture lireEcrite(const char* debut, const char* fin) const
@@ -404,8 +424,9 @@ private:
         return false;
     }
 
-    // The result of a date at p: one calendar's line, or the nineteen
-    // separated by separateur. In a field of a line (entreGuillemets), a
+    // The result of a date at p: one calendar's line, or every calendar's
+    // separated by separateur (a calendar in use today that does not write
+    // the day leaves its field empty). In a field of a line (entreGuillemets), a
     // result that holds the separator is quoted.
     char* ecrire(const Lue& lue, char* p, char separateur = '\t', bool entreGuillemets = false)
     {
@@ -475,7 +496,7 @@ private:
         }
         if (!separateurFichier_)
             separateurFichier_ = separateur;
-        const auto source = lireDate(texte, texte + longueur, numero);
+        const auto source = lireDateConvertible(texte, texte + longueur, numero);
         copier(debut, c.debut);
         if (source) {
             // Each result a field of its own.
