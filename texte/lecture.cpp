@@ -48,6 +48,7 @@ void refuser(Lecture& lecture, const Refus& refus)
 {
     lecture.erreur = texteRefus(refus);
     lecture.inexistante = refus.inexistante();
+    lecture.horsPlage = refus.motif == Motif::AnneeHorsPlage || refus.motif == Motif::JourHorsPlage;
     if (refus.motif == Motif::AutreCalendrier || refus.motif == Motif::CalendrierInconnu)
         lecture.reconnu = true;
 }
@@ -187,9 +188,11 @@ std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCale
             return std::nullopt;
     }
     const bool estReconnu = reconnu(mots, lexique);
-    if (actuel >= 0 && actuel < nombreCalendriers &&
-        lire(actuel, mots, lexique, Ordre::AnneeMoisJour, estReconnu).erreur.empty())
-        return actuel;
+    if (actuel >= 0 && actuel < nombreCalendriers) {
+        const Lecture lecture = lire(actuel, mots, lexique, Ordre::AnneeMoisJour, estReconnu);
+        if (lecture.erreur.empty() || lecture.horsPlage)
+            return actuel;
+    }
     // Bare numbers read in most calendars: only words choose one.
     if (!estReconnu)
         return std::nullopt;
