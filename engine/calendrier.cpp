@@ -203,8 +203,12 @@ Plage plageDuCalendrier(TypeCalendrier type)
 
 bool existe(TypeCalendrier type, const DateHeure& date)
 {
+    // The default record comes back to itself through jourHorsPlage: a
+    // calendar in use today has only the days of its table.
     Calendrier calendrier(type);
-    return memeDate(type, calendrier.versCalendrier(calendrier.depuisCalendrier(date)), date);
+    const std::int64_t numeroJour = calendrier.depuisCalendrier(date);
+    return memeDate(type, calendrier.versCalendrier(numeroJour), date) &&
+           plageDuCalendrier(type).contient(numeroJour);
 }
 
 std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee)

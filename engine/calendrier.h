@@ -133,7 +133,8 @@ constexpr bool estEnUsage(TypeCalendrier type)
 Plage plageDuCalendrier(TypeCalendrier type);
 
 // Whether a date exists in calendar type: it comes back to itself through
-// its day number (a Maya date is its long count).
+// its day number (a Maya date is its long count), a day of the table of a
+// calendar in use today.
 bool existe(TypeCalendrier type, const DateHeure& date);
 
 // The months of year annee of calendar type, the epagomenal days counted as

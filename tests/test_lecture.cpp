@@ -295,6 +295,9 @@ const Refus refus[] = {
     {CHINOIS, "jour julien 2488463",
      "ce jour est hors de la plage du calendrier chinois, qui va du 10 février 1899 au 28 janvier "
      "2101"},
+    {IRANIEN, "-9999 -1 -1",
+     "l'an -9999 est hors de la plage du calendrier iranien, qui va du 21 mars 1799 au 20 mars "
+     "2201"},
     {IRANIEN, "30 esfand 1402", "le 30 Esfand 1402 n'existe pas : Esfand a 29 jours en l'an 1402"},
     {CHINOIS, "2024 2i 1", "l'an 2024 n'a pas de mois intercalaire"},
     {CHINOIS, "1er jour du 3e mois intercalaire 2023",

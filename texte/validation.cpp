@@ -296,7 +296,7 @@ Verdict valider(const Champs& c, const Mots& mots, bool partiel)
         v.date = DateHeure(c.annee, mois, lu.jour);
         const std::int64_t n = calendrier.depuisCalendrier(v.date);
         if (memeDate(type, calendrier.versCalendrier(n), v.date) &&
-            !(type == HEBREU && c.moisNomme && mois == 0)) {
+            !(type == HEBREU && c.moisNomme && mois == 0) && plageDuCalendrier(type).contient(n)) {
             v.premier = v.dernier = n;
             v.avertissement = verifierSemaine(c, mots, n, v.date);
             return v;
