@@ -2266,6 +2266,19 @@ void TestFenetre::saisieChinoise()
     QCOMPARE(modele.mois(), 5);
     QCOMPARE(texte::nomDuMoisChinois(2023, modele.mois()), std::string("4e mois"));
 
+    // A year typed digit by digit passes through years outside the table:
+    // the month and the day are kept for the year typed.
+    ModeleSaisie iranien(IRANIEN, 2460590); // 15 Mehr 1403, 6 October 2024
+    QCOMPARE(iranien.mois(), 7);
+    QCOMPARE(iranien.jour(), 15);
+    for (const int annee : {1, 14, 140, 1403}) {
+        iranien.setAnnee(annee);
+        QCOMPARE(iranien.confirmable(), annee == 1403);
+    }
+    QCOMPARE(iranien.mois(), 7);
+    QCOMPARE(iranien.jour(), 15);
+    QCOMPARE(iranien.texteCivil(), std::string("Dimanche 6 Octobre 2024 après J. C."));
+
     const auto f = fenetre({2000, false, 1, 1, 8, 0, 0});
     QStringList mois;
     QString apercu;

@@ -154,6 +154,10 @@ int ModeleSaisie::joursDuMois() const
 
 void ModeleSaisie::ramener()
 {
+    // A year outside a table has no months (a year being typed digit by
+    // digit): the month and the day wait for one that has them.
+    if (estEnUsage(type_) && nombreMois() == 0)
+        return;
     mois_ = std::clamp(mois_, 1, std::max(nombreMois(), 1));
     jour_ = std::clamp(jour_, 1, std::max(joursDuMois(), 1));
 }
