@@ -1186,7 +1186,9 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
     };
     for (const auto& [fichier, avertissement] : fichiers) {
         SCOPED_TRACE(fichier);
-        const Resultat r = executer(programme, {"GEDCOM"}, lire(dossier + fichier));
+        // The messages leave in the locale's encoding: UTF-8 here.
+        const Resultat r =
+            executer(programme, {"GEDCOM"}, lire(dossier + fichier), {"LC_ALL=C.UTF-8"});
         EXPECT_EQ(r.sortie, attendu);
         EXPECT_EQ(r.erreurs, avertissement);
         EXPECT_EQ(r.code, 0);
@@ -1195,7 +1197,8 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
     EXPECT_EQ(lettres.sortie, "6\t@I1@\tBIRT\t@#DJULIAN@ 1 JAN 1700\tLundi 11 Janvier 1700\tJózef "
                               "Łódź\n10\t@I2@\tBIRT\t@#DJULIAN@ 2 JAN 1700\tMardi 12 Janvier "
                               "1700\tǕlle Øster-Æbeltoft\n");
-    const Resultat binaire = executer(programme, {"GEDCOM"}, lire(dossier + "binaire.ged"));
+    const Resultat binaire =
+        executer(programme, {"GEDCOM"}, lire(dossier + "binaire.ged"), {"LC_ALL=C.UTF-8"});
     EXPECT_EQ(binaire.sortie, "");
     EXPECT_EQ(binaire.erreurs, "chronastre : ce fichier n'est pas du texte (il contient l'octet "
                                "0x00) : ce n'est pas un fichier GEDCOM\n");
@@ -1210,7 +1213,8 @@ TEST(LigneCommande, GedcomLigneLongue)
     const Resultat r =
         executer(programme, {"GEDCOM"},
                  "0 @I1@ INDI\n" + note + "1 BIRT\n2 DATE JULIAN 1 JAN 1700\n2 DATE " +
-                     std::string(100000, '1') + "\n");
+                     std::string(100000, '1') + "\n",
+                 {"LC_ALL=C.UTF-8"});
     EXPECT_EQ(r.sortie, "4\t@I1@\tBIRT\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\t\n");
     EXPECT_EQ(r.erreurs, "chronastre : ligne 5 : date de plus de 32768 octets\n"
                          "chronastre : 1 date listée, 1 refusée\n");
