@@ -97,20 +97,26 @@ bool sortieValide(std::size_t nombreArguments, const std::string& octets)
     }
 }
 
-// How many arguments the leading options (--ordre JMA, --strict, ...) take:
-// the command is read from the rest.
+// How many arguments the options (--ordre JMA, --strict, ...) take, wherever
+// they stand, as the command line reads them: the command is read from the
+// rest.
 std::size_t argumentsDesOptions(const std::vector<std::string_view>& arguments)
 {
-    std::size_t i = 0;
-    while (i < arguments.size()) {
+    std::size_t options = 0;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         const std::string_view nom = argument.substr(0, argument.find('='));
         const bool avecValeur = nom == "--colonne" || nom == "--separateur" || nom == "--ordre";
-        if (!avecValeur && nom != "--entete" && nom != "--strict")
-            break;
-        i += avecValeur && nom.size() == argument.size() ? 2 : 1;
+        if (!avecValeur && nom != "--entete" && nom != "--strict" && nom != "--modifications" &&
+            nom != "--doubles-juliennes")
+            continue;
+        ++options;
+        if (avecValeur && nom.size() == argument.size() && i + 1 < arguments.size()) {
+            ++options; // its value, the next argument
+            ++i;
+        }
     }
-    return std::min(i, arguments.size());
+    return options;
 }
 
 } // namespace
