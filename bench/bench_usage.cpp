@@ -1,11 +1,8 @@
 // Cost of a conversion to and from each calendar in use today (Iranian, Umm
 // al-Qura, Chinese, Baha'i at Tehran), in nanoseconds per call, over the
-// days of its table.
+// days of its table, as the program converts: through Calendrier.
 
-#include "engine/calendrierbahaiteheran.h"
-#include "engine/calendrierchinois.h"
-#include "engine/calendrieriranien.h"
-#include "engine/calendrierummalqura.h"
+#include "engine/calendrier.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,21 +13,10 @@ using namespace chronastre;
 
 namespace {
 
-struct Convertisseur
+TypeCalendrier type(const benchmark::State& etat)
 {
-    DateHeure (*vers)(std::int64_t);
-    std::int64_t (*depuis)(const DateHeure&);
-    Plage (*plage)();
-};
-
-constexpr std::array<Convertisseur, 4> convertisseurs = {{
-    {CalendrierIranien::versIranien, CalendrierIranien::depuisIranien, CalendrierIranien::plage},
-    {CalendrierUmmAlQura::versUmmAlQura, CalendrierUmmAlQura::depuisUmmAlQura,
-     CalendrierUmmAlQura::plage},
-    {CalendrierChinois::versChinois, CalendrierChinois::depuisChinois, CalendrierChinois::plage},
-    {CalendrierBahaiTeheran::versBahaiTeheran, CalendrierBahaiTeheran::depuisBahaiTeheran,
-     CalendrierBahaiTeheran::plage},
-}};
+    return static_cast<TypeCalendrier>(premierCalendrierEnUsage + etat.range(0));
+}
 
 // Day numbers spread over the table's days: 1900 to 2200 for the Baha'i
 // calendar, whose arithmetic part before 2015 is BAHAI's cost.
@@ -53,22 +39,22 @@ struct Parcours
 
 void versUsage(benchmark::State& etat)
 {
-    const Convertisseur& c = convertisseurs[static_cast<std::size_t>(etat.range(0))];
-    Parcours jours(c.plage());
+    Calendrier calendrier(type(etat));
+    Parcours jours(plageDuCalendrier(type(etat)));
     for (auto _ : etat)
-        benchmark::DoNotOptimize(c.vers(jours.suivant()));
+        benchmark::DoNotOptimize(calendrier.versCalendrier(jours.suivant()));
 }
 
 void depuisUsage(benchmark::State& etat)
 {
-    const Convertisseur& c = convertisseurs[static_cast<std::size_t>(etat.range(0))];
-    Parcours jours(c.plage());
+    Calendrier calendrier(type(etat));
+    Parcours jours(plageDuCalendrier(type(etat)));
     std::array<DateHeure, 1024> dates;
     for (DateHeure& d : dates)
-        d = c.vers(jours.suivant());
+        d = calendrier.versCalendrier(jours.suivant());
     std::size_t i = 0;
     for (auto _ : etat) {
-        benchmark::DoNotOptimize(c.depuis(dates[i]));
+        benchmark::DoNotOptimize(calendrier.depuisCalendrier(dates[i]));
         i = (i + 1) % dates.size();
     }
 }

@@ -27,6 +27,8 @@ export XDG_CONFIG_HOME="$resultats/configuration"
 echo "Moteur (Google Benchmark)..." >&2
 build/bench_moteur --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/moteur.json"
+build/bench_usage --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/usage.json"
 echo "Recalcul de la fenêtre (hors écran)..." >&2
 QT_QPA_PLATFORM=offscreen build/bench_fenetre --benchmark_min_time=0.2 \
     --benchmark_format=json >"$resultats/fenetre.json"

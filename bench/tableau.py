@@ -26,8 +26,8 @@ calendriers = ["ARMENIEN", "EGYPTIEN", "KHWARIZMIEN", "PERSE", "COPTE", "ETHIOPI
                "ISLAMIQUE_A", "ISLAMIQUE_B", "ROMAIN_I", "ROMAIN_II"]
 
 
-def ns(figure, nom, budget=None):
-    valeur = mediane_benchmark("moteur.json", nom)
+def ns(figure, nom, budget=None, fichier="moteur.json"):
+    valeur = mediane_benchmark(fichier, nom)
     lignes.append((figure, f"{valeur:.1f} ns", f"≤ {budget} ns" if budget else "—",
                    valeur <= budget if budget else None))
 
@@ -35,6 +35,12 @@ def ns(figure, nom, budget=None):
 for sens in ("versCalendrier", "depuisCalendrier"):
     for k, nom in enumerate(calendriers):
         ns(f"{sens} {nom}", f"{sens}/{k}", 15)
+# The calendars in use today, through their tables (the Chinese one finds a
+# year among 13-month ones and counts its months' lengths).
+for sens, nom in (("versCalendrier", "versUsage"), ("depuisCalendrier", "depuisUsage")):
+    for k, (calendrier, budget) in enumerate((("IRANIEN", 50), ("UMM_AL_QURA", 50),
+                                              ("CHINOIS", 200), ("BAHAI_TEHERAN", 50))):
+        ns(f"{sens} {calendrier}", f"{nom}/{k}", budget, "usage.json")
 ns("versHebreu", "versHebreu", 150)
 ns("depuisHebreu", "depuisHebreu", 150)
 ns("versMaya", "versMaya", 20)

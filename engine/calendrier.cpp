@@ -1,9 +1,14 @@
 #include "engine/calendrier.h"
 
 #include "engine/arithmetique.h"
+#include "engine/calendrierbahaiteheran.h"
+#include "engine/calendrierchinois.h"
 #include "engine/calendrierhebreu.h"
+#include "engine/calendrieriranien.h"
 #include "engine/calendriermaya.h"
+#include "engine/calendrierummalqura.h"
 
+#include <limits>
 #include <utility>
 
 namespace chronastre {
@@ -120,9 +125,20 @@ constexpr auto versNumero =
         return versNumero[static_cast<std::size_t>(type)](date);
     if (type == HEBREU)
         return CalendrierHebreu().depuisHebreu(date);
-    if (type == MAYA)
+    switch (type) {
+    case MAYA:
         return CalendrierMaya::depuisMaya(date);
-    return 0;
+    case IRANIEN:
+        return CalendrierIranien::depuisIranien(date);
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::depuisUmmAlQura(date);
+    case CHINOIS:
+        return CalendrierChinois::depuisChinois(date);
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::depuisBahaiTeheran(date);
+    default:
+        return 0;
+    }
 }
 
 } // namespace
@@ -139,9 +155,20 @@ DateHeure Calendrier::versCalendrier(std::int64_t numeroJour)
         date.setEmbolismique(hebreu.embolismique());
         return date;
     }
-    if (type_ == MAYA)
+    switch (type_) {
+    case MAYA:
         return CalendrierMaya::versMaya(numeroJour);
-    return DateHeure();
+    case IRANIEN:
+        return CalendrierIranien::versIranien(numeroJour);
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::versUmmAlQura(numeroJour);
+    case CHINOIS:
+        return CalendrierChinois::versChinois(numeroJour);
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::versBahaiTeheran(numeroJour);
+    default:
+        return DateHeure();
+    }
 }
 
 std::int64_t Calendrier::numeroJour(const DateHeure& date) const
@@ -174,16 +201,37 @@ DateHeure Calendrier::convertir(TypeCalendrier arrivee, const DateHeure& date)
 
 bool Calendrier::revient(const DateHeure& date, std::int64_t numeroJour) const
 {
-    return memeDate(type_, Calendrier(type_).versCalendrier(numeroJour), date);
+    return memeDate(type_, Calendrier(type_).versCalendrier(numeroJour), date) &&
+           (!estEnUsage(type_) || plageDuCalendrier(type_).contient(numeroJour));
+}
+
+Plage plageDuCalendrier(TypeCalendrier type)
+{
+    switch (type) {
+    case IRANIEN:
+        return CalendrierIranien::plage();
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::plage();
+    case CHINOIS:
+        return CalendrierChinois::plage();
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::plage();
+    default:
+        return {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()};
+    }
 }
 
 bool existe(TypeCalendrier type, const DateHeure& date)
 {
     // The civil calendars by their month lengths; the others come back to
-    // themselves through their day number.
+    // themselves through their day number, and a calendar in use today has
+    // only the days of its table (the default record comes back to itself
+    // through jourHorsPlage).
     if (type == JULIEN || type == GREGORIEN)
         return Calendrier::existeCivile(type == GREGORIEN, date.annee(), date.mois(), date.jour());
-    return memeDate(type, dateDuJour(type, jourDeLaDate(type, date)), date);
+    const std::int64_t numeroJour = jourDeLaDate(type, date);
+    return memeDate(type, dateDuJour(type, numeroJour), date) &&
+           plageDuCalendrier(type).contient(numeroJour);
 }
 
 DateHeure dateDuJour(TypeCalendrier type, std::int64_t numeroJour)
@@ -204,13 +252,38 @@ std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee)
 {
     if (type >= 0 && type < nombreCalendriersParametriques)
         return parametres[static_cast<std::size_t>(type)].n;
-    if (type == HEBREU)
+    switch (type) {
+    case HEBREU:
         return CalendrierHebreu::estEmbolismique(annee) ? 13 : 12;
-    return 0;
+    case IRANIEN:
+        return CalendrierIranien::anneeDansLaPlage(annee) ? 12 : 0;
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::anneeDansLaPlage(annee) ? 12 : 0;
+    case CHINOIS:
+        return CalendrierChinois::moisDansAnnee(annee);
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::anneeDansLaPlage(annee) ? 20 : 0;
+    default:
+        return 0;
+    }
 }
 
 std::int64_t joursDuMois(TypeCalendrier type, std::int64_t annee, std::int64_t mois)
 {
+    // The calendars in use today know their months; the last of a table
+    // has no next year to end at.
+    switch (type) {
+    case IRANIEN:
+        return CalendrierIranien::joursDuMois(annee, mois);
+    case UMM_AL_QURA:
+        return CalendrierUmmAlQura::joursDuMois(annee, mois);
+    case CHINOIS:
+        return CalendrierChinois::joursDuMois(annee, mois);
+    case BAHAI_TEHERAN:
+        return CalendrierBahaiTeheran::joursDuMois(annee, mois);
+    default:
+        break;
+    }
     const std::int64_t nombre = moisDansAnnee(type, annee);
     if (mois < 1 || mois > nombre || !existe(type, DateHeure(annee, mois, 1)))
         return 0;

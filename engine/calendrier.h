@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/dateheure.h"
+#include "engine/plage.h"
 #include "engine/typecalendrier.h"
 
 #include <array>
@@ -58,7 +59,10 @@ inline constexpr std::array<ParametresCalendrier, nombreCalendriersParametriques
 // Converter of one calendar kind. Every conversion goes through the integer
 // Julian Day Number: date -> day number -> date. Kinds 0..16 run the two
 // parametric formulas on their row of constants; HEBREU and MAYA hand over to
-// CalendrierHebreu and CalendrierMaya.
+// CalendrierHebreu and CalendrierMaya, the calendars in use today to their
+// tables (CalendrierIranien, CalendrierUmmAlQura, CalendrierChinois,
+// CalendrierBahaiTeheran), which give the default record, or jourHorsPlage,
+// outside their range.
 //
 // Day numbers are 64-bit. The formulas are exact for every day number whose
 // magnitude stays below 10^16, which covers everything a date with 32-bit
@@ -147,8 +151,20 @@ constexpr TypeCalendrier calendrierCivil(std::int64_t annee, std::int64_t mois, 
     return estDateGregorienne(annee, mois, jour) ? GREGORIEN : JULIEN;
 }
 
+// Whether type is one of the calendars in use today, kept by a table and
+// exact over its range only.
+constexpr bool estEnUsage(TypeCalendrier type)
+{
+    return type >= premierCalendrierEnUsage && type < nombreCalendriers;
+}
+
+// The days calendar type writes: its table's range for a calendar in use
+// today, every day otherwise.
+Plage plageDuCalendrier(TypeCalendrier type);
+
 // Whether a date exists in calendar type: it comes back to itself through
-// its day number (a Maya date is its long count).
+// its day number (a Maya date is its long count), a day of the table of a
+// calendar in use today.
 bool existe(TypeCalendrier type, const DateHeure& date);
 
 // The date of calendar type on a day number, and the day number of a date:
@@ -158,7 +174,8 @@ std::int64_t jourDeLaDate(TypeCalendrier type, const DateHeure& date);
 
 // The months of year annee of calendar type, the epagomenal days counted as
 // one (13 in the Egyptian-type calendars, 13 in a Hebrew leap year, 20 in
-// the Baha'i one); 0 for the Maya long count and an unknown kind.
+// the Baha'i ones, 13 in a Chinese year with a leap month); 0 for the Maya
+// long count, an unknown kind and a year outside a table's range.
 std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee);
 
 // The days of month mois of year annee in calendar type; 0 when that month

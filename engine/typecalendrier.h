@@ -2,8 +2,10 @@
 
 namespace chronastre {
 
-// The nineteen calendars, in the order in which the window converts them.
-// The enumerators are also the command-line keywords.
+// The calendars, in the order in which the window converts them: the
+// nineteen historical and arithmetic ones, then the four in use today, exact
+// over the range of their tables. The enumerators are also the command-line
+// keywords.
 enum TypeCalendrier : int
 {
     ARMENIEN,
@@ -25,10 +27,15 @@ enum TypeCalendrier : int
     ROMAIN_II,
     HEBREU,
     MAYA,
+    IRANIEN,
+    UMM_AL_QURA,
+    CHINOIS,
+    BAHAI_TEHERAN,
     CALENDRIER_INCONNU = 999, // a keyword that names no calendar
 };
 
-inline constexpr int nombreCalendriers = 19;
+inline constexpr int nombreCalendriers = 23;
+inline constexpr int premierCalendrierEnUsage = IRANIEN;  // IRANIEN .. BAHAI_TEHERAN
 inline constexpr int nombreCalendriersParametriques = 17; // ARMENIEN .. ROMAIN_II
 
 } // namespace chronastre

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 {
     if (taille < 1)
         return 0;
-    const auto arrivee = static_cast<chronastre::TypeCalendrier>(donnees[0] % 19);
+    const auto arrivee =
+        static_cast<chronastre::TypeCalendrier>(donnees[0] % chronastre::nombreCalendriers);
     chronastre::OptionsListe options;
     options.modifications = (donnees[0] & 0x40) != 0;
     options.lecture.doublesJuliennes = (donnees[0] & 0x80) != 0;

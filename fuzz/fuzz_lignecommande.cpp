@@ -50,7 +50,7 @@ const std::regex
     semaine("Jour de la semaine : (Dimanche|Lundi|Mardi|Mercredi|Jeudi|Vendredi|Samedi)");
 const std::regex jourAnnee("Jour de l'ann\xE9"
                            "e    : -?[0-9]+");
-const std::regex date("-?[0-9]+ -?[0-9]+ -?[0-9]+");
+const std::regex date("-?[0-9]+ -?[0-9]+i? -?[0-9]+");
 const std::regex maya("-?[0-9]+(\\.-?[0-9]+){5}, -?[0-9]+ -?[0-9]+ -?[0-9]+ -?[0-9]+");
 
 // Checks the whole output against the forms the command line can write.
@@ -83,9 +83,9 @@ bool sortieValide(std::size_t nombreArguments, const std::string& octets)
     case 3: // a written date: DEPART ARRIVEE "texte"
     case 5:
     case 8:
-        if (l.size() == 24) { // TOUS: the report's calendar lines
+        if (l.size() == 29) { // TOUS: the report's calendar lines, those in use today
             for (std::size_t i = 0; i < l.size(); ++i) {
-                const bool vide = i == 2 || i == 7 || i == 12 || i == 15 || i == 19;
+                const bool vide = i == 2 || i == 7 || i == 12 || i == 15 || i == 19 || i == 24;
                 if (vide != l[i].empty() || (!vide && l[i].rfind("Calendrier ", 0) != 0))
                     return false;
             }

@@ -1,5 +1,5 @@
 // The batch reader fed any bytes: the first byte picks the departure, the
-// second the arrival (19 is TOUS), the third the options, the rest is
+// second the arrival (23 is TOUS), the third the options, the rest is
 // standard input, handed over in pieces of varying size. One output line per
 // input line (ended by LF, CR LF or a lone CR), each empty or of the form a
 // conversion prints when no column is read; the exit code says whether a
@@ -46,6 +46,15 @@ bool date(std::string_view t)
     return p.size() == 3 && std::all_of(p.begin(), p.end(), entier);
 }
 
+// A Chinese date: its month may be a leap month, "2i".
+bool dateChinoise(std::string_view t)
+{
+    const auto p = decouper(t, ' ');
+    return p.size() == 3 && entier(p[0]) && entier(p[2]) &&
+           (entier(p[1]) ||
+            (p[1].size() > 1 && p[1].back() == 'i' && entier(p[1].substr(0, p[1].size() - 1))));
+}
+
 // "p.b.k.t.u.k, n j h m"
 bool maya(std::string_view t)
 {
@@ -63,13 +72,25 @@ bool ligneValide(std::string_view ligne, int arrivee)
 {
     if (ligne.empty())
         return true;
-    if (arrivee == 18)
+    if (arrivee == chronastre::MAYA)
         return maya(ligne);
-    if (arrivee < 18)
+    if (arrivee == chronastre::CHINOIS)
+        return dateChinoise(ligne);
+    if (arrivee < chronastre::nombreCalendriers)
         return date(ligne);
+    // TOUS: every calendar, a calendar in use today empty outside its range.
     const auto champs = decouper(ligne, '\t');
-    return champs.size() == 19 && std::all_of(champs.begin(), champs.end() - 1, date) &&
-           maya(champs.back());
+    if (champs.size() != chronastre::nombreCalendriers)
+        return false;
+    for (std::size_t k = 0; k < champs.size(); ++k) {
+        const bool vide = k >= chronastre::premierCalendrierEnUsage && champs[k].empty();
+        const bool valide = k == chronastre::MAYA      ? maya(champs[k])
+                            : k == chronastre::CHINOIS ? dateChinoise(champs[k])
+                                                       : date(champs[k]);
+        if (!vide && !valide)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -78,8 +99,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 {
     if (taille < 3)
         return 0;
-    const auto depart = static_cast<chronastre::TypeCalendrier>(donnees[0] % 19);
-    const int arrivee = donnees[1] % 20;
+    const auto depart =
+        static_cast<chronastre::TypeCalendrier>(donnees[0] % chronastre::nombreCalendriers);
+    const int arrivee = donnees[1] % (chronastre::nombreCalendriers + 1);
     chronastre::OptionsLot options;
     options.strict = (donnees[2] & 1) != 0;
     options.ordre = static_cast<chronastre::texte::Ordre>((donnees[2] >> 1) % 3);
@@ -97,8 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     const int code = chronastre::convertirLot(
         depart,
-        arrivee == 19 ? std::nullopt
-                      : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
+        arrivee == chronastre::nombreCalendriers
+            ? std::nullopt
+            : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
         canaux, options);
 
     std::size_t lignesEntree = 0;

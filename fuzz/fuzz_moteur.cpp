@@ -46,6 +46,15 @@ void numeroJour(std::int64_t j)
             verifier(c.depuisCalendrier(d) == j);
             verifier(d.mois() >= 1 && d.mois() <= (d.embolismique() ? 13 : 12));
             verifier(d.jour() >= 1 && d.jour() <= 30);
+        } else if (estEnUsage(type)) {
+            // A calendar in use today: its table's days, nothing beyond.
+            if (!plageDuCalendrier(type).contient(j)) {
+                verifier(d.annee() == -9999 && d.mois() == -1 && d.jour() == -1);
+                continue;
+            }
+            verifier(c.depuisCalendrier(d) == j);
+            verifier(d.mois() >= 1 && d.mois() <= moisDansAnnee(type, d.annee()));
+            verifier(d.jour() >= 1 && d.jour() <= joursDuMois(type, d.annee(), d.mois()));
         } else {
             if (j < CalendrierMaya::epoque) {
                 verifier(d.nombreTzolkin() == -1 && d.kin() == -1);
@@ -71,7 +80,8 @@ void numeroJour(std::int64_t j)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
     FuzzedDataProvider entree(donnees, taille);
-    const auto type = static_cast<TypeCalendrier>(entree.ConsumeIntegralInRange(0, 18));
+    const auto type =
+        static_cast<TypeCalendrier>(entree.ConsumeIntegralInRange(0, nombreCalendriers - 1));
     const auto annee = entree.ConsumeIntegral<std::int32_t>();
     const auto mois = entree.ConsumeIntegral<std::int32_t>();
     const auto jour = entree.ConsumeIntegral<std::int32_t>();

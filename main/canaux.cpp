@@ -7,10 +7,10 @@ namespace chronastre {
 namespace {
 
 constexpr std::array<std::string_view, nombreCalendriers> motsCalendriers = {
-    "ARMENIEN",  "EGYPTIEN",    "KHWARIZMIEN", "PERSE",       "COPTE",
-    "ETHIOPIEN", "JULIEN",      "MACEDONIEN",  "SYRIEN",      "BAHAI",
-    "GREGORIEN", "REPUBLICAIN", "SAKA",        "ISLAMIQUE_A", "ISLAMIQUE_B",
-    "ROMAIN_I",  "ROMAIN_II",   "HEBREU",      "MAYA"};
+    "ARMENIEN", "EGYPTIEN",    "KHWARIZMIEN", "PERSE",    "COPTE",        "ETHIOPIEN",
+    "JULIEN",   "MACEDONIEN",  "SYRIEN",      "BAHAI",    "GREGORIEN",    "REPUBLICAIN",
+    "SAKA",     "ISLAMIQUE_A", "ISLAMIQUE_B", "ROMAIN_I", "ROMAIN_II",    "HEBREU",
+    "MAYA",     "IRANIEN",     "UMM_AL_QURA", "CHINOIS",  "BAHAI_TEHERAN"};
 
 } // namespace
 

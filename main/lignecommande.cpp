@@ -34,7 +34,7 @@ struct Options
     OptionsListe gedcom;
 };
 
-constexpr std::array<std::string_view, 38> usage = {
+constexpr std::array<std::string_view, 40> usage = {
     "Usage :",
     "Chronastre TypeCalendrierDepart TypeCalendrierArrivee Annee Mois Jour",
     "",
@@ -47,9 +47,11 @@ constexpr std::array<std::string_view, 38> usage = {
     " ROMAIN_I, ROMAIN_II",
     " HEBREU",
     " MAYA",
+    " IRANIEN, UMM_AL_QURA, CHINOIS, BAHAI_TEHERAN",
     "",
     "Retour :",
     " Annee Mois Jour (dans le calendrier d'arrivee)",
+    " CHINOIS : Mois est le numero du mois, suivi de i pour un mois intercalaire (2023 2i 1)",
     "",
     "",
     "Chronastre PAQUES Annee",
@@ -256,13 +258,19 @@ int jour(Arguments arguments, Canaux& canaux, const Options&)
 
 // The result of one conversion: one line, or with TOUS as arrival the
 // nineteen calendars as the window's report writes them (its lines 13 to 36,
-// captions and literal forms). A date that does not exist in its calendar is
-// converted as the arithmetic reads it, and the user is told how.
+// captions and literal forms), then the four in use today. A date that does
+// not exist in its calendar is converted as the arithmetic reads it, and the
+// user is told how; a day outside the range of a calendar in use today, as
+// departure or arrival, is refused with that range.
 int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const DateHeure& source,
                      Canaux& canaux, bool strict)
 {
     Sortie& sortie = canaux.sortie;
     const std::int64_t numeroJour = Calendrier(depart).depuisCalendrier(source);
+    if (!plageDuCalendrier(depart).contient(numeroJour)) {
+        signaler(canaux, "chronastre : " + dateHorsPlage(depart, source));
+        return codeEchec;
+    }
     if (const std::string avertissement = avertissementDate(depart, source, numeroJour);
         !avertissement.empty()) {
         if (strict) {
@@ -273,6 +281,10 @@ int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const D
     }
     if (motArrivee != motTous) {
         const TypeCalendrier arrivee = typeDepuisMot(motArrivee);
+        if (!plageDuCalendrier(arrivee).contient(numeroJour)) {
+            signaler(canaux, "chronastre : " + arriveeHorsPlage(arrivee, numeroJour));
+            return codeEchec;
+        }
         char ligne[longueurResultatMax];
         const char* fin =
             ecrireResultat(arrivee, Calendrier(arrivee).versCalendrier(numeroJour), ligne);
@@ -288,9 +300,24 @@ int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const D
             texte::texteCalendrier(type, Calendrier(type).versCalendrier(numeroJour), semaine,
                                    false)};
     }
-    for (const std::string& ligne : texte::lignesCalendriers(calendriers))
+    for (const std::string& ligne : texte::lignesTous(calendriers))
         sortie.ligne(ligne);
     return 0;
+}
+
+// A date as the reader reads it, converted: a written one, or a Chinese one
+// in numbers, whose month number the year places.
+int convertirTexte(TypeCalendrier depart, std::string_view motArrivee, std::string_view texte,
+                   Canaux& canaux, const Options& options)
+{
+    const texte::Lecture lecture = texte::lireDateEcrite(depart, texte, options.lot.ordre);
+    if (!lecture.erreur.empty()) {
+        signaler(canaux, "chronastre : " + lecture.erreur);
+        return codeEchec;
+    }
+    if (!lecture.avertissement.empty())
+        signaler(canaux, "chronastre : " + lecture.avertissement);
+    return ecrireConversion(depart, motArrivee, lecture.date, canaux, options.lot.strict);
 }
 
 // Year, month and day, in the order of the options: any departure but MAYA,
@@ -303,6 +330,13 @@ int conversion(Arguments arguments, Canaux& canaux, const Options& options)
     if (depart == MAYA)
         return incompris(canaux, nombreArguments(arguments.size()) +
                                      " : une date MAYA est un compte long de six nombres");
+    if (depart == CHINOIS) {
+        // A month by its number, "2i" for a leap month: the year says which
+        // month of it that is, and a month it lacks is refused.
+        const std::string texte = std::string(arguments[2]) + ' ' + std::string(arguments[3]) +
+                                  ' ' + std::string(arguments[4]);
+        return convertirTexte(depart, arguments[1], texte, canaux, options);
+    }
     const std::int64_t n[3] = {lireNombre(arguments[2]), lireNombre(arguments[3]),
                                lireNombre(arguments[4])};
     return ecrireConversion(depart, arguments[1], dansLOrdre(options.lot.ordre, n), canaux,
@@ -317,15 +351,7 @@ int conversionEcrite(Arguments arguments, Canaux& canaux, const Options& options
         afficherUsage(canaux.sortie);
         return incompris(canaux, nombreArguments(arguments.size()));
     }
-    const TypeCalendrier depart = typeDepuisMot(arguments[0]);
-    const texte::Lecture lecture = texte::lireDateEcrite(depart, arguments[2], options.lot.ordre);
-    if (!lecture.erreur.empty()) {
-        signaler(canaux, "chronastre : " + lecture.erreur);
-        return codeEchec;
-    }
-    if (!lecture.avertissement.empty())
-        signaler(canaux, "chronastre : " + lecture.avertissement);
-    return ecrireConversion(depart, arguments[1], lecture.date, canaux, options.lot.strict);
+    return convertirTexte(typeDepuisMot(arguments[0]), arguments[1], arguments[2], canaux, options);
 }
 
 // A Maya long count, most significant place first: departure MAYA only.

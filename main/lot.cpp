@@ -184,7 +184,7 @@ std::string invite(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee)
     const std::string champs =
         depart == MAYA ? "pictun baktun katun tun uinal kin" : "année mois jour";
     const std::string vers =
-        arrivee ? "en " + std::string(motDuType(*arrivee)) : "dans les dix-neuf calendriers";
+        arrivee ? "en " + std::string(motDuType(*arrivee)) : "dans les vingt-trois calendriers";
     return "chronastre : une date " + std::string(motDuType(depart)) + " par ligne (" + champs +
            "), convertie " + vers + " ; Ctrl+D pour terminer.";
 }
@@ -310,12 +310,12 @@ private:
     bool convertirNombres(const char* debut, const char* fin)
     {
         std::int64_t v[6];
-        if (!lireNombres(debut, fin, attendus_, v))
+        if (depart_ == CHINOIS || !lireNombres(debut, fin, attendus_, v))
             return false;
         const DateHeure source = dateDesNombres(v);
         Calendrier& calendrier = calendriers_[static_cast<std::size_t>(depart_)];
         const std::int64_t numeroJour = calendrier.numeroJour(source);
-        if (!calendrier.existe(source, numeroJour))
+        if (!calendrier.existe(source, numeroJour) || !plageArrivee_.contient(numeroJour))
             return false;
         plein_ =
             static_cast<std::size_t>(ecrire(numeroJour, sortie_.data() + plein_) - sortie_.data());
@@ -331,7 +331,8 @@ private:
     {
         texte::LectureRapide lue;
         if (!texte::lireRapidement(
-                depart_, std::string_view(debut, static_cast<std::size_t>(fin - debut)), lue))
+                depart_, std::string_view(debut, static_cast<std::size_t>(fin - debut)), lue) ||
+            !plageArrivee_.contient(lue.numeroJour))
             return false;
         plein_ = static_cast<std::size_t>(ecrire(lue.numeroJour, sortie_.data() + plein_) -
                                           sortie_.data());
@@ -351,7 +352,7 @@ private:
             traiterChamp(debut, fin, numero, entete);
         else if (entete && !estUneDate(debut, fin))
             copier(debut, fin);
-        else if (const auto numeroJour = lireDate(debut, fin, numero))
+        else if (const auto numeroJour = lireDateConvertible(debut, fin, numero))
             plein_ = static_cast<std::size_t>(ecrire(*numeroJour, sortie_.data() + plein_) -
                                               sortie_.data());
         terminerLigne();
@@ -392,6 +393,10 @@ private:
                 if (ecrite.erreur.empty() || ecrite.inexistante)
                     return date(ecrite, numero);
             }
+            // A Chinese month is written by its number: the reader places
+            // it in its year, or says the year has no such month.
+            if (depart_ == CHINOIS)
+                return date(lireEcrite(debut, arret), numero);
             return dateNumerique(v, numero);
         }
         // Only words make a written date: numbers and signs keep the
@@ -417,6 +422,10 @@ private:
         const DateHeure source = dateDesNombres(v);
         Calendrier& calendrier = calendriers_[static_cast<std::size_t>(depart_)];
         const std::int64_t numeroJour = calendrier.numeroJour(source);
+        if (!plageDuCalendrier(depart_).contient(numeroJour)) {
+            rejeter(numero, dateHorsPlage(depart_, source));
+            return std::nullopt;
+        }
         if (!calendrier.existe(source, numeroJour)) {
             if (options_.strict) {
                 rejeter(numero, dateInexistante(depart_, source));
@@ -434,6 +443,19 @@ private:
     {
         return depart_ == MAYA ? CalendrierMaya::compteLong(v[0], v[1], v[2], v[3], v[4], v[5])
                                : dansLOrdre(options_.ordre, v);
+    }
+
+    // The day of a line whose day has a result: a calendar in use today, as
+    // arrival, writes only the days of its range.
+    std::optional<std::int64_t> lireDateConvertible(const char* debut, const char* fin,
+                                                    std::int64_t numero)
+    {
+        const auto numeroJour = lireDate(debut, fin, numero);
+        if (numeroJour && !plageArrivee_.contient(*numeroJour)) {
+            rejeter(numero, arriveeHorsPlage(*arrivee_, *numeroJour));
+            return std::nullopt;
+        }
+        return numeroJour;
     }
 
     texte::Lecture lireEcrite(const char* debut, const char* fin) const
@@ -480,8 +502,9 @@ private:
         return false;
     }
 
-    // The result of day numeroJour at p: one calendar's line, or the nineteen
-    // separated by separateur. In a field of a line (entreGuillemets), a
+    // The result of a date at p: one calendar's line, or every calendar's
+    // separated by separateur (a calendar in use today that does not write
+    // the day leaves its field empty). In a field of a line (entreGuillemets), a
     // result that holds the separator is quoted.
     char* ecrire(std::int64_t numeroJour, char* p, char separateur = '\t',
                  bool entreGuillemets = false)
@@ -555,7 +578,7 @@ private:
         }
         if (!separateurFichier_)
             separateurFichier_ = separateur;
-        const auto source = lireDate(texte, texte + longueur, numero);
+        const auto source = lireDateConvertible(texte, texte + longueur, numero);
         copier(debut, c.debut);
         if (source) {
             // Each result a field of its own.
@@ -595,6 +618,8 @@ private:
     // The numbers of a date: a Maya long count has six.
     int attendus_ = depart_ == MAYA ? 6 : 3;
     std::optional<TypeCalendrier> arrivee_; // none: every calendar
+    // The days the arrival writes: all but for a calendar in use today.
+    Plage plageArrivee_ = arrivee_ ? plageDuCalendrier(*arrivee_) : plageDuCalendrier(GREGORIEN);
     std::array<Calendrier, nombreCalendriers> calendriers_ =
         tousLesCalendriers(std::make_index_sequence<nombreCalendriers>{});
     const Canaux& canaux_;

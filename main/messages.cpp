@@ -4,6 +4,7 @@
 #include "engine/calendriermaya.h"
 #include "main/canaux.h"
 #include "main/resultat.h"
+#include "texte/rendu.h"
 #include "texte/utf8.h"
 
 namespace chronastre {
@@ -19,6 +20,10 @@ std::string ecrite(TypeCalendrier type, const DateHeure& d)
                std::to_string(d.katun()) + ' ' + std::to_string(d.tun()) + ' ' +
                std::to_string(d.uinal()) + ' ' + std::to_string(d.kin());
     }
+    if (type == CHINOIS)
+        return std::to_string(d.annee()) + ' ' +
+               texte::moisChinoisEnChiffres(d.annee(), d.mois(), 0) + ' ' +
+               std::to_string(d.jour());
     return std::to_string(d.annee()) + ' ' + std::to_string(d.mois()) + ' ' +
            std::to_string(d.jour());
 }
@@ -29,6 +34,19 @@ std::string dateInexistante(TypeCalendrier depart, const DateHeure& source)
 {
     return "la date " + ecrite(depart, source) + " n'existe pas dans le calendrier " +
            std::string(motDuType(depart));
+}
+
+std::string dateHorsPlage(TypeCalendrier depart, const DateHeure& source)
+{
+    return "la date " + ecrite(depart, source) + " est hors de la plage du calendrier " +
+           std::string(motDuType(depart)) + ", qui va " + texte::textePlage(depart);
+}
+
+std::string arriveeHorsPlage(TypeCalendrier arrivee, std::int64_t numeroJour)
+{
+    const DateHeure civile = Calendrier(calendrierCivil(numeroJour)).versCalendrier(numeroJour);
+    return "le " + texte::dateEnClair(civile) + " est hors de la plage du calendrier " +
+           std::string(motDuType(arrivee)) + ", qui va " + texte::textePlage(arrivee);
 }
 
 std::string avertissementDate(TypeCalendrier depart, const DateHeure& source,

@@ -1,5 +1,8 @@
 #include "main/resultat.h"
 
+#include "engine/calendrier.h"
+#include "engine/calendrierchinois.h"
+
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -71,9 +74,18 @@ char* ecrireResultat(TypeCalendrier arrivee, const DateHeure& d, char* p)
         *p++ = ' ';
         return ecrireEntier(d.moisHaab(), p);
     }
+    if (estEnUsage(arrivee) && d.mois() < 1)
+        return p; // outside the table
     p = ecrireEntier(d.annee(), p);
     *p++ = ' ';
-    p = ecrireEntier(d.mois(), p);
+    if (arrivee == CHINOIS) {
+        const MoisChinois m = CalendrierChinois::numeroMois(d.annee(), d.mois());
+        p = ecrireEntier(m.numero, p);
+        if (m.intercalaire)
+            *p++ = 'i';
+    } else {
+        p = ecrireEntier(d.mois(), p);
+    }
     *p++ = ' ';
     return ecrireEntier(d.jour(), p);
 }

@@ -15,8 +15,11 @@ filtre=${2:-}
 travail=${FAUTES_DOSSIER:-/tmp/chronastre-fautes}
 mkdir -p "$travail/src"
 # The working tree as it stands, uncommitted changes included, and the list
-# as it stands (it may be edited while the faults run).
-rsync -a --delete --exclude '/build*' --exclude '/.git' ./ "$travail/src/"
+# as it stands (it may be edited while the faults run). A file whose content
+# changed since the last run gets the time of the copy, not its own: kept,
+# an edit older than the last build would leave that build's object as it
+# was.
+rsync -a --no-times --checksum --delete --exclude '/build*' --exclude '/.git' ./ "$travail/src/"
 cp "$liste" "$travail/liste.txt"
 liste=$travail/liste.txt
 cd "$travail"

@@ -84,4 +84,7 @@ propositions=$(bash -c '. "$1"; COMP_WORDS=(chronastre MAYA T); COMP_CWORD=2; _c
 propositions=$(bash -c '. "$1"; COMP_WORDS=(chronastre P); COMP_CWORD=1; _chronastre;
     echo "${COMPREPLY[*]}"' _ "$usr/share/bash-completion/completions/chronastre")
 [ "$propositions" = "PERSE PAQUES" ] || echec "complétion : $propositions"
+propositions=$(bash -c '. "$1"; COMP_WORDS=(chronastre CHINOIS U); COMP_CWORD=2; _chronastre;
+    echo "${COMPREPLY[*]}"' _ "$usr/share/bash-completion/completions/chronastre")
+[ "$propositions" = "UMM_AL_QURA" ] || echec "complétion : $propositions"
 echo "Installation vérifiée."

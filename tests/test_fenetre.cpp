@@ -40,11 +40,13 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 #include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace chronastre;
 
@@ -108,7 +110,7 @@ QMap<QString, QString> resultats(const Chronastre& f)
 const char* const panneaux[] = {"calendriersAlexandrins", "calendriersEgyptiens",
                                 "calendriersGregoriens",  "calendriersIslamiques",
                                 "calendriersJuliens",     "calendriersRomains",
-                                "autresCalendriers"};
+                                "autresCalendriers",      "calendriersEnUsage"};
 
 // Names of the visible panels.
 QStringList panneauxVisibles(const Chronastre& f)
@@ -219,6 +221,11 @@ private slots:
 
     // Oracle.
     void islamiqueCivilContreQCalendar();
+
+    // The calendars in use today.
+    void calendriersEnUsage();
+    void textesEnUsageTiennent();
+    void saisieChinoise();
 };
 
 void TestFenetre::slotsConnectesParNom()
@@ -239,7 +246,9 @@ void TestFenetre::formeFixe()
     QCOMPARE(f.findChild<QPushButton*>("quitter")->shortcut(), QKeySequence("Alt+Q"));
     QCOMPARE(f.findChild<QPushButton*>("effacerHeure")->shortcut(), QKeySequence("Alt+E"));
     QCOMPARE(f.findChild<QPushButton*>("dateActuelle")->shortcut(), QKeySequence("Alt+D"));
-    QCOMPARE(f.findChild<QComboBox*>("typeCalendrier")->count(), 7);
+    QCOMPARE(f.findChild<QComboBox*>("typeCalendrier")->count(), 8);
+    QCOMPARE(f.findChild<QComboBox*>("typeCalendrier")->itemText(7),
+             QStringLiteral("Calendriers en usage"));
     // No Icon3.ico in the working directory: the one beside the executable.
     QVERIFY(!QFileInfo::exists("Icon3.ico"));
     QVERIFY(!f.windowIcon().isNull());
@@ -329,6 +338,55 @@ void TestFenetre::rendu_data()
     QTest::newRow("midnight changes every weekday at once")
         << Moment{2000, false, 1, 2, 0, 0, 0} << false << "calendrierIslamiqueA"
         << "Youm el Ahad 26 Ramadan 1420";
+
+    // The calendars in use today: published dates, literal and numeric.
+    const Moment nowruz = {2025, false, 3, 21, 8, 0, 0};
+    QTest::newRow("Nowruz 1404, Friday 21 March 2025") << nowruz << false << "calendrierIranien"
+                                                       << "Jomeh 1 Farvardin 1404";
+    QTest::newRow("Nowruz 1404 numeric") << nowruz << true << "calendrierIranien"
+                                         << "1404 / 01 / 01";
+    QTest::newRow("Naw-Ruz 182 at Tehran, 20 March 2025")
+        << Moment{2025, false, 3, 20, 0, 0, 0} << false << "calendrierBahaiTeheran"
+        << "Istijlál 1 Bahá 182";
+    QTest::newRow("where BAHAI says the last day of 'Ala")
+        << Moment{2025, false, 3, 20, 0, 0, 0} << false << "calendrierBahai"
+        << "Istijlál 19 'Alá 181";
+    QTest::newRow("Ramadan 1445 by the Saudi table")
+        << Moment{2024, false, 3, 11, 0, 0, 0} << false << "calendrierUmmAlQura"
+        << "Youm el Thani 1 Ramadan 1445";
+    QTest::newRow("the leap 2nd month of 2023")
+        << Moment{2023, false, 3, 22, 0, 0, 0} << false << "calendrierChinois"
+        << "1er jour du 2e mois intercalaire, gui-mao (Lapin) 2023";
+    QTest::newRow("the leap 2nd month of 2023, numeric")
+        << Moment{2023, false, 3, 22, 0, 0, 0} << true << "calendrierChinois"
+        << "2023 / 02i / 01";
+    QTest::newRow("the 3rd month after it, numeric")
+        << Moment{2023, false, 4, 20, 0, 0, 0} << true << "calendrierChinois"
+        << "2023 / 03 / 01";
+    QTest::newRow("Chinese New Year 2027, a new moon 4 minutes before midnight")
+        << Moment{2027, false, 2, 6, 0, 0, 0} << false << "calendrierChinois"
+        << "1er jour du 1er mois, ding-wei (Chèvre) 2027";
+    QTest::newRow("Umm al-Qura before its table")
+        << Moment{1924, false, 7, 31, 0, 0, 0} << false << "calendrierUmmAlQura"
+        << "Hors de la plage (du 1er août 1924 au 16 novembre 2077)";
+    QTest::newRow("Umm al-Qura before its table, numeric")
+        << Moment{1924, false, 7, 31, 0, 0, 0} << true << "calendrierUmmAlQura"
+        << "Hors de la plage (du 1er août 1924 au 16 novembre 2077)";
+    QTest::newRow("its first day")
+        << Moment{1924, false, 8, 1, 0, 0, 0} << false << "calendrierUmmAlQura"
+        << "Youm el Djouma 1 Muharram 1343";
+    QTest::newRow("the Chinese calendar after its table")
+        << Moment{2101, false, 1, 29, 0, 0, 0} << false << "calendrierChinois"
+        << "Hors de la plage (du 10 février 1899 au 28 janvier 2101)";
+    QTest::newRow("the Iranian calendar before its table")
+        << Moment{1799, false, 3, 20, 0, 0, 0} << false << "calendrierIranien"
+        << "Hors de la plage (du 21 mars 1799 au 20 mars 2201)";
+    QTest::newRow("the Baha'i calendar at Tehran after its table")
+        << Moment{2201, false, 3, 21, 0, 0, 0} << false << "calendrierBahaiTeheran"
+        << "Hors de la plage (jusqu'au 20 mars 2201)";
+    QTest::newRow("the Baha'i calendar at Tehran in 4713 BC, as BAHAI")
+        << Moment{4713, true, 1, 1, 0, 0, 0} << false << "calendrierBahaiTeheran"
+        << "Kamál 2 Qawl -6556";
 }
 
 void TestFenetre::rendu()
@@ -434,14 +492,16 @@ void TestFenetre::avantLesEpoques()
 void TestFenetre::jourUnSansEr()
 {
     // 1 Vendémiaire II, 1 Muharram ... fall on days other than the 1st: only
-    // the date line and the Julian and Gregorian forms write "1er".
+    // the date line and the Julian and Gregorian forms write "1er" (and the
+    // Chinese form, whose days and months are ordinals).
     const auto f = fenetre({1793, false, 9, 22, 0, 0, 0});
     QCOMPARE(affiche(*f, "calendrierRepublicain"), QStringLiteral("Primidi 1 Vendémiaire II (2)"));
     const auto premier = fenetre({2024, false, 3, 1, 0, 0, 0});
     QVERIFY(affiche(*premier, "date").startsWith(QLatin1String("Vendredi 1er Mars")));
     QCOMPARE(affiche(*premier, "calendrierGregorien"), QStringLiteral("Vendredi 1er Mars 2024"));
     for (const auto& [nom, valeur] : resultats(*premier).asKeyValueRange()) {
-        if (nom != QLatin1String("date") && nom != QLatin1String("calendrierGregorien"))
+        if (nom != QLatin1String("date") && nom != QLatin1String("calendrierGregorien") &&
+            nom != QLatin1String("calendrierChinois"))
             QVERIFY2(!valeur.contains(QLatin1String("1er")), qPrintable(nom + " " + valeur));
     }
 }
@@ -709,8 +769,8 @@ void TestFenetre::reglagesInvalides_data()
                               << 2 << "true";
     QTest::newRow("index -5") << QVariant(-5) << QVariant(false) << "calendriersGregoriens" << false
                               << 2 << "false";
-    QTest::newRow("index 7, one past the list")
-        << QVariant(7) << QVariant("false") << "calendriersGregoriens" << false << 2 << "false";
+    QTest::newRow("index 8, one past the list")
+        << QVariant(8) << QVariant("false") << "calendriersGregoriens" << false << 2 << "false";
     QTest::newRow("text, a word") << QVariant("abc") << QVariant("xyz") << "calendriersGregoriens"
                                   << true << 2 << "true";
     QTest::newRow("beyond 64 bits") << QVariant("99999999999999999999") << QVariant(3.5)
@@ -721,8 +781,10 @@ void TestFenetre::reglagesInvalides_data()
                             << "calendriersGregoriens" << true << 2 << "true";
     QTest::newRow("a decimal") << QVariant(3.5) << QVariant(true) << "calendriersGregoriens" << true
                                << 2 << "true";
-    QTest::newRow("the last panel, numeric, as text")
+    QTest::newRow("the last panel but one, numeric, as text")
         << QVariant("6") << QVariant("false") << "autresCalendriers" << false << 6 << "false";
+    QTest::newRow("the last panel, the calendars in use today")
+        << QVariant(7) << QVariant(true) << "calendriersEnUsage" << true << 7 << "true";
     QTest::newRow("the first panel")
         << QVariant(0) << QVariant(false) << "calendriersAlexandrins" << false << 0 << "false";
 }
@@ -1297,6 +1359,22 @@ void TestFenetre::saisieHorsLimites_data()
     QTest::newRow("the day before 0.0.0.0.0.0")
         << int(MAYA) << QList<int>{-1, 19, 19, 19, 17, 19}
         << "Le compte long commence à 0.0.0.0.0.0, le 8 septembre 3114 avant J. C.";
+    QTest::newRow("an Umm al-Qura year before the table")
+        << int(UMM_AL_QURA) << QList<int>{1342, 12, 29}
+        << "Cette date est hors de la plage du calendrier Umm al-Qura, qui va du 1er août 1924 au "
+           "16 novembre 2077.";
+    QTest::newRow("an Iranian year after the table")
+        << int(IRANIEN) << QList<int>{1580, 1, 1}
+        << "Cette date est hors de la plage du calendrier iranien, qui va du 21 mars 1799 au 20 "
+           "mars 2201.";
+    QTest::newRow("a Chinese year before the table")
+        << int(CHINOIS) << QList<int>{1898, 1, 1}
+        << "Cette date est hors de la plage du calendrier chinois, qui va du 10 février 1899 au "
+           "28 janvier 2101.";
+    QTest::newRow("a Baha'i year at Tehran after the table")
+        << int(BAHAI_TEHERAN) << QList<int>{358, 1, 1}
+        << "Cette date est hors de la plage du calendrier bahaï (Téhéran), qui va jusqu'au 20 "
+           "mars 2201.";
 }
 
 // Out of what the window shows, OK is disabled and the dialog says why.
@@ -1449,10 +1527,10 @@ void TestFenetre::saisieHebraiqueGardeLeMois()
 // tables.
 void TestFenetre::saisieRefuseUnTypeInconnu()
 {
-    ModeleSaisie modele(static_cast<TypeCalendrier>(19), 2451545);
+    ModeleSaisie modele(static_cast<TypeCalendrier>(nombreCalendriers), 2451545);
     QCOMPARE(modele.type(), GREGORIEN);
     QCOMPARE(modele.annee(), 2000);
-    for (const int type : {-1, 19, 999, 2147483647}) {
+    for (const int type : {-1, nombreCalendriers, 999, 2147483647}) {
         QVERIFY(!modele.setType(static_cast<TypeCalendrier>(type)));
         QCOMPARE(modele.type(), GREGORIEN);
     }
@@ -1506,6 +1584,49 @@ void TestFenetre::saisieEcrite_data()
                              << "Calendrier grégorien"
                              << ""
                              << "« bonjour » n'est pas un mois du calendrier grégorien";
+    QTest::newRow("a Chinese leap month chooses the Chinese calendar")
+        << int(GREGORIEN) << "1er jour du 2e mois intercalaire, gui-mao (Lapin) 2023"
+        << "Calendrier chinois"
+        << "Mercredi 22 Mars 2023 après J. C."
+        << "";
+    QTest::newRow("the Chinese numeric form") << int(CHINOIS) << "2023 2i 1"
+                                              << "Calendrier chinois"
+                                              << "Mercredi 22 Mars 2023 après J. C."
+                                              << "";
+    QTest::newRow("a leap month the year lacks") << int(CHINOIS) << "2024 2i 1"
+                                                 << "Calendrier chinois"
+                                                 << ""
+                                                 << "l'an 2024 n'a pas de mois intercalaire";
+    QTest::newRow("Persian months choose the Persian calendar, as they always did")
+        << int(GREGORIEN) << "1 farvardin 1404"
+        << "Calendrier perse"
+        << "Vendredi 16 Mars 2035 après J. C."
+        << "";
+    QTest::newRow("the Iranian calendar by its era")
+        << int(GREGORIEN) << "1 farvardin 1404 de l'hegire solaire"
+        << "Calendrier iranien"
+        << "Vendredi 21 Mars 2025 après J. C."
+        << "";
+    QTest::newRow("Persian months: the Iranian calendar stays")
+        << int(IRANIEN) << "1 farvardin 1404"
+        << "Calendrier iranien"
+        << "Vendredi 21 Mars 2025 après J. C."
+        << "";
+    QTest::newRow("Islamic months: Umm al-Qura stays") << int(UMM_AL_QURA) << "1 Ramadan 1445"
+                                                       << "Calendrier Umm al-Qura"
+                                                       << "Lundi 11 Mars 2024 après J. C."
+                                                       << "";
+    QTest::newRow("Islamic months after the Saudi table")
+        << int(UMM_AL_QURA) << "1 Ramadan 1501"
+        << "Calendrier Umm al-Qura"
+        << ""
+        << "l'an 1501 est hors de la plage du calendrier Umm al-Qura, qui va du 1er août 1924 "
+           "au 16 novembre 2077";
+    QTest::newRow("the Baha'i caption at Tehran")
+        << int(GREGORIEN) << "Calendrier bahai (Teheran) : 1 Baha 182"
+        << "Calendrier bahaï (Téhéran)"
+        << "Jeudi 20 Mars 2025 après J. C."
+        << "";
 }
 
 // A written date typed key by key: the calendar and the fields follow, the
@@ -1926,11 +2047,15 @@ bool collerEtAccepter(Chronastre& f)
 // What the window shows, it reads: every result of every panel (and the
 // date line and the Julian Day), in literal and numeric form, copied with
 // Ctrl+C, then pasted with Ctrl+V once the window has moved to another day,
-// brings it back to the day it was copied on.
+// brings it back to the day it was copied on. 18 Brumaire VIII, and a day
+// inside the tables of the calendars in use today (the Chinese New Year
+// 2024); a result outside its table ("Hors de la plage ...") names no day.
 void TestFenetre::copierPuisColler()
 {
-    for (const bool numerique : {false, true}) {
-        const auto f = fenetre({1799, false, 11, 9, 12, 0, 0}, numerique);
+    const Moment jours[] = {{1799, false, 11, 9, 12, 0, 0}, {2024, false, 2, 10, 12, 0, 0}};
+    for (const auto& [jour, numerique] : {std::pair{jours[0], false}, std::pair{jours[0], true},
+                                          std::pair{jours[1], false}, std::pair{jours[1], true}}) {
+        const auto f = fenetre(jour, numerique);
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         auto* liste = f->findChild<QComboBox*>("typeCalendrier");
@@ -1953,6 +2078,8 @@ void TestFenetre::copierPuisColler()
                 QTest::keyClick(valeur, Qt::Key_C, Qt::ControlModifier);
                 const QString copie = pressePapiers->text();
                 QVERIFY2(!copie.isEmpty(), qPrintable(nom));
+                if (copie.startsWith(QLatin1String("Hors de la plage")))
+                    continue;
                 champ(*f, "annee")->setValue(1900); // elsewhere
                 valeur->setFocus(Qt::TabFocusReason);
                 QVERIFY2(collerEtAccepter(*f), qPrintable(nom + " : " + copie));
@@ -2072,6 +2199,197 @@ void TestFenetre::resultatsAuClavier()
     });
     QTest::keyClick(f->findChild<QLabel*>("calendrierBahai"), Qt::Key_Return);
     QTRY_COMPARE(ouvert, QStringLiteral("Calendrier bahaï"));
+}
+
+// The panel of the calendars in use today: its four results read in order
+// after their captions, the keyboard reaches them, Ctrl+G opens the entry on
+// the Iranian calendar, Enter on a result on its own, Ctrl+C copies it.
+void TestFenetre::calendriersEnUsage()
+{
+    reglages().setValue("typeCalendrier", 7);
+    const auto f = fenetre({2023, false, 3, 22, 12, 0, 0});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QCOMPARE(panneauxVisibles(*f), QStringList{QStringLiteral("calendriersEnUsage")});
+    QStringList noms;
+    lireArbre(QAccessible::queryAccessibleInterface(f.get()), noms);
+    const qsizetype debut = noms.indexOf(QStringLiteral("Calendriers en usage"));
+    QVERIFY(debut > 0);
+    QCOMPARE(noms.mid(debut, 9),
+             QStringList(
+                 {"Calendriers en usage", "Calendrier iranien :", "Chaharshanbeh 2 Farvardin 1402",
+                  "Calendrier Umm al-Qura :", "Youm el Arbaa 30 Sha'ban 1444",
+                  "Calendrier chinois :", "1er jour du 2e mois intercalaire, gui-mao (Lapin) 2023",
+                  "Calendrier bahaï (Téhéran) :", "'Idál 2 Bahá 180"}));
+    QCOMPARE(annonce(f->findChild<QLabel*>("calendrierChinois")),
+             QStringLiteral("Calendrier chinois : 1er jour du 2e mois intercalaire, gui-mao "
+                            "(Lapin) 2023"));
+
+    // Tab from the list goes through the four, then to the display mode (Qt
+    // stops once in a group of exclusive radio buttons, on its first).
+    f->findChild<QComboBox*>("typeCalendrier")->setFocus(Qt::TabFocusReason);
+    QStringList ordre;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ordre << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(ordre, QStringList({"calendrierIranien", "calendrierUmmAlQura", "calendrierChinois",
+                                 "calendrierBahaiTeheran", "affichageNumerique"}));
+
+    QLabel* chinois = f->findChild<QLabel*>("calendrierChinois");
+    chinois->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(chinois, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("1er jour du 2e mois intercalaire, gui-mao (Lapin) 2023"));
+    QString ouvert;
+    surLeDialogue([&ouvert](QDialog* d) {
+        ouvert = d->findChild<QComboBox*>("calendrier")->currentText() + " " +
+                 d->findChild<QComboBox*>("mois")->currentText();
+        d->reject();
+    });
+    QTest::keyClick(chinois, Qt::Key_Return);
+    QTRY_COMPARE(ouvert, QStringLiteral("Calendrier chinois 2e mois intercalaire"));
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    champ(*f, "annee")->setFocus();
+    ouvert.clear();
+    surLeDialogue([&ouvert](QDialog* d) {
+        ouvert = d->findChild<QComboBox*>("calendrier")->currentText();
+        d->reject();
+    });
+    QTest::keyClick(f.get(), Qt::Key_G, Qt::ControlModifier);
+    QTRY_COMPARE(ouvert, QStringLiteral("Calendrier iranien"));
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+
+    // The report keeps its 36 lines and the nineteen calendars.
+    QTest::keyClick(f.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString rapport = QGuiApplication::clipboard()->text();
+    QCOMPARE(rapport.count(QLatin1Char('\n')), 36);
+    QVERIFY(!rapport.contains(QLatin1String("iranien")));
+}
+
+// The longest text each label of the panel can show fits its place: every
+// day of each table, literal and numeric, and what a day outside it shows;
+// before 172 B.E. the Baha'i calendar at Tehran is BAHAI, whose longest texts
+// have five-character years (every day of 4713 to 4560 BC).
+void TestFenetre::textesEnUsageTiennent()
+{
+    Chronastre f;
+    struct Etiquette
+    {
+        TypeCalendrier type;
+        const char* nom;
+    };
+    const Etiquette etiquettes[] = {{IRANIEN, "calendrierIranien"},
+                                    {UMM_AL_QURA, "calendrierUmmAlQura"},
+                                    {CHINOIS, "calendrierChinois"},
+                                    {BAHAI_TEHERAN, "calendrierBahaiTeheran"}};
+    for (const Etiquette& e : etiquettes) {
+        const QLabel* l = f.findChild<QLabel*>(e.nom);
+        const QFontMetrics mesure = l->fontMetrics();
+        const Plage plage = plageDuCalendrier(e.type);
+        std::vector<std::pair<std::int64_t, std::int64_t>> etendues = {
+            {std::max(plage.premierJour, premierJourFenetre()), plage.dernierJour}};
+        if (e.type == BAHAI_TEHERAN)
+            etendues = {{premierJourFenetre(), premierJourFenetre() + 56000},
+                        {2457103, plage.dernierJour}};
+        int plusLarge = mesure.horizontalAdvance(
+            QString::fromStdString(texte::texteCalendrier(e.type, DateHeure(), 0, false)));
+        QString plusLong;
+        Calendrier calendrier(e.type);
+        for (const auto& [premier, dernier] : etendues) {
+            for (std::int64_t n = premier; n <= dernier; ++n) {
+                const DateHeure d = calendrier.versCalendrier(n);
+                for (const bool numerique : {false, true}) {
+                    const QString t = QString::fromStdString(
+                        texte::texteCalendrier(e.type, d, jourSemaine(n), numerique));
+                    if (const int largeur = mesure.horizontalAdvance(t); largeur > plusLarge) {
+                        plusLarge = largeur;
+                        plusLong = t;
+                    }
+                }
+            }
+        }
+        QVERIFY2(plusLarge <= l->width(), qPrintable(QStringLiteral("%1: %2 > %3 for %4")
+                                                         .arg(e.nom)
+                                                         .arg(plusLarge)
+                                                         .arg(l->width())
+                                                         .arg(plusLong)));
+    }
+}
+
+// The entry of a Chinese date: the months of the year by their numbers, the
+// leap month after its namesake; a new year keeps the month by its number;
+// confirming the leap 2nd month of 2023 shows 22 March 2023.
+void TestFenetre::saisieChinoise()
+{
+    ModeleSaisie modele(CHINOIS, 2460026); // 22 March 2023
+    QCOMPARE(modele.annee(), 2023);
+    QCOMPARE(modele.mois(), 3);
+    const std::vector<std::string> noms = modele.nomsMois();
+    QCOMPARE(noms.size(), std::size_t{13});
+    QCOMPARE(noms[1], std::string("2e mois"));
+    QCOMPARE(noms[2], std::string("2e mois intercalaire"));
+    QCOMPARE(noms[12], std::string("12e mois"));
+    QCOMPARE(modele.joursDuMois(), 29);
+    modele.setAnnee(2024); // no leap month: the 2nd
+    QCOMPARE(modele.mois(), 2);
+    QCOMPARE(modele.nomsMois().size(), std::size_t{12});
+    modele.setMois(4);     // the 4th month of 2024
+    modele.setAnnee(2023); // rank 5 there, after the leap month
+    QCOMPARE(modele.mois(), 5);
+    QCOMPARE(texte::nomDuMoisChinois(2023, modele.mois()), std::string("4e mois"));
+
+    // A year typed digit by digit passes through years outside the table:
+    // the month and the day are kept for the year typed.
+    ModeleSaisie iranien(IRANIEN, 2460590); // 15 Mehr 1403, 6 October 2024
+    QCOMPARE(iranien.mois(), 7);
+    QCOMPARE(iranien.jour(), 15);
+    for (const int annee : {1, 14, 140, 1403}) {
+        iranien.setAnnee(annee);
+        QCOMPARE(iranien.confirmable(), annee == 1403);
+    }
+    QCOMPARE(iranien.mois(), 7);
+    QCOMPARE(iranien.jour(), 15);
+    QCOMPARE(iranien.texteCivil(), std::string("Dimanche 6 Octobre 2024 après J. C."));
+
+    const auto f = fenetre({2000, false, 1, 1, 8, 0, 0});
+    QStringList mois;
+    QString apercu;
+    surLeDialogue([&](QDialog* d) {
+        auto* liste = d->findChild<QComboBox*>("mois");
+        d->findChild<QSpinBox*>("annee")->setValue(2023);
+        for (int i = 0; i < liste->count(); ++i)
+            mois << liste->itemText(i);
+        liste->setCurrentText(QStringLiteral("2e mois intercalaire"));
+        d->findChild<QSpinBox*>("jour")->setValue(1);
+        apercu = d->findChild<QLabel*>("apercuSaisie")->text();
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    f->saisirDate(CHINOIS);
+    QCOMPARE(mois.size(), 13);
+    QCOMPARE(mois[2], QStringLiteral("2e mois intercalaire"));
+    QCOMPARE(apercu, QStringLiteral("1er jour du 2e mois intercalaire, gui-mao (Lapin) 2023"));
+    QCOMPARE(affiche(*f, "date"), QStringLiteral("Mercredi 22 Mars 2023  08:00:00"));
+
+    // Opened on a day before the Umm al-Qura table: its first day, and OK
+    // waits for a date.
+    const auto ancien = fenetre({1900, false, 1, 1, 8, 0, 0});
+    QString raison;
+    bool ok = true;
+    surLeDialogue([&](QDialog* d) {
+        raison = d->findChild<QLabel*>("raison")->text();
+        ok = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+        QCOMPARE(d->findChild<QSpinBox*>("annee")->value(), 1343);
+        d->reject();
+    });
+    ancien->saisirDate(UMM_AL_QURA);
+    QCOMPARE(raison, QStringLiteral("Ce jour est hors de la plage du calendrier Umm al-Qura, qui "
+                                    "va du 1er août 1924 au 16 novembre 2077 : saisissez une "
+                                    "date."));
+    QVERIFY(!ok);
+    QCOMPARE(affiche(*ancien, "date"), QStringLiteral("Lundi 1er Janvier 1900  08:00:00"));
 }
 
 // The Islamic B row is the civil tabular calendar (epoch 16 July 622 Julian),

@@ -129,6 +129,32 @@ const Ecrite dates[] = {
     // English weekdays and ordinals of genealogy programs (royal.ged).
     {HEBREU, "@#DHEBREW@ 1 ELL 5784", "2024-9-4"},
     {GREGORIEN, "Tuesday, 19th January 1988", "1988-1-19"},
+    // The calendars in use today: Nowruz 1404 (Friday 21 March 2025) and
+    // Yalda, Ramadan 1445 by the Saudi table, Chinese New Year 2024 and the
+    // leap months of 2023 and 1987, Naw-Ruz 182 and 183 at Tehran.
+    {IRANIEN, "1 farvardin 1404", "2025-3-21"},
+    {IRANIEN, "Jomeh 1 Farvardin 1404", "2025-3-21"},
+    {IRANIEN, "1 Farvardine 1404 AP", "2025-3-21"},
+    {IRANIEN, "30 Azar 1403 de l'hégire solaire", "2024-12-20"},
+    {IRANIEN, "Calendrier iranien : Jomeh 1 Farvardin 1404", "2025-3-21"},
+    {UMM_AL_QURA, "1 Ramadan 1445", "2024-3-11"},
+    {UMM_AL_QURA, "1er ramadane 1445 de l'Hégire", "2024-3-11"},
+    {UMM_AL_QURA, "Youm el Thani 1 Ramadan 1445", "2024-3-11"},
+    {CHINOIS, "1er jour du 1er mois, jia-chen (Dragon) 2024", "2024-2-10"},
+    {CHINOIS, "1er jour du zhengyue 2024", "2024-2-10"},
+    {CHINOIS, "le premier jour du premier mois de l'année du Dragon 2024", "2024-2-10"},
+    {CHINOIS, "1er jour du 2e mois intercalaire, gui-mao (Lapin) 2023", "2023-3-22"},
+    {CHINOIS, "1 2ème mois intercalaire 2023 guimao", "2023-3-22"},
+    {CHINOIS, "2023 / 02i / 01", "2023-3-22"},
+    {CHINOIS, "2023 2i 1", "2023-3-22"},
+    {CHINOIS, "1er jour du 6e mois intercalaire 1987", "1987-7-26"},
+    {CHINOIS, "15e jour du 8e mois, gui-mao (Lapin) 2023", "2023-9-29"},
+    {CHINOIS, "le quinzième jour du huitième mois de l'an 2023", "2023-9-29"},
+    {CHINOIS, "1er jour du 11e mois intercalaire 2033", "2033-12-22"},
+    {BAHAI_TEHERAN, "1 Bahá 182", "2025-3-20"},
+    {BAHAI_TEHERAN, "Istijlál 1 Bahá 182 B.E.", "2025-3-20"},
+    {BAHAI_TEHERAN, "Calendrier bahaï (Téhéran) : 1 Bahá 183", "2026-3-21"},
+    {BAHAI_TEHERAN, "2 Jalál 156", "1999-4-10"},
 };
 
 // French numbers in words, as years: the rules of French (soixante-dix,
@@ -261,6 +287,40 @@ const Refus refus[] = {
      "attention, cette date est un Octidi, pas un Primidi"},
     {HEBREU, "Yom rishon 1 Veadar 5784", "",
      "attention, cette date est un Yom sheni, pas un Yom rishon"},
+    // The calendars in use today: outside their tables, a Chinese month that
+    // does not exist, a year named otherwise than its stem and branch or its
+    // animal.
+    {UMM_AL_QURA, "1 Ramadan 1501",
+     "l'an 1501 est hors de la plage du calendrier Umm al-Qura, qui va du 1er août 1924 au 16 "
+     "novembre 2077"},
+    {IRANIEN, "1 farvardin 1177",
+     "l'an 1177 est hors de la plage du calendrier iranien, qui va du 21 mars 1799 au 20 mars "
+     "2201"},
+    {BAHAI_TEHERAN, "1 Bahá 358",
+     "l'an 358 est hors de la plage du calendrier bahaï (Téhéran), qui va jusqu'au 20 mars 2201"},
+    {CHINOIS, "jour julien 2488463",
+     "ce jour est hors de la plage du calendrier chinois, qui va du 10 février 1899 au 28 janvier "
+     "2101"},
+    {IRANIEN, "-9999 -1 -1",
+     "l'an -9999 est hors de la plage du calendrier iranien, qui va du 21 mars 1799 au 20 mars "
+     "2201"},
+    {IRANIEN, "30 esfand 1402", "le 30 Esfand 1402 n'existe pas : Esfand a 29 jours en l'an 1402"},
+    {CHINOIS, "2024 2i 1", "l'an 2024 n'a pas de mois intercalaire"},
+    {CHINOIS, "1er jour du 3e mois intercalaire 2023",
+     "l'an 2023 n'a pas de 3e mois intercalaire : son mois intercalaire est le 2e mois "
+     "intercalaire"},
+    {CHINOIS, "2023 13 1", "le mois 13 n'existe pas : les mois chinois sont numérotés de 1 à 12"},
+    {CHINOIS, "30e jour du 2e mois intercalaire 2023",
+     "le 30e jour du 2e mois intercalaire de 2023 n'existe pas : ce mois a 29 jours"},
+    {CHINOIS, "1er jour du 1er mois, jia-zi (Rat) 2024", "l'an 2024 est jia-chen, pas jia-zi"},
+    {CHINOIS, "1er jour du 1er mois de l'année de la Chèvre 2024",
+     "l'an 2024 est jia-chen, une année du Dragon, pas de la Chèvre"},
+    {CHINOIS, "1er jour du 13e mois 2023",
+     "le mois 13 n'existe pas : les mois chinois sont numérotés de 1 à 12"},
+    {GREGORIEN, "1er jour du 2e mois 2023", "« jour » n'est pas un mois du calendrier grégorien"},
+    {GREGORIEN, "2 zhengyue 2023",
+     "« zhengyue » n'est pas un mois du calendrier grégorien (c'est un mois du calendrier "
+     "chinois)"},
 };
 
 } // namespace
@@ -296,6 +356,27 @@ TEST(Lecture, OrdresEtCalendrier)
     EXPECT_EQ(texte::calendrierDuTexte("1 Ramadan 1445", ISLAMIQUE_A), ISLAMIQUE_A);
     EXPECT_EQ(texte::calendrierDuTexte("1 Chaitra 1879", GREGORIEN), SAKA);
     EXPECT_EQ(texte::calendrierDuTexte("bonjour", GREGORIEN), std::nullopt);
+    // The calendars in use today: their own words choose them; a name they
+    // share with an older calendar keeps choosing that one unless they are
+    // the calendar at hand; a date outside the table at hand keeps it.
+    EXPECT_EQ(texte::calendrierDuTexte("1er jour du 2e mois intercalaire 2023", GREGORIEN),
+              CHINOIS);
+    EXPECT_EQ(texte::calendrierDuTexte("1 farvardin 1404", GREGORIEN), PERSE);
+    EXPECT_EQ(texte::calendrierDuTexte("1 farvardin 1404", IRANIEN), IRANIEN);
+    EXPECT_EQ(texte::calendrierDuTexte("1 farvardin 1404 AP", GREGORIEN), IRANIEN);
+    EXPECT_EQ(texte::calendrierDuTexte("1 Ramadan 1445", GREGORIEN), ISLAMIQUE_B);
+    EXPECT_EQ(texte::calendrierDuTexte("1 Ramadan 1445", UMM_AL_QURA), UMM_AL_QURA);
+    EXPECT_EQ(texte::calendrierDuTexte("1 Ramadan 14", UMM_AL_QURA), UMM_AL_QURA);
+    EXPECT_EQ(texte::calendrierDuTexte("1 Ramadan 14", ISLAMIQUE_A), ISLAMIQUE_A);
+    EXPECT_EQ(texte::calendrierDuTexte("Calendrier bahaï (Téhéran) : 1 Bahá 182", BAHAI),
+              BAHAI_TEHERAN);
+    EXPECT_EQ(texte::calendrierDuTexte("Calendrier bahaï : 1 Bahá 182", BAHAI_TEHERAN), BAHAI);
+    EXPECT_EQ(
+        civile(CHINOIS, texte::lireDateEcrite(CHINOIS, "1 2i 2023", Ordre::JourMoisAnnee).date),
+        "2023-3-22");
+    EXPECT_EQ(
+        civile(CHINOIS, texte::lireDateEcrite(CHINOIS, "2i 1 2023", Ordre::MoisJourAnnee).date),
+        "2023-3-22");
 }
 
 // Dates as documents, registers and genealogy files write them (French and

@@ -42,9 +42,12 @@ const std::string usage = "Usage :\n"
                           " ROMAIN_I, ROMAIN_II\n"
                           " HEBREU\n"
                           " MAYA\n"
+                          " IRANIEN, UMM_AL_QURA, CHINOIS, BAHAI_TEHERAN\n"
                           "\n"
                           "Retour :\n"
                           " Annee Mois Jour (dans le calendrier d'arrivee)\n"
+                          " CHINOIS : Mois est le numero du mois, suivi de i pour un mois "
+                          "intercalaire (2023 2i 1)\n"
                           "\n"
                           "\n"
                           "Chronastre PAQUES Annee\n"
@@ -270,6 +273,116 @@ const Cas cas[] = {
     {"GREGORIEN ROMAIN_I", {"GREGORIEN", "ROMAIN_I", "2000", "1", "1"}, "2752 7 1\n"},
     {"GREGORIEN ROMAIN_II", {"GREGORIEN", "ROMAIN_II", "2000", "1", "1"}, "2754 5 1\n"},
     {"ISLAMIQUE_A departure", {"ISLAMIQUE_A", "GREGORIEN", "1420", "9", "25"}, "2000 1 1\n"},
+
+    // The calendars in use today: published dates, as departure and arrival.
+    {"Nowruz 1404: Friday 21 March 2025",
+     {"GREGORIEN", "IRANIEN", "2025", "3", "21"},
+     "1404 1 1\n"},
+    {"30 Esfand 1403, a leap year: 20 March 2025",
+     {"IRANIEN", "GREGORIEN", "1403", "12", "30"},
+     "2025 3 20\n"},
+    {"Ramadan 1445 by the Saudi table: 11 March 2024",
+     {"UMM_AL_QURA", "GREGORIEN", "1445", "9", "1"},
+     "2024 3 11\n"},
+    {"Eid al-Fitr 1444: 21 April 2023",
+     {"GREGORIEN", "UMM_AL_QURA", "2023", "4", "21"},
+     "1444 10 1\n"},
+    {"Chinese New Year 2027, new moon 4 minutes before midnight",
+     {"CHINOIS", "GREGORIEN", "2027", "1", "1"},
+     "2027 2 6\n"},
+    {"Chinese New Year 2030, new moon 7 minutes after midnight",
+     {"GREGORIEN", "CHINOIS", "2030", "2", "3"},
+     "2030 1 1\n"},
+    {"leap 2nd month of 2023, written 2i",
+     {"GREGORIEN", "CHINOIS", "2023", "3", "22"},
+     "2023 2i 1\n"},
+    {"2023 2i 1 read back", {"CHINOIS", "GREGORIEN", "2023", "2i", "1"}, "2023 3 22\n"},
+    {"the 2nd month before it", {"CHINOIS", "GREGORIEN", "2023", "2", "1"}, "2023 2 20\n"},
+    {"leap 6th month of 1987", {"CHINOIS", "GREGORIEN", "1987", "6i", "1"}, "1987 7 26\n"},
+    {"leap 11th month of 2033", {"GREGORIEN", "CHINOIS", "2033", "12", "22"}, "2033 11i 1\n"},
+    {"a Chinese leap month day first",
+     {"--ordre", "JMA", "CHINOIS", "GREGORIEN", "1", "2i", "2023"},
+     "2023 3 22\n"},
+    {"a leap month the year lacks",
+     {"CHINOIS", "GREGORIEN", "2024", "2i", "1"},
+     "",
+     "chronastre : l'an 2024 n'a pas de mois intercalaire\n",
+     1},
+    {"another leap month than the year's",
+     {"CHINOIS", "GREGORIEN", "2023", "3i", "1"},
+     "",
+     "chronastre : l'an 2023 n'a pas de 3e mois intercalaire : son mois intercalaire est le 2e "
+     "mois intercalaire\n",
+     1},
+    {"a 13th Chinese month",
+     {"CHINOIS", "GREGORIEN", "2023", "13", "1"},
+     "",
+     "chronastre : le mois 13 n'existe pas : les mois chinois sont numérotés de 1 à 12\n",
+     1},
+    {"Naw-Ruz 183 at Tehran: 21 March 2026, the equinox 4 s after sunset",
+     {"GREGORIEN", "BAHAI_TEHERAN", "2026", "3", "21"},
+     "183 1 1\n"},
+    {"Naw-Ruz 182 at Tehran: 20 March 2025, where BAHAI says 21 March",
+     {"BAHAI_TEHERAN", "GREGORIEN", "182", "1", "1"},
+     "2025 3 20\n"},
+    {"a written Chinese date",
+     {"CHINOIS", "GREGORIEN", "1er jour du 2e mois intercalaire, gui-mao (Lapin) 2023"},
+     "2023 3 22\n"},
+    {"a written Iranian date", {"IRANIEN", "GREGORIEN", "1 farvardin 1404"}, "2025 3 21\n"},
+    // Outside a range: refused with it, never extrapolated.
+    {"before the Umm al-Qura table",
+     {"GREGORIEN", "UMM_AL_QURA", "1924", "7", "31"},
+     "",
+     "chronastre : le 31 juillet 1924 est hors de la plage du calendrier UMM_AL_QURA, qui va du "
+     "1er août 1924 au 16 novembre 2077\n",
+     1},
+    {"its first day", {"GREGORIEN", "UMM_AL_QURA", "1924", "8", "1"}, "1343 1 1\n"},
+    {"its last day", {"UMM_AL_QURA", "GREGORIEN", "1500", "12", "30"}, "2077 11 16\n"},
+    {"an Umm al-Qura year after the table",
+     {"UMM_AL_QURA", "GREGORIEN", "1501", "1", "1"},
+     "",
+     "chronastre : la date 1501 1 1 est hors de la plage du calendrier UMM_AL_QURA, qui va du 1er "
+     "août 1924 au 16 novembre 2077\n",
+     1},
+    {"an Iranian year before the table",
+     {"IRANIEN", "GREGORIEN", "1177", "12", "29"},
+     "",
+     "chronastre : la date 1177 12 29 est hors de la plage du calendrier IRANIEN, qui va du 21 "
+     "mars 1799 au 20 mars 2201\n",
+     1},
+    {"after the Iranian table",
+     {"GREGORIEN", "IRANIEN", "2201", "3", "21"},
+     "",
+     "chronastre : le 21 mars 2201 est hors de la plage du calendrier IRANIEN, qui va du 21 mars "
+     "1799 au 20 mars 2201\n",
+     1},
+    {"after the Chinese table",
+     {"GREGORIEN", "CHINOIS", "2101", "1", "29"},
+     "",
+     "chronastre : le 29 janvier 2101 est hors de la plage du calendrier CHINOIS, qui va du 10 "
+     "février 1899 au 28 janvier 2101\n",
+     1},
+    {"a Chinese year before the table",
+     {"CHINOIS", "GREGORIEN", "1898", "1", "1"},
+     "",
+     "chronastre : l'an 1898 est hors de la plage du calendrier chinois, qui va du 10 février "
+     "1899 au 28 janvier 2101\n",
+     1},
+    {"after the Tehran table",
+     {"GREGORIEN", "BAHAI_TEHERAN", "2201", "3", "21"},
+     "",
+     "chronastre : le 21 mars 2201 est hors de la plage du calendrier BAHAI_TEHERAN, qui va "
+     "jusqu'au 20 mars 2201\n",
+     1},
+    {"before 172 B.E., the arithmetic Baha'i years",
+     {"GREGORIEN", "BAHAI_TEHERAN", "1799", "11", "9"},
+     "-44 13 6\n"},
+    {"a Julian departure, the Iranian arrival before its table",
+     {"JULIEN", "IRANIEN", "1582", "10", "4"},
+     "",
+     "chronastre : le 4 octobre 1582 est hors de la plage du calendrier IRANIEN, qui va du 21 "
+     "mars 1799 au 20 mars 2201\n",
+     1},
     {"GREGORIEN FOO",
      {"GREGORIEN", "FOO", "2000", "1", "1"},
      "",
@@ -393,10 +506,20 @@ TEST(LigneCommande, NombresSatures)
 TEST(LigneCommande, AnneesLimitesAllerRetour)
 {
     for (const char* annee : {"2000000000", "-2000000000"}) {
-        for (const char* mot : motsCalendriers) {
+        for (std::size_t k = 0; k < std::size(motsCalendriers); ++k) {
+            const char* mot = motsCalendriers[k];
             if (std::string(mot) == "MAYA")
                 continue; // no year, month and day
             const Resultat aller = lancer({"JULIEN", mot, annee, "3", "1"});
+            if (k >= 19) {
+                // The calendars in use today know only their tables' days.
+                EXPECT_EQ(aller.sortie, "") << mot;
+                EXPECT_EQ(aller.code, 1) << mot;
+                EXPECT_NE(aller.erreurs.find(" est hors de la plage du calendrier "),
+                          std::string::npos)
+                    << mot;
+                continue;
+            }
             std::string a, m, j;
             std::istringstream(aller.sortie) >> a >> m >> j;
             if (std::string(mot) == "HEBREU" && a == "-9999")
@@ -546,15 +669,60 @@ const CasLot casLot[] = {
      "chronastre : ligne 1 : attention, la date 0 1 1 n'existe pas dans le calendrier HEBREU ; "
      "elle est antérieure à son début\n",
      0},
-    {"TOUS: nineteen fields in kind order",
+    {"TOUS: twenty-three fields in kind order",
      {"GREGORIEN", "TOUS"},
      "2000 1 1\n",
      "C.UTF-8",
      "1449 6 8\t2748 9 13\t1369 6 8\t1368 10 13\t1716 4 22\t1992 4 22\t1999 12 19\t2311 4 "
      "19\t2311 3 19\t156 16 2\t2000 1 1\t208 4 11\t1921 10 11\t1420 9 25\t1420 9 24\t2752 7 "
-     "1\t2754 5 1\t5760 4 23\t0.12.19.6.15.0, 9 20 8 13\n",
+     "1\t2754 5 1\t5760 4 23\t0.12.19.6.15.0, 9 20 8 13\t1378 10 11\t1420 9 24\t1999 11 "
+     "25\t156 16 2\n",
      "",
      0},
+    {"TOUS: a calendar in use today outside its range leaves its field empty",
+     {"GREGORIEN", "TOUS"},
+     "1799 11 9\n",
+     "C.UTF-8",
+     "1249 2 27\t2548 6 2\t1169 2 27\t1168 7 2\t1516 3 1\t1792 3 1\t1799 10 29\t2111 2 "
+     "29\t2111 1 29\t-44 13 6\t1799 11 9\t8 2 18\t1721 8 18\t1214 6 11\t1214 6 10\t2552 5 "
+     "28\t2554 1 20\t5560 2 11\t0.12.9.3.13.19, 7 19 7 8\t1178 8 18\t\t\t-44 13 6\n",
+     "",
+     0},
+    {"Chinese dates, a leap month as 2i, a note after the numbers",
+     {"CHINOIS", "GREGORIEN"},
+     "2023 2i 1\n2023 2 1 fête\n2023/02i/01\n1er jour du 2e mois intercalaire, gui-mao (Lapin) "
+     "2023\n2024 2i 1\n1898 1 1\n",
+     "C.UTF-8",
+     "2023 3 22\n2023 2 20\n2023 3 22\n2023 3 22\n\n\n",
+     "chronastre : ligne 5 : l'an 2024 n'a pas de mois intercalaire\n"
+     "chronastre : ligne 6 : l'an 1898 est hors de la plage du calendrier chinois, qui va du 10 "
+     "février 1899 au 28 janvier 2101\n",
+     1},
+    {"into the Chinese calendar",
+     {"GREGORIEN", "CHINOIS"},
+     "2023-03-22\n1987-07-26\n",
+     "C.UTF-8",
+     "2023 2i 1\n1987 6i 1\n",
+     "",
+     0},
+    {"outside the ranges: the line refused with the range",
+     {"GREGORIEN", "UMM_AL_QURA"},
+     "2024-03-11\n1900-01-01\n2077-11-17\n",
+     "C.UTF-8",
+     "1445 9 1\n\n\n",
+     "chronastre : ligne 2 : le 1er janvier 1900 est hors de la plage du calendrier UMM_AL_QURA, "
+     "qui va du 1er août 1924 au 16 novembre 2077\n"
+     "chronastre : ligne 3 : le 17 novembre 2077 est hors de la plage du calendrier UMM_AL_QURA, "
+     "qui va du 1er août 1924 au 16 novembre 2077\n",
+     1},
+    {"an Iranian year outside the table, as numbers",
+     {"IRANIEN", "GREGORIEN"},
+     "1404 1 1\n1580 1 1\n",
+     "C.UTF-8",
+     "2025 3 21\n\n",
+     "chronastre : ligne 2 : la date 1580 1 1 est hors de la plage du calendrier IRANIEN, qui va "
+     "du 21 mars 1799 au 20 mars 2201\n",
+     1},
     {"an empty input gives an empty output", {"SAKA", "TOUS"}, "", "C.UTF-8", "", "", 0},
     // Written dates.
     {"written dates, in words and in Roman numerals",
@@ -797,7 +965,8 @@ const std::pair<const char*, const char*> datesDeDepart[] = {
     {"BAHAI", "168 19 5"},     {"GREGORIEN", "1582 10 15"},   {"REPUBLICAIN", "8 2 18"},
     {"SAKA", "1946 1 31"},     {"ISLAMIQUE_A", "1445 12 30"}, {"ISLAMIQUE_B", "1 1 1"},
     {"ROMAIN_I", "709 2 29"},  {"ROMAIN_II", "764 2 28"},     {"HEBREU", "5784 7 1"},
-    {"MAYA", "0 13 0 0 0 0"},
+    {"MAYA", "0 13 0 0 0 0"},  {"IRANIEN", "1403 12 30"},     {"UMM_AL_QURA", "1445 9 1"},
+    {"CHINOIS", "2023 2i 1"},  {"BAHAI_TEHERAN", "182 19 5"},
 };
 
 std::vector<std::string> decouper(const std::string& texte, char separateur)
@@ -813,7 +982,9 @@ std::vector<std::string> decouper(const std::string& texte, char separateur)
 } // namespace
 
 // For every departure and arrival, a batch line is the line the single
-// command prints, and each field of TOUS is that line too.
+// command prints, and each field of TOUS is that line too; a day outside the
+// range of a calendar in use today leaves its field of TOUS empty and is
+// refused by the conversion and the batch.
 TEST(LigneCommande, LotEgalConversionUnique)
 {
     for (const auto& [depart, date] : datesDeDepart) {
@@ -825,13 +996,21 @@ TEST(LigneCommande, LotEgalConversionUnique)
         ASSERT_EQ(tous.code, 0);
         const std::vector<std::string> champs =
             decouper(tous.sortie.substr(0, tous.sortie.size() - 1), '\t');
-        ASSERT_EQ(champs.size(), 19U) << tous.sortie;
-        for (std::size_t k = 0; k < 19; ++k) {
+        ASSERT_EQ(champs.size(), std::size(motsCalendriers)) << tous.sortie;
+        for (std::size_t k = 0; k < champs.size(); ++k) {
             arguments[1] = motsCalendriers[k];
             const Resultat unique = executer(programme, arguments);
-            EXPECT_EQ(unique.sortie, champs[k] + "\n") << motsCalendriers[k];
             const Resultat lot =
                 executer(programme, {depart, motsCalendriers[k]}, std::string(date) + "\n");
+            if (champs[k].empty()) {
+                EXPECT_GE(k, 19U);
+                EXPECT_EQ(unique.sortie, "") << motsCalendriers[k];
+                EXPECT_EQ(unique.code, 1) << motsCalendriers[k];
+                EXPECT_EQ(lot.sortie, "\n") << motsCalendriers[k];
+                EXPECT_EQ(lot.code, 1) << motsCalendriers[k];
+                continue;
+            }
+            EXPECT_EQ(unique.sortie, champs[k] + "\n") << motsCalendriers[k];
             EXPECT_EQ(lot.sortie, unique.sortie) << motsCalendriers[k];
         }
     }
@@ -881,8 +1060,41 @@ TEST(LigneCommande, TousCommeLeRapport)
         std::string attendu;
         for (std::size_t i = 12; i < 36; ++i)
             attendu += lignes[debut + i] + "\n";
-        EXPECT_EQ(latin1VersUtf8(r.sortie), attendu) << lignes[debut + 3];
+        // Then an empty line and the four calendars in use today.
+        const std::vector<std::string> ecrites = decouper(latin1VersUtf8(r.sortie), '\n');
+        ASSERT_EQ(ecrites.size(), 29U) << lignes[debut + 3];
+        std::string rapport;
+        for (std::size_t i = 0; i < 24; ++i)
+            rapport += ecrites[i] + "\n";
+        EXPECT_EQ(rapport, attendu) << lignes[debut + 3];
+        EXPECT_EQ(ecrites[24], "");
+        EXPECT_TRUE(ecrites[25].starts_with("Calendrier iranien :\t "));
+        EXPECT_TRUE(ecrites[26].starts_with("Calendrier Umm al-Qura : "));
+        EXPECT_TRUE(ecrites[27].starts_with("Calendrier chinois :\t "));
+        EXPECT_TRUE(ecrites[28].starts_with("Calendrier bahaï (Téhéran) : "));
     }
+    // The four of 22 March 2023: 2 Farvardin 1402 (Nowruz on the 21st), the
+    // eve of Ramadan 1444, the first day of the leap 2nd month, 2 Baha 180.
+    const Resultat usage = executer(programme, {"GREGORIEN", "TOUS", "2023", "3", "22"});
+    EXPECT_TRUE(latin1VersUtf8(usage.sortie)
+                    .ends_with("\n\nCalendrier iranien :\t Chaharshanbeh 2 Farvardin 1402\n"
+                               "Calendrier Umm al-Qura : Youm el Arbaa 30 Sha'ban 1444\n"
+                               "Calendrier chinois :\t 1er jour du 2e mois intercalaire, "
+                               "gui-mao (Lapin) 2023\n"
+                               "Calendrier bahaï (Téhéran) : 'Idál 2 Bahá 180\n"))
+        << usage.sortie;
+    // Before the tables: each says its range.
+    const Resultat avant = executer(programme, {"GREGORIEN", "TOUS", "1799", "3", "20"});
+    EXPECT_TRUE(latin1VersUtf8(avant.sortie)
+                    .ends_with("Calendrier iranien :\t Hors de la plage (du 21 mars 1799 au 20 "
+                               "mars 2201)\n"
+                               "Calendrier Umm al-Qura : Hors de la plage (du 1er août 1924 au 16 "
+                               "novembre 2077)\n"
+                               "Calendrier chinois :\t Hors de la plage (du 10 février 1899 au 28 "
+                               "janvier 2101)\n"
+                               "Calendrier bahaï (Téhéran) : 'Idál 19 'Alá -45\n"))
+        << avant.sortie;
+    EXPECT_EQ(avant.code, 0);
     // A Maya departure, and the bytes themselves: Latin-1 outside a terminal.
     const Resultat maya = executer(programme, {"MAYA", "TOUS", "0", "12", "19", "6", "15", "0"});
     EXPECT_NE(maya.sortie.find("Calendrier gr\xE9gorien :\t Samedi 1er Janvier 2000\n"),

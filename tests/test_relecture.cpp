@@ -1,10 +1,11 @@
 // What the program writes, it reads: every form of a day that the window,
-// its report, TOUS and the command line write, in each of the nineteen
-// calendars, read back as that day, for days spread over the window's whole
-// range (1 January 4713 BC to 31 December 9999) and at the 32-bit limits of
-// the command line.
+// its report, TOUS and the command line write, in each calendar, read back as
+// that day, for days spread over the window's whole range (1 January 4713 BC
+// to 31 December 9999), over the ranges of the calendars in use today, and at
+// the 32-bit limits of the command line.
 
 #include "engine/calendrier.h"
+#include "engine/calendrierchinois.h"
 #include "tests/mots.h"
 #include "texte/grammaire.h"
 #include "texte/lecture.h"
@@ -40,13 +41,36 @@ std::vector<std::int64_t> joursEssayes()
         jours.push_back(n);
     for (std::int64_t n = 2460380; n <= 2460420; ++n) // Adar I, Adar II and Nisan 5784
         jours.push_back(n);
+    // The calendars in use today: a denser spread over 1799 to 2201, the
+    // ends of each range, the Chinese years of 2023 (leap 2nd month) and
+    // 2033 (leap 11th month) day by day.
+    for (std::int64_t n = 2378211; n <= 2525037; n += 97)
+        jours.push_back(n + (n / 97) % 29);
+    for (int k = premierCalendrierEnUsage; k < nombreCalendriers; ++k) {
+        const Plage p = plageDuCalendrier(static_cast<TypeCalendrier>(k));
+        for (const std::int64_t n :
+             {p.premierJour - 1, p.premierJour, p.dernierJour, p.dernierJour + 1}) {
+            if (n >= premierJourFenetre && n <= dernierJourFenetre)
+                jours.push_back(n);
+        }
+    }
+    for (std::int64_t n = 2459967; n <= 2460350; ++n) // 22 January 2023 to 9 February 2024
+        jours.push_back(n);
+    for (std::int64_t n = 2463629; n <= 2464012; ++n) // Chinese year 2033, its leap 11th month
+        jours.push_back(n);
     jours.push_back(dernierJourFenetre);
     return jours;
 }
 
-// The command line's line for a date: "Y M D", or the Maya line.
+// The command line's line for a date: "Y M D" ("2023 2i 1" for a Chinese
+// leap month), or the Maya line.
 std::string ligneCommande(TypeCalendrier type, const DateHeure& d)
 {
+    if (type == CHINOIS) {
+        const MoisChinois m = CalendrierChinois::numeroMois(d.annee(), d.mois());
+        return std::to_string(d.annee()) + ' ' + std::to_string(m.numero) +
+               (m.intercalaire ? "i " : " ") + std::to_string(d.jour());
+    }
     if (type != MAYA)
         return std::to_string(d.annee()) + ' ' + std::to_string(d.mois()) + ' ' +
                std::to_string(d.jour());
@@ -66,13 +90,14 @@ std::vector<std::string> formes(TypeCalendrier type, std::int64_t n)
     const std::int64_t semaine = jourSemaine(n);
     const std::string litterale = texte::texteCalendrier(type, d, semaine, false);
     const std::string numerique = texte::texteCalendrier(type, d, semaine, true);
-    if ((type == HEBREU && d.annee() < 1) || (type == MAYA && d.nombreTzolkin() < 1))
+    if ((type == HEBREU && d.annee() < 1) || (type == MAYA && d.nombreTzolkin() < 1) ||
+        !plageDuCalendrier(type).contient(n))
         return {};
     std::array<texte::Legende, nombreCalendriers> legendes;
     legendes[static_cast<std::size_t>(type)] = {
         std::string(texte::legendesCalendriers[static_cast<std::size_t>(type)]), litterale};
     std::string ligneRapport;
-    for (const std::string& ligne : texte::lignesCalendriers(legendes)) {
+    for (const std::string& ligne : texte::lignesTous(legendes)) {
         if (ligne.starts_with(legendes[static_cast<std::size_t>(type)].legende))
             ligneRapport = ligne;
     }
@@ -187,7 +212,7 @@ TEST(Relecture, RaccourciEgalAuLecteur)
                             SCOPED_TRACE(std::string(motsCalendriers[k]) + " « " + t + " »");
                             const bool simple = mots.taille() == 3 && mots[1].chiffres == 0 &&
                                                 t.find('\'') == std::string::npos;
-                            if (simple && a.lue) {
+                            if (simple && a.lue && type != CHINOIS) {
                                 EXPECT_TRUE(vite);
                             }
                             if (vite) {

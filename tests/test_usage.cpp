@@ -459,3 +459,61 @@ TEST(Usage, NomsChinois)
     EXPECT_EQ(noms::animauxChinois[0], "Rat");
     EXPECT_EQ(noms::animauxChinois[11], "Cochon");
 }
+
+// The program reaches the four through Calendrier and the calendar-kind
+// queries: each day of each range gives the class's date, the months and
+// their lengths are the class's, and a day or a year outside is nothing.
+TEST(Usage, ParLeTypeDeCalendrier)
+{
+    const TypeCalendrier types[] = {IRANIEN, UMM_AL_QURA, CHINOIS, BAHAI_TEHERAN};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const TypeCalendrier type = types[i];
+        const Calendrier4& k = quatre[i];
+        SCOPED_TRACE(k.nom);
+        EXPECT_TRUE(estEnUsage(type));
+        const Plage p = plageDuCalendrier(type);
+        EXPECT_EQ(p.premierJour, k.plage().premierJour);
+        EXPECT_EQ(p.dernierJour, k.plage().dernierJour);
+        Calendrier calendrier(type);
+        const std::int64_t premier = std::max(p.premierJour, jdn(1700, 1, 1));
+        for (std::int64_t j = premier; j <= p.dernierJour; ++j) {
+            const DateHeure d = calendrier.versCalendrier(j);
+            ASSERT_TRUE(memeDate(type, d, k.vers(j))) << j;
+            ASSERT_EQ(calendrier.depuisCalendrier(d), j) << j;
+            ASSERT_TRUE(existe(type, d)) << j;
+            if (d.jour() == 1) {
+                ASSERT_GE(moisDansAnnee(type, d.annee()), d.mois()) << j;
+                // The month's last day, then the next month's first.
+                const std::int64_t jours = joursDuMois(type, d.annee(), d.mois());
+                const DateHeure dernier = calendrier.versCalendrier(j + jours - 1);
+                ASSERT_TRUE(dernier.mois() == d.mois() && dernier.jour() == jours) << j;
+                ASSERT_TRUE(j + jours > p.dernierJour ||
+                            calendrier.versCalendrier(j + jours).jour() == 1)
+                    << j;
+            }
+        }
+        EXPECT_EQ(calendrier.versCalendrier(p.dernierJour + 1).annee(), DateHeure().annee());
+        EXPECT_FALSE(existe(type, calendrier.versCalendrier(p.dernierJour + 1)));
+        EXPECT_EQ(calendrier.depuisCalendrier(DateHeure(1000000, 1, 1)), jourHorsPlage);
+        EXPECT_EQ(moisDansAnnee(type, 1000000), 0);
+        EXPECT_EQ(joursDuMois(type, 1000000, 1), 0);
+    }
+    EXPECT_FALSE(estEnUsage(MAYA));
+    EXPECT_TRUE(plageDuCalendrier(GREGORIEN).contient(std::numeric_limits<std::int64_t>::min()));
+    // Published lengths, through the kind: the leap Esfand of 1403, the leap
+    // 2nd month of 2023, Ayyam-i-Ha of 182 (Naw-Ruz 183 on 21 March 2026),
+    // the months of a Chinese year with a leap month.
+    EXPECT_EQ(moisDansAnnee(IRANIEN, 1403), 12);
+    EXPECT_EQ(joursDuMois(IRANIEN, 1403, 12), 30);
+    EXPECT_EQ(joursDuMois(IRANIEN, 1579, 12), 29);
+    EXPECT_EQ(moisDansAnnee(CHINOIS, 2023), 13);
+    EXPECT_EQ(moisDansAnnee(CHINOIS, 2024), 12);
+    EXPECT_EQ(joursDuMois(CHINOIS, 2023, 3), 29);
+    EXPECT_EQ(joursDuMois(CHINOIS, 2100, 12), 29);
+    EXPECT_EQ(moisDansAnnee(BAHAI_TEHERAN, 182), 20);
+    EXPECT_EQ(joursDuMois(BAHAI_TEHERAN, 182, 19), 5);
+    EXPECT_EQ(joursDuMois(BAHAI_TEHERAN, 183, 19), 4);
+    EXPECT_EQ(joursDuMois(BAHAI_TEHERAN, 357, 20), 19);
+    EXPECT_EQ(joursDuMois(UMM_AL_QURA, 1500, 12), 30);
+    EXPECT_EQ(moisDansAnnee(UMM_AL_QURA, 1342), 0);
+}

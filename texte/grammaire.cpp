@@ -31,6 +31,16 @@ std::int64_t ordinalEnChiffres(const Mot& m)
     return -1;
 }
 
+// A Chinese leap month in figures: "2i", "02i" (the numeric forms); its
+// number, or -1.
+std::int64_t moisIntercalaireEnChiffres(const Mot& m)
+{
+    if (m.chiffres == 0 || m.chiffres > 2 || m.signe || m.cle.size() != m.chiffres + 1u ||
+        m.cle.back() != 'i')
+        return -1;
+    return m.valeur;
+}
+
 // One way to read words from a place: the value read, and the word after.
 struct Possible
 {
@@ -215,6 +225,8 @@ private:
             if (suffixes(i + 3, lu))
                 return true;
         }
+        if (type_ == CHINOIS && intercalaireEnChiffres(i, c))
+            return true;
         if (romain(i, c))
             return true;
         if (type_ == REPUBLICAIN) {
@@ -236,6 +248,47 @@ private:
         return partiel_ && annee(i, c);
     }
 
+    // Three numbers, the month a Chinese leap month's ("2023 2i 1", "2023 /
+    // 02i / 01"), in the order given.
+    bool intercalaireEnChiffres(std::size_t i, const Champs& c)
+    {
+        if (i + 2 >= fin_)
+            return false;
+        const std::size_t place = ordre_ == Ordre::MoisJourAnnee ? i : i + 1;
+        const std::int64_t numero = moisIntercalaireEnChiffres(m_[place]);
+        if (numero < 0)
+            return false;
+        std::int64_t n[3] = {0, 0, 0};
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (i + k == place)
+                n[k] = numero;
+            else if (nombre(i + k))
+                n[k] = m_[i + k].nombreSigne();
+            else
+                return false;
+        }
+        const auto [annee, mois, jour] = anneeMoisJour(ordre_, n);
+        Champs lu = c;
+        lu.annee = annee;
+        lu.mois = mois;
+        lu.jour = jour;
+        lu.intercalaire = true;
+        lu.aAnnee = lu.aMois = lu.aJour = true;
+        const std::size_t placeAnnee = ordre_ == Ordre::AnneeMoisJour ? i : i + 2;
+        lu.anneeDebut = static_cast<std::uint8_t>(placeAnnee);
+        lu.anneeFin = static_cast<std::uint8_t>(placeAnnee + 1);
+        return suffixes(i + 3, lu);
+    }
+
+    // "jour" after a Chinese day ("1er jour du 2e mois"), and the words that
+    // join it to the month.
+    std::size_t apresJour(std::size_t j) const
+    {
+        if (type_ == CHINOIS && m_.cle(j) == "jour")
+            ++j;
+        return sauterLiaisons(j);
+    }
+
     // The day: a number, an ordinal, numbers in words; then its month.
     bool jourMoisAnnee(std::size_t i, const Champs& c)
     {
@@ -252,7 +305,7 @@ private:
                 Champs lu = c;
                 lu.jour = jour;
                 lu.aJour = true;
-                if (mois(sauterLiaisons(i + 1), lu))
+                if (mois(apresJour(i + 1), lu))
                     return true;
             } else {
                 std::array<Possible, possiblesMax> possibles;
@@ -261,7 +314,7 @@ private:
                     Champs lu = c;
                     lu.jour = possibles[k].valeur;
                     lu.aJour = true;
-                    if (mois(sauterLiaisons(possibles[k].fin), lu))
+                    if (mois(apresJour(possibles[k].fin), lu))
                         return true;
                 }
             }
@@ -302,8 +355,24 @@ private:
             Champs lu = c;
             lu.mois = s.valeur;
             lu.aMois = lu.moisNomme = true;
-            if (annee(sauterLiaisons(j + s.mots), lu))
+            if (apresMois(j + s.mots, lu))
                 return true;
+        }
+        if (type_ == CHINOIS && !trouve) {
+            // A Chinese month by any ordinal: "2ème mois", "deuxième mois".
+            std::int64_t numero = ordinalEnChiffres(m_[j]);
+            for (const Sens& s : lexique_.sens(j)) {
+                if (numero < 0 && s.mots == 1 && s.genre == Genre::Ordinal)
+                    numero = s.valeur;
+            }
+            if (numero >= 0 && m_.cle(j + 1) == "mois" && j + 1 < fin_) {
+                trouve = true;
+                Champs lu = c;
+                lu.mois = numero;
+                lu.aMois = lu.moisNomme = true;
+                if (apresMois(j + 2, lu))
+                    return true;
+            }
         }
         if (!trouve) {
             if (type_ == SYRIEN) {
@@ -316,11 +385,41 @@ private:
         return false;
     }
 
+    // After a month: "intercalaire" for a Chinese leap month, then the year.
+    bool apresMois(std::size_t j, Champs lu)
+    {
+        if (type_ == CHINOIS && m_.cle(j) == "intercalaire" && j < fin_) {
+            lu.intercalaire = true;
+            ++j;
+        }
+        return annee(sauterLiaisons(j), lu);
+    }
+
+    // A Chinese year's stem and branch or animal at k, kept in c: the words
+    // it spans, or 0.
+    std::size_t cycle(std::size_t k, Champs& c) const
+    {
+        if (type_ != CHINOIS)
+            return 0;
+        if (const Sens* s = trouver(k, Genre::Cycle); s != nullptr && c.cycle == 0) {
+            c.cycle = s->valeur;
+            return s->mots;
+        }
+        if (const Sens* s = trouver(k, Genre::Animal); s != nullptr && c.animal == 0) {
+            c.animal = s->valeur;
+            return s->mots;
+        }
+        return 0;
+    }
+
     // The year, after "an", "l'an", "de l'an", "anno": figures (a double
     // year too), words, Roman numerals. A filler that is also a Roman
-    // numeral ("l", "d") is tried as a year first.
-    bool annee(std::size_t i, const Champs& c)
+    // numeral ("l", "d") is tried as a year first. A Chinese year may be
+    // named by its stem and branch and its animal before its number
+    // ("gui-mao (Lapin) 2023").
+    bool annee(std::size_t i, const Champs& champs)
     {
+        Champs c = champs;
         for (std::size_t k = i;;) {
             if (k >= fin_) {
                 echec(k, c.aMois ? Motif::ManqueAnnee : Motif::AucuneDate);
@@ -329,6 +428,10 @@ private:
             bool possible = false;
             if (anneeEn(k, c, possible))
                 return true;
+            if (const std::size_t mots = cycle(k, c)) {
+                k += mots;
+                continue;
+            }
             const Sens* s = trouver(k, Genre::MotAnnee);
             if (s == nullptr)
                 s = trouver(k, Genre::Liaison);
@@ -435,6 +538,14 @@ private:
                 if (const Sens* s = trouver(k, Genre::SuiteAnnee)) {
                     suite = true;
                     k += s->mots;
+                    continue;
+                }
+            }
+            if (type_ == CHINOIS) {
+                // Its stem and branch, its animal: "2023 gui-mao", "2023 du Lapin".
+                const std::size_t j = sauterLiaisons(k);
+                if (const std::size_t mots = cycle(j, c)) {
+                    k = j + mots;
                     continue;
                 }
             }

@@ -49,6 +49,7 @@ void refuser(Lecture& lecture, const Refus& refus)
 {
     lecture.erreur = texteRefus(refus);
     lecture.inexistante = refus.inexistante();
+    lecture.horsPlage = refus.motif == Motif::AnneeHorsPlage || refus.motif == Motif::JourHorsPlage;
     if (refus.motif == Motif::AutreCalendrier || refus.motif == Motif::CalendrierInconnu)
         lecture.reconnu = true;
 }
@@ -70,11 +71,14 @@ Lecture lire(TypeCalendrier type, const Mots& mots, const Lexique& lexique, Ordr
 }
 
 // The calendars, in the order a text that reads in several is given to
-// one: the civil ones first, then by how often documents use them.
+// one: the civil ones first, then by how often documents use them; the
+// calendars in use today last, so that a name they share with an older
+// calendar keeps choosing it.
 constexpr std::array<TypeCalendrier, nombreCalendriers> preferes = {
-    GREGORIEN,  JULIEN,   REPUBLICAIN, HEBREU, ISLAMIQUE_B, ISLAMIQUE_A, COPTE,
-    ETHIOPIEN,  ARMENIEN, EGYPTIEN,    PERSE,  KHWARIZMIEN, BAHAI,       SAKA,
-    MACEDONIEN, ROMAIN_I, ROMAIN_II,   SYRIEN, MAYA};
+    GREGORIEN, JULIEN,    REPUBLICAIN, HEBREU,   ISLAMIQUE_B,  ISLAMIQUE_A,
+    COPTE,     ETHIOPIEN, ARMENIEN,    EGYPTIEN, PERSE,        KHWARIZMIEN,
+    BAHAI,     SAKA,      MACEDONIEN,  ROMAIN_I, ROMAIN_II,    SYRIEN,
+    MAYA,      IRANIEN,   UMM_AL_QURA, CHINOIS,  BAHAI_TEHERAN};
 
 std::string_view sansBlancs(std::string_view texte)
 {
@@ -196,11 +200,11 @@ std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCale
     const bool estReconnu = reconnu(mots, lexique);
     // A reading whose weekday agrees comes first: "Samedi 9 Novembre 1799"
     // is Gregorian, though it reads in the Julian calendar too, on a
-    // Wednesday.
+    // Wednesday. A year still being typed may read outside actuel's table.
     std::optional<TypeCalendrier> averti;
     if (actuel >= 0 && actuel < nombreCalendriers) {
         const Lecture lecture = lire(actuel, mots, lexique, Ordre::AnneeMoisJour, estReconnu);
-        if (lecture.erreur.empty() && lecture.avertissement.empty())
+        if ((lecture.erreur.empty() && lecture.avertissement.empty()) || lecture.horsPlage)
             return actuel;
         if (lecture.erreur.empty())
             averti = actuel;

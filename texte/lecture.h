@@ -66,6 +66,9 @@ struct Lecture
     // The text reads as a date of the calendar, which does not exist there
     // ("31 brumaire an VIII").
     bool inexistante = false;
+    // Such a date lies outside the table of a calendar in use today
+    // ("1 Ramadan 1501" in Umm al-Qura).
+    bool horsPlage = false;
     // Something in the text belongs to a written date (a month's or a
     // weekday's name, "an", a number in words, a calendar escape): a text
     // with none of these was not meant as one.
@@ -89,10 +92,11 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte,
                        Ordre ordre = Ordre::AnneeMoisJour);
 
 // The calendar a written date belongs to: the one its caption or GEDCOM
-// escape names; otherwise actuel when it reads there; otherwise the first
-// calendar it reads in (the Gregorian before the Julian); a reading whose
-// weekday disagrees only when no other reads; otherwise the first where it
-// reads as a date that does not exist. None when it reads nowhere.
+// escape names; otherwise actuel when it reads there (or reads as a date
+// outside actuel's table, which a year still being typed may be); otherwise
+// the first calendar it reads in (the Gregorian before the Julian); a reading
+// whose weekday disagrees only when no other reads; otherwise the first where
+// it reads as a date that does not exist. None when it reads nowhere.
 std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCalendrier actuel);
 
 // GEDCOM date values.

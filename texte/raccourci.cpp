@@ -72,6 +72,10 @@ std::int64_t nombre(const char*& p, const char* fin, int chiffres)
 
 bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& lue)
 {
+    // A Chinese month's word does not say its rank (a leap month may come
+    // before it): left to the reader.
+    if (type == CHINOIS)
+        return false;
     const char* p = texte.data();
     const char* const fin = p + texte.size();
     p = sauterBlancs(p, fin);

@@ -3,13 +3,14 @@
 namespace chronastre::texte {
 
 const std::array<std::string_view, nombreCalendriers> legendesCalendriers = {
-    "Calendrier arménien :", "Calendrier égyptien :",    "Calendrier khwarizmien :",
-    "Calendrier perse :",    "Calendrier copte :",       "Calendrier éthiopien :",
-    "Calendrier julien :",   "Calendrier macédonien :",  "Calendrier syrien :",
-    "Calendrier bahaï :",    "Calendrier grégorien :",   "Calendrier républicain :",
-    "Calendrier saka :",     "Calendrier islamique A :", "Calendrier islamique B :",
-    "Calendrier romain I :", "Calendrier romain II :",   "Calendrier hébreu :",
-    "Calendrier maya :",
+    "Calendrier arménien :", "Calendrier égyptien :",        "Calendrier khwarizmien :",
+    "Calendrier perse :",    "Calendrier copte :",           "Calendrier éthiopien :",
+    "Calendrier julien :",   "Calendrier macédonien :",      "Calendrier syrien :",
+    "Calendrier bahaï :",    "Calendrier grégorien :",       "Calendrier républicain :",
+    "Calendrier saka :",     "Calendrier islamique A :",     "Calendrier islamique B :",
+    "Calendrier romain I :", "Calendrier romain II :",       "Calendrier hébreu :",
+    "Calendrier maya :",     "Calendrier iranien :",         "Calendrier Umm al-Qura :",
+    "Calendrier chinois :",  "Calendrier bahaï (Téhéran) :",
 };
 
 namespace {
@@ -33,9 +34,29 @@ constexpr std::array<Place, 24> places = {{
     {ROMAIN_II, "\t "},       {HEBREU, "\t "},          {MAYA, "\t "},
 }};
 
+// The calendars in use today, after the report's lines in TOUS.
+constexpr std::array<Place, 5> placesEnUsage = {{
+    {CALENDRIER_INCONNU, ""},
+    {IRANIEN, "\t "},
+    {UMM_AL_QURA, " "},
+    {CHINOIS, "\t "},
+    {BAHAI_TEHERAN, " "},
+}};
+
 std::string ligne(const Legende& l, const char* separateur)
 {
     return l.legende + separateur + l.valeur;
+}
+
+template <std::size_t N>
+void ajouterLignes(std::vector<std::string>& lignes, const std::array<Place, N>& lesPlaces,
+                   const std::array<Legende, nombreCalendriers>& calendriers)
+{
+    for (const Place& p : lesPlaces) {
+        lignes.push_back(p.type == CALENDRIER_INCONNU
+                             ? std::string()
+                             : ligne(calendriers[static_cast<std::size_t>(p.type)], p.separateur));
+    }
 }
 
 } // namespace
@@ -45,11 +66,16 @@ lignesCalendriers(const std::array<Legende, nombreCalendriers>& calendriers)
 {
     std::vector<std::string> lignes;
     lignes.reserve(places.size());
-    for (const Place& p : places) {
-        lignes.push_back(p.type == CALENDRIER_INCONNU
-                             ? std::string()
-                             : ligne(calendriers[static_cast<std::size_t>(p.type)], p.separateur));
-    }
+    ajouterLignes(lignes, places, calendriers);
+    return lignes;
+}
+
+std::vector<std::string> lignesTous(const std::array<Legende, nombreCalendriers>& calendriers)
+{
+    std::vector<std::string> lignes;
+    lignes.reserve(places.size() + placesEnUsage.size());
+    ajouterLignes(lignes, places, calendriers);
+    ajouterLignes(lignes, placesEnUsage, calendriers);
     return lignes;
 }
 

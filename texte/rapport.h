@@ -21,10 +21,15 @@ struct Legende
 // The caption of each calendar, by kind, as the window shows it.
 extern const std::array<std::string_view, nombreCalendriers> legendesCalendriers;
 
-// Lines 13 to 36 of the report: the nineteen calendars by group, an empty
-// line between groups. calendriers is indexed by kind.
+// Lines 13 to 36 of the report: the nineteen historical calendars by group,
+// an empty line between groups. calendriers is indexed by kind.
 std::vector<std::string>
 lignesCalendriers(const std::array<Legende, nombreCalendriers>& calendriers);
+
+// What TOUS writes: the lines of the report, then an empty line and the four
+// calendars in use today (Iranian, Umm al-Qura, Chinese, Baha'i at Tehran),
+// in the same layout.
+std::vector<std::string> lignesTous(const std::array<Legende, nombreCalendriers>& calendriers);
 
 struct ContenuRapport
 {

@@ -1,5 +1,8 @@
 #include "texte/refus.h"
 
+#include "engine/arithmetique.h"
+#include "engine/calendrierchinois.h"
+#include "names/noms_usage.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
 #include "texte/utf8.h"
@@ -37,6 +40,29 @@ std::string calendriersNommes(Masque masque)
     if (compte > 1)
         noms.insert(std::string_view("calendrier").size(), "s");
     return (compte > 1 ? "des " : "du ") + noms;
+}
+
+// A Chinese year of rank rang (1 to 60) in the sexagenary cycle: "gui-mao".
+std::string cycleChinois(std::int64_t rang)
+{
+    const std::int64_t r = floorMod(rang - 1, 60);
+    return std::string(noms::nomA(noms::tigesCelestes, r % 10)) + '-' +
+           std::string(noms::nomA(noms::branchesTerrestres, r % 12));
+}
+
+// "du Lapin", "de la Chèvre": the animal of branch numero (1 to 12) after
+// "année".
+std::string animalChinois(std::int64_t numero)
+{
+    const std::string nom(noms::nomA(noms::animauxChinois, numero - 1));
+    return (nom == "Chèvre" ? "de la " : "du ") + nom;
+}
+
+// "qui va du 21 mars 1799 au 20 mars 2201": the range of a calendar in use
+// today.
+std::string quiVa(TypeCalendrier type)
+{
+    return "qui va " + textePlage(type);
 }
 
 } // namespace
@@ -139,6 +165,10 @@ std::string texteRefus(const Refus& r)
         return "le mois " + nombre(r.n1) + " n'existe pas : l'an " + nombre(r.n2) + " a " +
                nombre(r.n3) + " mois";
     case Motif::JourInexistant: {
+        if (r.calendrier == CHINOIS)
+            return "le " + nombre(r.n1) + (r.n1 == 1 ? "er" : "e") + " jour du " +
+                   nomDuMoisChinois(r.n2, r.mois) + " de " + nombre(r.n2) +
+                   " n'existe pas : ce mois a " + nombre(r.n3) + " jours";
         const std::string nom = nomDuMois(r.calendrier, r.mois, r.embolismique);
         return (r.moisNomme ? "le " + nombre(r.n1) + " " + nom + " " + nombre(r.n2)
                             : "le jour " + nombre(r.n1)) +
@@ -150,6 +180,29 @@ std::string texteRefus(const Refus& r)
         return "un compte long a au plus 19 dans chaque place, 17 pour l'uinal";
     case Motif::HorsCalendrier:
         return "ce jour précède le premier du " + calendrier;
+    case Motif::CycleDiscordant: {
+        const std::int64_t rang = CalendrierChinois::rangCycle(r.n1);
+        return "l'an " + nombre(r.n1) + " est " + cycleChinois(rang) + ", pas " +
+               cycleChinois(r.n2);
+    }
+    case Motif::AnimalDiscordant: {
+        const std::int64_t rang = CalendrierChinois::rangCycle(r.n1);
+        return "l'an " + nombre(r.n1) + " est " + cycleChinois(rang) + ", une année " +
+               animalChinois((rang - 1) % 12 + 1) + ", pas " + animalChinois(r.n2);
+    }
+    case Motif::AnneeHorsPlage:
+        return "l'an " + nombre(r.n1) + " est hors de la plage du " + calendrier + ", " +
+               quiVa(r.calendrier);
+    case Motif::JourHorsPlage:
+        return "ce jour est hors de la plage du " + calendrier + ", " + quiVa(r.calendrier);
+    case Motif::NumeroMoisChinois:
+        return "le mois " + nombre(r.n1) +
+               " n'existe pas : les mois chinois sont numérotés de 1 à 12";
+    case Motif::MoisIntercalaireAbsent:
+        if (r.n3 == 0)
+            return "l'an " + nombre(r.n2) + " n'a pas de mois intercalaire";
+        return "l'an " + nombre(r.n2) + " n'a pas de " + nomDuMois(CHINOIS, r.n1, true) +
+               " : son mois intercalaire est le " + nomDuMois(CHINOIS, r.n3, true);
     }
     return {};
 }

@@ -37,6 +37,8 @@ enum class Motif : std::uint8_t
     EntreSansEt,          // GEDCOM: BET without AND
     SecondeAvantPremiere, // GEDCOM: the second date before the first
     QualificatifSeul,     // GEDCOM: a qualifier and no date
+    CycleDiscordant,      // a Chinese year (n1) written with another stem and branch (n2)
+    AnimalDiscordant,     // a Chinese year (n1) written with another animal (n2)
     // Dates that read but do not exist.
     HebreuAvantUn,
     VeadarAnneeCommune, // n1: the year
@@ -50,6 +52,14 @@ enum class Motif : std::uint8_t
     BisCommune,       // "bis VI" in a year without a leap day (n1)
     AnZeroEre,        // mot: "0 av. J.-C."
     AnneeNegativeEre, // n1 written with the era mot
+
+    // The calendars in use today: year n1 outside the range of calendrier, a
+    // Julian Day outside it, a Chinese month number n1 outside 1 to 12, the
+    // leap month n1 of Chinese year n2, whose leap month is n3 (0: none).
+    AnneeHorsPlage,
+    JourHorsPlage,
+    NumeroMoisChinois,
+    MoisIntercalaireAbsent,
 };
 
 struct Refus

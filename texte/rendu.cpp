@@ -2,8 +2,10 @@
 
 #include "engine/arithmetique.h"
 #include "engine/calendrier.h"
+#include "engine/calendrierchinois.h"
 #include "engine/romain.h"
 #include "names/noms.h"
+#include "names/noms_usage.h"
 
 #include <array>
 #include <charconv>
@@ -92,6 +94,30 @@ std::string republicain(const DateHeure& d)
            " (" + nombre(d.annee()) + ')';
 }
 
+// "1er", "2e": the ordinal of n in figures.
+std::string ordinal(std::int64_t n)
+{
+    return nombre(n) + (n == 1 ? "er" : "e");
+}
+
+// The civil date of a day in running text: "1er août 1924".
+std::string dateCivileEnClair(std::int64_t numeroJour)
+{
+    return dateEnClair(Calendrier(calendrierCivil(numeroJour)).versCalendrier(numeroJour));
+}
+
+// "1er jour du 2e mois intercalaire, gui-mao (Lapin) 2023": the day, the
+// month by its number, the year by its place in the sexagenary cycle, its
+// animal, and the year of our era in which it began.
+std::string chinois(const DateHeure& d)
+{
+    const std::int64_t rang = CalendrierChinois::rangCycle(d.annee()) - 1; // in [0, 60)
+    return ordinal(d.jour()) + " jour du " + nomDuMoisChinois(d.annee(), d.mois()) + ", " +
+           std::string(noms::nomA(noms::tigesCelestes, rang % 10)) + '-' +
+           std::string(noms::nomA(noms::branchesTerrestres, rang % 12)) + " (" +
+           std::string(noms::nomA(noms::animauxChinois, rang % 12)) + ") " + nombre(d.annee());
+}
+
 constexpr std::string_view avantCreation = "Date antérieure à la création du monde";
 constexpr std::string_view ancienneEpoque = "Ancienne époque";
 
@@ -163,6 +189,17 @@ std::string texteDateCivile(const DateHeure& civile, std::int64_t jourSemaine)
            (avant ? " avant J. C." : " après J. C.");
 }
 
+std::string dateEnClair(const DateHeure& civile)
+{
+    std::string mois = nomMois(noms::moisFrancais, civile.mois());
+    for (char& c : mois) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return (civile.jour() == 1 ? std::string("1er") : nombre(civile.jour())) + ' ' + mois + ' ' +
+           nombre(civile.annee());
+}
+
 std::string texteDimanchePaques(int jour, int mois)
 {
     return nombre(jour) + ' ' + nomMois(noms::moisFrancais, mois);
@@ -210,11 +247,50 @@ std::string nomDuMois(TypeCalendrier type, std::int64_t mois, bool embolismique)
         return nomMois(noms::moisHebreux, embolismique && mois > 7 ? mois - 1 : mois);
     case SYRIEN:
         return nombreComplete(mois, 2); // this calendar has no names
+    case IRANIEN:
+        return nomMois(noms::moisIraniens, mois);
+    case UMM_AL_QURA:
+        return nomMois(noms::moisIslamiques, mois);
+    case CHINOIS:
+        return nomMois(noms::moisChinois, mois) +
+               (embolismique ? std::string(noms::suffixeIntercalaire) : std::string());
+    case BAHAI_TEHERAN:
+        return nomMois(noms::moisBahais, mois);
     case MAYA:
     case CALENDRIER_INCONNU:
         break;
     }
     return nombre(mois);
+}
+
+std::string nomDuMoisChinois(std::int64_t annee, std::int64_t rang)
+{
+    const MoisChinois m = CalendrierChinois::numeroMois(annee, rang);
+    return m.numero == 0 ? nombre(rang) : nomDuMois(CHINOIS, m.numero, m.intercalaire);
+}
+
+std::string moisChinoisEnChiffres(std::int64_t annee, std::int64_t rang, int largeur)
+{
+    const MoisChinois m = CalendrierChinois::numeroMois(annee, rang);
+    if (m.numero == 0)
+        return nombreComplete(rang, largeur);
+    return nombreComplete(m.numero, largeur) + (m.intercalaire ? "i" : "");
+}
+
+std::string textePlage(TypeCalendrier type)
+{
+    if (!estEnUsage(type))
+        return {};
+    const Plage plage = plageDuCalendrier(type);
+    if (type == BAHAI_TEHERAN)
+        return "jusqu'au " + dateCivileEnClair(plage.dernierJour);
+    return "du " + dateCivileEnClair(plage.premierJour) + " au " +
+           dateCivileEnClair(plage.dernierJour);
+}
+
+std::string texteHorsPlage(TypeCalendrier type)
+{
+    return "Hors de la plage (" + textePlage(type) + ')';
 }
 
 bool bissextileRomainI(std::int64_t annee)
@@ -234,6 +310,18 @@ std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_
             return maya(d, nombre(d.jourTzolkin()), nombre(d.moisHaab()));
         return maya(d, nom(noms::nomsTzolkin, d.jourTzolkin(), 1),
                     nom(noms::nomsHaab, d.moisHaab()));
+    }
+    if (estEnUsage(type)) {
+        // The default record: a day outside the table.
+        if (d.mois() < 1)
+            return texteHorsPlage(type);
+        if (type == CHINOIS) {
+            if (numerique)
+                return nombreComplete(d.annee(), 4) + " / " +
+                       moisChinoisEnChiffres(d.annee(), d.mois(), 2) + " / " +
+                       nombreComplete(d.jour(), 2);
+            return chinois(d);
+        }
     }
     if (numerique)
         return formeNumerique(d, 4);
@@ -272,6 +360,13 @@ std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_
         return nommerJourRomain(d, false);
     case HEBREU:
         return semaineJourMoisAnnee(noms::joursHebreux, jourSemaine, d, mois);
+    case IRANIEN:
+        return semaineJourMoisAnnee(noms::joursPerses, jourSemaine, d, mois);
+    case UMM_AL_QURA:
+        return semaineJourMoisAnnee(noms::joursIslamiques, jourSemaine, d, mois);
+    case BAHAI_TEHERAN:
+        return semaineJourMoisAnnee(noms::joursBahais, jourSemaine, d, mois);
+    case CHINOIS: // written above
     case MAYA:
     case CALENDRIER_INCONNU:
         break;

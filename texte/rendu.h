@@ -33,6 +33,10 @@ std::string texteJourJulien(double jourJulien);
 // civile is astronomical: 0 is 1 before Christ).
 std::string texteDateCivile(const DateHeure& civile, std::int64_t jourSemaine);
 
+// A civil date in running text, as messages write it: "1er août 1924",
+// "16 novembre 2077" (the year astronomical, as given).
+std::string dateEnClair(const DateHeure& civile);
+
 // Easter Sunday as the window shows it: "23 Avril" (no ordinal suffix).
 std::string texteDimanchePaques(int jour, int mois);
 
@@ -44,9 +48,31 @@ std::string texteCalendrier(TypeCalendrier type, const DateHeure& resultat,
 
 // The name of month mois of calendar type, in that calendar's language; for
 // HEBREU, embolismique says whether the year has 13 months (Veadar is then
-// month 7). A calendar without names (SYRIEN) and a month outside the table
-// give the number.
+// month 7). For CHINOIS, mois is the month's number (1 to 12) and
+// embolismique whether it is the leap month of that number ("2e mois
+// intercalaire"). A calendar without names (SYRIEN) and a month outside the
+// table give the number.
 std::string nomDuMois(TypeCalendrier type, std::int64_t mois, bool embolismique);
+
+// The name of the month of rank rang of Chinese year annee ("2e mois
+// intercalaire" for rank 3 of 2023); the rank in figures when the year has
+// none.
+std::string nomDuMoisChinois(std::int64_t annee, std::int64_t rang);
+
+// The month of rank rang of Chinese year annee as the numeric forms write
+// it: its number, followed by "i" for a leap month ("2i"); largeur pads the
+// number with zeros ("02i"). The rank itself when the year has no such
+// month.
+std::string moisChinoisEnChiffres(std::int64_t annee, std::int64_t rang, int largeur);
+
+// The days a calendar in use today writes, in civil dates: "du 1er août 1924
+// au 16 novembre 2077"; "jusqu'au 20 mars 2201" for BAHAI_TEHERAN, whose
+// first day lies a billion years back. Empty for the other calendars.
+std::string textePlage(TypeCalendrier type);
+
+// What a calendar in use today shows for a day outside its range: "Hors de
+// la plage (du 1er août 1924 au 16 novembre 2077)".
+std::string texteHorsPlage(TypeCalendrier type);
 
 // Whether year annee of the first Roman calendar has a leap day (years 1, 4,
 // 7 ... and -2, -5 ...).

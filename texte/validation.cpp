@@ -2,6 +2,7 @@
 
 #include "engine/arithmetique.h"
 #include "engine/calendrier.h"
+#include "engine/calendrierchinois.h"
 #include "engine/calendriermaya.h"
 #include "names/noms.h"
 #include "texte/rendu.h"
@@ -25,17 +26,20 @@ const std::array<noms::Nom, 7>* joursPropres(TypeCalendrier type)
         return &noms::joursArmeniens;
     case KHWARIZMIEN:
     case PERSE:
+    case IRANIEN:
         return &noms::joursPerses;
     case COPTE:
         return &noms::joursCoptes;
     case ETHIOPIEN:
         return &noms::joursEthiopiens;
     case BAHAI:
+    case BAHAI_TEHERAN:
         return &noms::joursBahais;
     case SAKA:
         return &noms::joursSaka;
     case ISLAMIQUE_A:
     case ISLAMIQUE_B:
+    case UMM_AL_QURA:
         return &noms::joursIslamiques;
     case HEBREU:
         return &noms::joursHebreux;
@@ -132,12 +136,50 @@ Refus jourRomain(const Champs& c, const Mots& mots, std::int64_t& mois, std::int
     return jour <= nones(mois) + 8 || jour > longueur ? refus : Refus{};
 }
 
+// A Chinese year's stem and branch, and its animal, as written must be its
+// own.
+Refus verifierCycle(const Champs& c)
+{
+    Refus r;
+    r.calendrier = c.calendrier;
+    if (c.calendrier != CHINOIS || (c.cycle == 0 && c.animal == 0) ||
+        !CalendrierChinois::anneeDansLaPlage(c.annee))
+        return r;
+    const std::int64_t rang = CalendrierChinois::rangCycle(c.annee);
+    if (c.cycle != 0 && c.cycle != rang) {
+        r.motif = Motif::CycleDiscordant;
+        r.n1 = c.annee;
+        r.n2 = c.cycle;
+        return r;
+    }
+    if (c.animal != 0 && c.animal != (rang - 1) % 12 + 1) {
+        r.motif = Motif::AnimalDiscordant;
+        r.n1 = c.annee;
+        r.n2 = c.animal;
+    }
+    return r;
+}
+
 // Why a date of whole fields does not exist; none when it does.
 Refus raison(const Champs& c, std::int64_t mois, bool partiel)
 {
     const TypeCalendrier type = c.calendrier;
     Refus r;
     r.calendrier = type;
+    if (estEnUsage(type) && moisDansAnnee(type, c.annee) == 0) {
+        r.motif = Motif::AnneeHorsPlage;
+        r.n1 = c.annee;
+        return r;
+    }
+    if (type == CHINOIS && mois == 0) {
+        // A number no month has, or a leap month the year lacks.
+        r.motif =
+            c.mois < 1 || c.mois > 12 ? Motif::NumeroMoisChinois : Motif::MoisIntercalaireAbsent;
+        r.n1 = c.mois;
+        r.n2 = c.annee;
+        r.n3 = CalendrierChinois::moisIntercalaire(c.annee);
+        return r;
+    }
     if (type == HEBREU && c.annee < 1) {
         r.motif = Motif::HebreuAvantUn;
         return r;
@@ -172,8 +214,11 @@ Refus raison(const Champs& c, std::int64_t mois, bool partiel)
 
 } // namespace
 
-std::int64_t placerMois(TypeCalendrier type, std::int64_t annee, std::int64_t nom)
+std::int64_t placerMois(TypeCalendrier type, std::int64_t annee, std::int64_t nom,
+                        bool intercalaire)
 {
+    if (type == CHINOIS)
+        return CalendrierChinois::rangMois(annee, {nom, intercalaire});
     if (type != HEBREU)
         return nom;
     const bool treize = moisDansAnnee(HEBREU, annee) == 13;
@@ -193,6 +238,8 @@ Verdict valider(const Champs& c, const Mots& mots, bool partiel)
         v.date = calendrier.versCalendrier(c.numeroJour);
         if ((type == HEBREU && v.date.annee() < 1) || (type == MAYA && v.date.nombreTzolkin() < 1))
             v.refus.motif = Motif::HorsCalendrier;
+        if (!plageDuCalendrier(type).contient(c.numeroJour))
+            v.refus.motif = Motif::JourHorsPlage;
         v.premier = v.dernier = c.numeroJour;
         return v;
     }
@@ -217,7 +264,13 @@ Verdict valider(const Champs& c, const Mots& mots, bool partiel)
         v.refus.motif = c.aMois ? Motif::ManqueJour : Motif::AucuneDate;
         return v;
     }
-    std::int64_t mois = c.moisNomme ? placerMois(type, c.annee, c.mois) : c.mois;
+    if (Refus r = verifierCycle(c)) {
+        v.refus = std::move(r);
+        return v;
+    }
+    // A Chinese month is always its number, which the year places.
+    std::int64_t mois =
+        c.moisNomme || type == CHINOIS ? placerMois(type, c.annee, c.mois, c.intercalaire) : c.mois;
     Champs lu = c;
     if (c.repere != 0) {
         if (Refus r = jourRomain(c, mots, mois, lu.jour)) {
@@ -243,7 +296,7 @@ Verdict valider(const Champs& c, const Mots& mots, bool partiel)
         v.date = DateHeure(c.annee, mois, lu.jour);
         const std::int64_t n = calendrier.depuisCalendrier(v.date);
         if (memeDate(type, calendrier.versCalendrier(n), v.date) &&
-            !(type == HEBREU && c.moisNomme && mois == 0)) {
+            !(type == HEBREU && c.moisNomme && mois == 0) && plageDuCalendrier(type).contient(n)) {
             v.premier = v.dernier = n;
             v.avertissement = verifierSemaine(c, mots, n, v.date);
             return v;

@@ -27,6 +27,13 @@ struct Champs
     // The month was written by its name: a Hebrew one is placed in its year
     // (Nisan is 7 or 8, Veadar 7 or nothing).
     bool moisNomme = false;
+    // A Chinese month is its number, and whether the leap month of that
+    // number was written ("2e mois intercalaire", "2i"); the year places it.
+    bool intercalaire = false;
+    // A Chinese year's stem and branch (1 to 60) and animal (1 to 12), as
+    // written; 0 when not written.
+    std::int32_t cycle = 0;
+    std::int32_t animal = 0;
     // The year is the second of a double year ("1741/42"): a date of 1
     // January to 24 March.
     bool doubleAnnee = false;
@@ -65,8 +72,11 @@ struct Verdict
 Verdict valider(const Champs& champs, const Mots& mots, bool partiel);
 
 // The month number of a month named nom in year annee of calendar type:
-// Hebrew months move after Adar in a 13-month year; 0 when that month does
-// not exist that year (Veadar in a 12-month year).
-std::int64_t placerMois(TypeCalendrier type, std::int64_t annee, std::int64_t nom);
+// Hebrew months move after Adar in a 13-month year; a Chinese month number
+// (the leap month of that number with intercalaire) gives its rank in the
+// year; 0 when that month does not exist that year (Veadar in a 12-month
+// year, a leap month the Chinese year lacks).
+std::int64_t placerMois(TypeCalendrier type, std::int64_t annee, std::int64_t nom,
+                        bool intercalaire = false);
 
 } // namespace chronastre::texte

@@ -2,6 +2,7 @@
 
 #include "engine/calendrier.h"
 #include "names/noms.h"
+#include "names/noms_usage.h"
 #include "texte/lecture.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
@@ -19,7 +20,9 @@ namespace chronastre::texte {
 namespace {
 
 constexpr Masque civils = bit(JULIEN) | bit(GREGORIEN);
-constexpr Masque islamiques = bit(ISLAMIQUE_A) | bit(ISLAMIQUE_B);
+// Umm al-Qura writes its months and weekdays as the Islamic calendars do.
+constexpr Masque islamiques = bit(ISLAMIQUE_A) | bit(ISLAMIQUE_B) | bit(UMM_AL_QURA);
+constexpr Masque bahais = bit(BAHAI) | bit(BAHAI_TEHERAN);
 constexpr Masque perses = bit(PERSE) | bit(KHWARIZMIEN);
 constexpr Masque romains = bit(ROMAIN_I) | bit(ROMAIN_II);
 
@@ -293,8 +296,12 @@ constexpr Rangee rangeesPropres[] = {
     {"de la création du monde", Genre::SuiteAnnee, bit(HEBREU), 0},
     {"des martyrs", Genre::SuiteAnnee, bit(COPTE), 0},
     {"de l'ère des martyrs", Genre::SuiteAnnee, bit(COPTE), 0},
-    {"BE", Genre::SuiteAnnee, bit(BAHAI), 0}, {"B.E.", Genre::SuiteAnnee, bit(BAHAI), 0},
-    {"EB", Genre::SuiteAnnee, bit(BAHAI), 0}, {"E.B.", Genre::SuiteAnnee, bit(BAHAI), 0},
+    {"BE", Genre::SuiteAnnee, bahais, 0}, {"B.E.", Genre::SuiteAnnee, bahais, 0},
+    {"EB", Genre::SuiteAnnee, bahais, 0}, {"E.B.", Genre::SuiteAnnee, bahais, 0},
+    {"AP", Genre::SuiteAnnee, bit(IRANIEN), 0}, {"A.P.", Genre::SuiteAnnee, bit(IRANIEN), 0},
+    {"SH", Genre::SuiteAnnee, bit(IRANIEN), 0}, {"HS", Genre::SuiteAnnee, bit(IRANIEN), 0},
+    {"hégire solaire", Genre::SuiteAnnee, bit(IRANIEN), 0},
+    {"de l'hégire solaire", Genre::SuiteAnnee, bit(IRANIEN), 0},
     {"Saka", Genre::SuiteAnnee, bit(SAKA), 0}, {"de l'ère Saka", Genre::SuiteAnnee, bit(SAKA), 0},
     {"AUC", Genre::SuiteAnnee, romains, 0}, {"A.U.C.", Genre::SuiteAnnee, romains, 0},
     {"ab Urbe condita", Genre::SuiteAnnee, romains, 0},
@@ -387,12 +394,13 @@ public:
         // The names the program prints, from the rendering's tables.
         for (int k = 0; k < nombreCalendriers; ++k) {
             const auto type = static_cast<TypeCalendrier>(k);
-            if (type == HEBREU || type == MAYA || type == SYRIEN)
+            if (type == HEBREU || type == MAYA || type == SYRIEN || estEnUsage(type))
                 continue;
             for (std::int64_t mois = 1; mois <= moisDansAnnee(type, 1); ++mois)
                 ajouter(nomDuMois(type, mois, false), Genre::Mois, bit(type),
                         static_cast<std::int32_t>(mois));
         }
+        ajouterEnUsage(ajouter);
         for (std::size_t k = 0; k < noms::moisHebreux.size(); ++k)
             ajouter(noms::moisHebreux[k], Genre::Mois, bit(HEBREU), static_cast<int>(k) + 1);
         ajouter(noms::veadar, Genre::Mois, bit(HEBREU), 13);
@@ -406,7 +414,8 @@ public:
             ajouter(noms::joursCoptes[k], Genre::JourSemaine, bit(COPTE), semainePropre + jour);
             ajouter(noms::joursEthiopiens[k], Genre::JourSemaine, bit(ETHIOPIEN),
                     semainePropre + jour);
-            ajouter(noms::joursBahais[k], Genre::JourSemaine, bit(BAHAI), semainePropre + jour);
+            ajouter(noms::joursBahais[k], Genre::JourSemaine, bahais, semainePropre + jour);
+            ajouter(noms::joursPerses[k], Genre::JourSemaine, bit(IRANIEN), semainePropre + jour);
             ajouter(noms::joursSaka[k], Genre::JourSemaine, bit(SAKA), semainePropre + jour);
             ajouter(noms::joursIslamiques[k], Genre::JourSemaine, islamiques, semainePropre + jour);
             ajouter(noms::joursHebreux[k], Genre::JourSemaine, bit(HEBREU), semainePropre + jour);
@@ -439,6 +448,42 @@ public:
         }
         fusionner();
         indexer();
+    }
+
+    // The names of the calendars in use today, whatever the year: their
+    // months as the rendering writes them and as usage spells them, the
+    // Chinese year by its stem and branch ("gui-mao", "guimao") and by its
+    // animal.
+    template <typename Ajouter>
+    static void ajouterEnUsage(const Ajouter& ajouter)
+    {
+        for (std::int32_t mois = 1; mois <= 12; ++mois) {
+            ajouter(nomDuMois(IRANIEN, mois, false), Genre::Mois, bit(IRANIEN), mois);
+            ajouter(nomDuMois(UMM_AL_QURA, mois, false), Genre::Mois, bit(UMM_AL_QURA), mois);
+            ajouter(nomDuMois(CHINOIS, mois, false), Genre::Mois, bit(CHINOIS), mois);
+        }
+        for (std::int32_t mois = 1; mois <= 20; ++mois)
+            ajouter(nomDuMois(BAHAI_TEHERAN, mois, false), Genre::Mois, bit(BAHAI_TEHERAN), mois);
+        for (const noms::Variante& v : noms::variantesIraniennes)
+            ajouter(v.mot, Genre::Mois, bit(IRANIEN), static_cast<std::int32_t>(v.numero));
+        for (const noms::Variante& v : noms::variantesIslamiques)
+            ajouter(v.mot, Genre::Mois, islamiques, static_cast<std::int32_t>(v.numero));
+        for (const noms::Variante& v : noms::variantesMoisChinois)
+            ajouter(v.mot, Genre::Mois, bit(CHINOIS), static_cast<std::int32_t>(v.numero));
+        for (std::int32_t rang = 1; rang <= 60; ++rang) {
+            const std::string_view tige =
+                noms::tigesCelestes[static_cast<std::size_t>((rang - 1) % 10)];
+            const std::string_view branche =
+                noms::branchesTerrestres[static_cast<std::size_t>((rang - 1) % 12)];
+            ajouter(std::string(tige) + ' ' + std::string(branche), Genre::Cycle, bit(CHINOIS),
+                    rang);
+            ajouter(std::string(tige) + std::string(branche), Genre::Cycle, bit(CHINOIS), rang);
+        }
+        for (std::size_t k = 0; k < noms::animauxChinois.size(); ++k)
+            ajouter(noms::animauxChinois[k], Genre::Animal, bit(CHINOIS),
+                    static_cast<std::int32_t>(k) + 1);
+        for (const noms::Variante& v : noms::variantesAnimaux)
+            ajouter(v.mot, Genre::Animal, bit(CHINOIS), static_cast<std::int32_t>(v.numero));
     }
 
     // The rows starting with key cle (hache its hash).

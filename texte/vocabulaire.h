@@ -40,6 +40,8 @@ enum class Genre : std::uint8_t
     Tzolkin,      // a tzolkin day name: valeur 1 to 20
     Haab,         // a haab month name: valeur 0 to 18
     JourJulien,   // "jour julien"
+    Cycle,        // a Chinese year by its stem and branch ("gui-mao"): valeur its rank, 1 to 60
+    Animal,       // the animal of a Chinese year ("Lapin"): valeur its branch, 1 to 12
 };
 
 // The weekday tables of Genre::JourSemaine: the French names, the

@@ -27,7 +27,7 @@ void ordonnerLecture(const Ui::Chronastre& ui);
 
 // The result labels that take the keyboard focus (Tab, arrows), each with its
 // neighbours: the date line, the Julian Day and the day of the year, then the
-// nineteen calendars by kind.
+// calendars by kind.
 std::vector<QLabel*> resultatsFocalisables(const Ui::Chronastre& ui);
 
 // Ties every caption of the form to the widget it captions: the label

@@ -129,8 +129,8 @@ void Chronastre::miseAJour()
     moment.calculerJourSemaine();
     moment.calculerJourAnnee();
 
-    // One converter for the nineteen conversions: the day number of the
-    // moment is computed once.
+    // One converter for every conversion: the day number of the moment is
+    // computed once.
     Calendrier source(calendrierCivil(moment.annee(), moment.mois(), moment.jour()));
 
     ui->date->setText(qtexte(texte::ligneDate(moment)));
@@ -276,10 +276,12 @@ TypeCalendrier Chronastre::calendrierChoisi() const
 {
     if (const auto type = calendrierDe(focusWidget()))
         return *type;
-    constexpr std::array<TypeCalendrier, 7> premiers = {COPTE,  ARMENIEN, BAHAI, ISLAMIQUE_A,
-                                                        JULIEN, ROMAIN_I, HEBREU};
+    constexpr std::array<TypeCalendrier, 8> premiers = {COPTE,  ARMENIEN, BAHAI,  ISLAMIQUE_A,
+                                                        JULIEN, ROMAIN_I, HEBREU, IRANIEN};
     const int panneau = ui->typeCalendrier->currentIndex();
-    return panneau >= 0 && panneau < 7 ? premiers[static_cast<std::size_t>(panneau)] : GREGORIEN;
+    return panneau >= 0 && panneau < static_cast<int>(premiers.size())
+               ? premiers[static_cast<std::size_t>(panneau)]
+               : GREGORIEN;
 }
 
 std::optional<TypeCalendrier> Chronastre::calendrierDe(const QWidget* etiquette) const

@@ -5,13 +5,14 @@
 std::array<QLabel*, chronastre::nombreCalendriers> etiquettesCalendriers(const Ui::Chronastre& ui)
 {
     return {
-        ui.calendrierArmenien, ui.calendrierEgyptien,   ui.calendrierKhwarizmien,
-        ui.calendrierPerse,    ui.calendrierCopte,      ui.calendrierEthiopien,
-        ui.calendrierJulien,   ui.calendrierMacedonien, ui.calendrierSyrien,
-        ui.calendrierBahai,    ui.calendrierGregorien,  ui.calendrierRepublicain,
-        ui.calendrierSaka,     ui.calendrierIslamiqueA, ui.calendrierIslamiqueB,
-        ui.calendrierRomainI,  ui.calendrierRomainII,   ui.calendrierHebreu,
-        ui.calendrierMaya,
+        ui.calendrierArmenien, ui.calendrierEgyptien,     ui.calendrierKhwarizmien,
+        ui.calendrierPerse,    ui.calendrierCopte,        ui.calendrierEthiopien,
+        ui.calendrierJulien,   ui.calendrierMacedonien,   ui.calendrierSyrien,
+        ui.calendrierBahai,    ui.calendrierGregorien,    ui.calendrierRepublicain,
+        ui.calendrierSaka,     ui.calendrierIslamiqueA,   ui.calendrierIslamiqueB,
+        ui.calendrierRomainI,  ui.calendrierRomainII,     ui.calendrierHebreu,
+        ui.calendrierMaya,     ui.calendrierIranien,      ui.calendrierUmmAlQura,
+        ui.calendrierChinois,  ui.calendrierBahaiTeheran,
     };
 }
 
@@ -21,11 +22,11 @@ QLabel* legende(const QLabel* valeur)
                                                       Qt::FindDirectChildrenOnly);
 }
 
-std::array<QFrame*, 7> panneaux(const Ui::Chronastre& ui)
+std::array<QFrame*, 8> panneaux(const Ui::Chronastre& ui)
 {
     return {
         ui.calendriersAlexandrins, ui.calendriersEgyptiens, ui.calendriersGregoriens,
         ui.calendriersIslamiques,  ui.calendriersJuliens,   ui.calendriersRomains,
-        ui.autresCalendriers,
+        ui.autresCalendriers,      ui.calendriersEnUsage,
     };
 }

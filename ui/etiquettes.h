@@ -11,11 +11,12 @@ namespace Ui {
 class Chronastre;
 }
 
-// The nineteen calendar result labels of the form, by kind.
+// The calendar result labels of the form, by kind.
 std::array<QLabel*, chronastre::nombreCalendriers> etiquettesCalendriers(const Ui::Chronastre& ui);
 
 // The caption of a result label: the label beside it named lbl_ and its name.
 QLabel* legende(const QLabel* valeur);
 
-// The seven panels of calendars, in the order of the list that chooses them.
-std::array<QFrame*, 7> panneaux(const Ui::Chronastre& ui);
+// The eight panels of calendars, in the order of the list that chooses them:
+// the calendars in use today last.
+std::array<QFrame*, 8> panneaux(const Ui::Chronastre& ui);

@@ -2,8 +2,10 @@
 
 #include "engine/arithmetique.h"
 #include "engine/calendrier.h"
+#include "engine/calendrierchinois.h"
 #include "engine/calendrierhebreu.h"
 #include "engine/calendriermaya.h"
+#include "texte/refus.h"
 #include "texte/rendu.h"
 
 #include <algorithm>
@@ -56,6 +58,17 @@ void ModeleSaisie::placer(std::int64_t numeroJour)
         jour_ = 1;
         return;
     }
+    if (const Plage plage = plageDuCalendrier(type_); !plage.contient(numeroJour)) {
+        // A calendar in use today, outside its table: the fields show the
+        // end of the table nearest the day.
+        jourNonEcrit_ = numeroJour;
+        const DateHeure bord = Calendrier(type_).versCalendrier(
+            numeroJour < plage.premierJour ? plage.premierJour : plage.dernierJour);
+        annee_ = bord.annee();
+        mois_ = static_cast<int>(bord.mois());
+        jour_ = static_cast<int>(bord.jour());
+        return;
+    }
     annee_ = d.annee();
     mois_ = static_cast<int>(d.mois());
     jour_ = static_cast<int>(d.jour());
@@ -82,6 +95,15 @@ void ModeleSaisie::setAnnee(std::int64_t annee)
             --mois_;
         else if (!avant && apres && mois_ >= 7)
             ++mois_;
+    } else if (type_ == CHINOIS) {
+        // A Chinese month keeps its number; a leap month becomes the month
+        // of its number in a year without it.
+        const MoisChinois m = CalendrierChinois::numeroMois(annee_, mois_);
+        std::int64_t rang = CalendrierChinois::rangMois(annee, m);
+        if (rang == 0)
+            rang = CalendrierChinois::rangMois(annee, {m.numero, false});
+        if (rang != 0)
+            mois_ = static_cast<int>(rang);
     }
     jourNonEcrit_.reset();
     annee_ = annee;
@@ -120,7 +142,8 @@ std::vector<std::string> ModeleSaisie::nomsMois() const
     std::vector<std::string> noms;
     const bool embolismique = type_ == HEBREU && CalendrierHebreu::estEmbolismique(annee_);
     for (int mois = 1; mois <= nombreMois(); ++mois)
-        noms.push_back(texte::nomDuMois(type_, mois, embolismique));
+        noms.push_back(type_ == CHINOIS ? texte::nomDuMoisChinois(annee_, mois)
+                                        : texte::nomDuMois(type_, mois, embolismique));
     return noms;
 }
 
@@ -131,6 +154,10 @@ int ModeleSaisie::joursDuMois() const
 
 void ModeleSaisie::ramener()
 {
+    // A year outside a table has no months (a year being typed digit by
+    // digit): the month and the day wait for one that has them.
+    if (estEnUsage(type_) && nombreMois() == 0)
+        return;
     mois_ = std::clamp(mois_, 1, std::max(nombreMois(), 1));
     jour_ = std::clamp(jour_, 1, std::max(joursDuMois(), 1));
 }
@@ -150,12 +177,18 @@ std::string ModeleSaisie::raison() const
     if (jourNonEcrit_ && type_ == HEBREU)
         return "Ce jour précède le calendrier hébreu, qui commence en l'an 1, le 7 octobre 3761 "
                "avant J. C. : saisissez une date.";
+    if (jourNonEcrit_ && estEnUsage(type_))
+        return "Ce jour est hors de la plage du " + texte::nomDuCalendrier(type_) + ", qui va " +
+               texte::textePlage(type_) + " : saisissez une date.";
     if (jourNonEcrit_)
         return "Ce jour précède le compte long, qui commence à 0.0.0.0.0.0, le 8 septembre 3114 "
                "avant J. C. : saisissez une date.";
     if (type_ == HEBREU && (annee_ < 1 || joursDuMois() == 0))
         return "Le calendrier hébreu commence en l'an 1, le 7 octobre 3761 avant J. C.";
     const std::int64_t jour = numeroJour();
+    if (!plageDuCalendrier(type_).contient(jour))
+        return "Cette date est hors de la plage du " + texte::nomDuCalendrier(type_) + ", qui va " +
+               texte::textePlage(type_) + ".";
     if (type_ == MAYA && jour < CalendrierMaya::epoque)
         return "Le compte long commence à 0.0.0.0.0.0, le 8 septembre 3114 avant J. C.";
     if (jour < premierJourFenetre())

@@ -12,9 +12,9 @@
 
 namespace chronastre {
 
-// A date of one of the nineteen calendars being entered: the months that
-// calendar has in the year, the days of the chosen month, the civil date the
-// entry falls on and whether the window can show it. Month lengths come from
+// A date of one of the calendars being entered: the months that calendar has
+// in the year, the days of the chosen month, the civil date the entry falls
+// on and whether the window can show it. Month lengths come from
 // the engine: a day exists when it converts to a day number and back to
 // itself. A Maya date is a long count (pictun, baktun, katun, tun, uinal,
 // kin); a negative pictun counts back from the epoch.
@@ -35,14 +35,16 @@ public:
     ModeleSaisie(TypeCalendrier type, std::int64_t numeroJour);
 
     // Another calendar, on the same day. Where that calendar cannot write the
-    // day (before its first day), the fields show its first day, the day is
-    // kept for the next change of calendar, and the entry cannot be
-    // confirmed until a date is entered. A kind that names no calendar is
+    // day (before its first day, outside the table of a calendar in use
+    // today), the fields show its first day (the nearest end of the table),
+    // the day is kept for the next change of calendar, and the entry cannot
+    // be confirmed until a date is entered. A kind that names no calendar is
     // refused: false, nothing changes.
     bool setType(TypeCalendrier type);
     // The month and the day are brought within what the year has; a Hebrew
     // month keeps its name across a change between a 12- and a 13-month
-    // year (Nisan stays Nisan, Veadar becomes Adar, Adar stays Adar).
+    // year (Nisan stays Nisan, Veadar becomes Adar, Adar stays Adar), a
+    // Chinese month its number (the leap 2nd month becomes the 2nd month).
     void setAnnee(std::int64_t annee);
     void setMois(int mois);
     void setJour(int jour);
@@ -56,7 +58,8 @@ public:
     const std::array<std::int64_t, 6>& compteLong() const { return compteLong_; }
 
     // The months of the calendar in the year, in order (13 in a Hebrew leap
-    // year, with Veadar); empty for the Maya long count.
+    // year, with Veadar; a Chinese year's leap month after the month of its
+    // number); empty for the Maya long count and a year outside a table.
     std::vector<std::string> nomsMois() const;
     // Days in the chosen month of the year; 0 when none exists (a Hebrew year
     // before the first).
@@ -67,7 +70,8 @@ public:
     // the calendar cannot write and nothing has been entered since.
     bool ecrit() const { return !jourNonEcrit_; }
     // The window shows days premierJourFenetre() to dernierJourFenetre(), and
-    // no Hebrew date before its year 1 nor Maya one before 0.0.0.0.0.0.
+    // no Hebrew date before its year 1, Maya one before 0.0.0.0.0.0, nor date
+    // outside the table of a calendar in use today.
     bool confirmable() const;
     // Why the entry cannot be confirmed, in French; empty when it can.
     std::string raison() const;

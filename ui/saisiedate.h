@@ -16,7 +16,7 @@ namespace Ui {
 class SaisieDate;
 }
 
-// The dialog that enters a date of any of the nineteen calendars: a written
+// The dialog that enters a date of any of the calendars: a written
 // date ("18 brumaire an VIII"), or the calendar, then the year, the month by
 // its name and the day (the long count for the Maya calendar), each bounded
 // by what the calendar has; a live line shows the entry and the civil date
