@@ -9,11 +9,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -359,9 +359,9 @@ bool ascii(std::string_view octets)
 
 // "Jean Dupont": a GEDCOM name without the slashes around its surname, its
 // blanks made one.
-std::string sansBarres(std::string_view nom)
+void sansBarres(std::string_view nom, std::string& texte)
 {
-    std::string texte;
+    texte.clear();
     bool espace = false;
     for (const char c : nom) {
         if (c == '/' || blanc(c)) {
@@ -375,8 +375,127 @@ std::string sansBarres(std::string_view nom)
     }
     if (texte.size() > longueurNomMax)
         texte.resize(longueurNomMax);
-    return texte;
 }
+
+// The names of the individuals read so far, by identifier: their bytes one
+// after the other, found by an open-addressing table of FNV-1a hashes (no
+// allocation per individual). A name read again for an identifier replaces
+// the first.
+class Noms
+{
+public:
+    void ranger(std::string_view identifiant, std::string_view nom)
+    {
+        if (entrees_.size() >= 10'000'000)
+            return;
+        if (2 * (entrees_.size() + 1) > cases_.size())
+            agrandir();
+        const Entree e{texte_.size(), identifiant.size(), nom.size()};
+        texte_ += identifiant;
+        texte_ += nom;
+        std::uint32_t& c = cases_[caseDe(identifiant, hache(identifiant))];
+        if (c != 0) {
+            entrees_[c - 1] = e;
+            return;
+        }
+        entrees_.push_back(e);
+        c = static_cast<std::uint32_t>(entrees_.size());
+    }
+
+    // The name of an identifier; empty when none was read.
+    std::string_view nom(std::string_view identifiant) const
+    {
+        if (cases_.empty())
+            return {};
+        const std::uint32_t c = cases_[caseDe(identifiant, hache(identifiant))];
+        if (c == 0)
+            return {};
+        const Entree& e = entrees_[c - 1];
+        return std::string_view(texte_).substr(e.debut + e.longueurIdentifiant, e.longueurNom);
+    }
+
+private:
+    struct Entree
+    {
+        std::size_t debut;
+        std::size_t longueurIdentifiant;
+        std::size_t longueurNom;
+    };
+
+    static std::uint64_t hache(std::string_view octets)
+    {
+        std::uint64_t h = 14695981039346656037u;
+        for (const char c : octets)
+            h = (h ^ static_cast<unsigned char>(c)) * 1099511628211u;
+        return h;
+    }
+
+    std::string_view identifiant(const Entree& e) const
+    {
+        return std::string_view(texte_).substr(e.debut, e.longueurIdentifiant);
+    }
+
+    // The case of an identifier: the one that holds it, or the empty one
+    // where it goes (linear probing; the table is at most half full).
+    std::size_t caseDe(std::string_view cle, std::uint64_t h) const
+    {
+        const std::size_t masque = cases_.size() - 1;
+        for (std::size_t i = h & masque;; i = (i + 1) & masque) {
+            const std::uint32_t c = cases_[i];
+            if (c == 0 || identifiant(entrees_[c - 1]) == cle)
+                return i;
+        }
+    }
+
+    void agrandir()
+    {
+        cases_.assign(std::max<std::size_t>(1024, 2 * cases_.size()), 0);
+        const std::size_t masque = cases_.size() - 1;
+        for (std::size_t k = 0; k < entrees_.size(); ++k) {
+            std::size_t i = hache(identifiant(entrees_[k])) & masque;
+            while (cases_[i] != 0)
+                i = (i + 1) & masque;
+            cases_[i] = static_cast<std::uint32_t>(k + 1);
+        }
+    }
+
+    std::string texte_;
+    std::vector<Entree> entrees_;
+    std::vector<std::uint32_t> cases_;
+};
+
+// The listing lines of the record being read. Their strings are kept from
+// one record to the next, so that a line is written without an allocation.
+class Lignes
+{
+public:
+    std::string& nouvelle()
+    {
+        if (n_ == lignes_.size())
+            lignes_.emplace_back();
+        std::string& l = lignes_[n_++];
+        l.clear();
+        return l;
+    }
+    std::string& operator[](std::size_t i) { return lignes_[i]; }
+    std::string& back() { return lignes_[n_ - 1]; }
+    std::size_t size() const { return n_; }
+    bool empty() const { return n_ == 0; }
+    void clear() { n_ = 0; }
+    void erase(std::size_t i)
+    {
+        std::rotate(lignes_.begin() + static_cast<std::ptrdiff_t>(i),
+                    lignes_.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                    lignes_.begin() + static_cast<std::ptrdiff_t>(n_));
+        --n_;
+    }
+    auto begin() const { return lignes_.begin(); }
+    auto end() const { return lignes_.begin() + static_cast<std::ptrdiff_t>(n_); }
+
+private:
+    std::vector<std::string> lignes_;
+    std::size_t n_ = 0;
+};
 
 // One listing of a GEDCOM file.
 class Liste
@@ -483,21 +602,22 @@ private:
         return {};
     }
 
-    // Whom the record being read is about: an individual's name, a family's
-    // spouses ("Jean Dupont et Marie Martin"), their identifiers for those
-    // not read yet.
-    std::string qui() const
+    // Whom the record being read is about, shown into texte: an
+    // individual's name, a family's spouses ("Jean Dupont et Marie Martin"),
+    // their identifiers for those not read yet.
+    void qui(std::string& texte) const
     {
-        if (typeEnregistrement_ == "INDI")
-            return nom_;
-        std::string texte;
+        texte.clear();
+        if (typeEnregistrement_ == "INDI") {
+            texte::montrerDans(texte, nom_);
+            return;
+        }
         for (const std::string& conjoint : conjoints_) {
             if (!texte.empty())
                 texte += " et ";
-            const auto trouve = noms_.find(conjoint);
-            texte += trouve != noms_.end() && !trouve->second.empty() ? trouve->second : conjoint;
+            const std::string_view nom = noms_.nom(conjoint);
+            texte::montrerDans(texte, nom.empty() ? std::string_view(conjoint) : nom);
         }
-        return texte;
     }
 
     // The lines of a record go out at its end, when whom it is about is
@@ -506,16 +626,10 @@ private:
     {
         if (phraseEnAttente_)
             abandonnerPhrase();
-        if (typeEnregistrement_ == "INDI" && !identifiant_.empty() && noms_.size() < 10'000'000)
-            noms_[identifiant_] = nom_;
-        const std::string personne = lignes_.empty() ? std::string() : texte::montrer(qui());
-        for (const std::string& l : lignes_) {
-            sortie_.ajouter(l);
-            sortie_.ajouter("\t");
-            sortie_.ajouter(personne);
-            sortie_.ajouter("\n");
-        }
-        lignes_.clear();
+        if (typeEnregistrement_ == "INDI" && !identifiant_.empty())
+            noms_.ranger(identifiant_, nom_);
+        if (!lignes_.empty())
+            ecrireLignes();
         phraseEnAttente_.reset();
         dernierNiveauDate_.reset();
     }
@@ -523,7 +637,7 @@ private:
     // An empty DATE that no PHRASE followed holds no date: its line goes.
     void abandonnerPhrase()
     {
-        lignes_.erase(lignes_.begin() + static_cast<std::ptrdiff_t>(phraseEnAttente_->ligne));
+        lignes_.erase(phraseEnAttente_->ligne);
         --listees_;
         phraseEnAttente_.reset();
     }
@@ -595,7 +709,7 @@ private:
             if (tag == "CHAR" && etiquettes_[0].vue() == "HEAD")
                 jeuDeclare(l.valeur, numero);
             else if (tag == "NAME" && typeEnregistrement_ == "INDI" && nom_.empty())
-                nom_ = sansBarres(decoder(l.valeur, numero));
+                sansBarres(decoder(l.valeur, numero), nom_);
             else if ((tag == "HUSB" || tag == "WIFE") && typeEnregistrement_ == "FAM")
                 conjoints_.emplace_back(l.valeur.substr(0, longueurNomMax));
         }
@@ -671,9 +785,9 @@ private:
     void lister(std::int64_t numero, std::string_view evenement, std::string_view valeur,
                 const std::string& conversion)
     {
-        std::string l;
-        l.reserve(32 + identifiant_.size() + evenement.size() + valeur.size() + conversion.size());
-        l += std::to_string(numero);
+        std::string& l = lignes_.nouvelle();
+        char chiffres[24];
+        l.append(chiffres, std::to_chars(chiffres, chiffres + sizeof chiffres, numero).ptr);
         l += '\t';
         texte::montrerDans(l, identifiant_);
         l += '\t';
@@ -682,19 +796,23 @@ private:
         texte::montrerDans(l, valeur);
         l += '\t';
         l += conversion;
-        lignes_.push_back(std::move(l));
         ++listees_;
-        if (lignes_.size() > 10000 && !phraseEnAttente_) {
-            // A record of that many dates goes out as it is read.
-            const auto gardees = std::move(lignes_);
-            lignes_.clear();
-            for (const std::string& g : gardees) {
-                sortie_.ajouter(g);
-                sortie_.ajouter("\t");
-                sortie_.ajouter(texte::montrer(qui()));
-                sortie_.ajouter("\n");
-            }
+        // A record of that many dates goes out as it is read.
+        if (lignes_.size() > 10000 && !phraseEnAttente_)
+            ecrireLignes();
+    }
+
+    // The record's lines so far, each with whom it is about.
+    void ecrireLignes()
+    {
+        qui(personne_);
+        for (const std::string& l : lignes_) {
+            sortie_.ajouter(l);
+            sortie_.ajouter("\t");
+            sortie_.ajouter(personne_);
+            sortie_.ajouter("\n");
         }
+        lignes_.clear();
     }
 
     // A line too long to keep: its first bytes still say where it stands;
@@ -736,11 +854,12 @@ private:
     std::string typeEnregistrement_;
     std::string nom_;
     std::vector<std::string> conjoints_;
-    std::vector<std::string> lignes_;
+    Lignes lignes_;
+    std::string personne_; // whom they are about, shown
     std::optional<Attente> phraseEnAttente_;
     std::optional<std::size_t> dernierNiveauDate_;
     // The names of the individuals read so far, by identifier.
-    std::unordered_map<std::string, std::string> noms_;
+    Noms noms_;
     std::int64_t listees_ = 0;
     std::int64_t refusees_ = 0;
 };

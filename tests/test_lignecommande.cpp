@@ -1283,6 +1283,30 @@ TEST(LigneCommande, GedcomLigneLongue)
     EXPECT_EQ(r.code, 1);
 }
 
+// A family names its spouses however many individuals came before it (the
+// table of names grows as they are read), an identifier given twice by its
+// last name.
+TEST(LigneCommande, GedcomConjointsDeMilliersDIndividus)
+{
+    std::string fichier = "0 HEAD\n";
+    for (int i = 1; i <= 3000; ++i)
+        fichier +=
+            "0 @I" + std::to_string(i) + "@ INDI\n1 NAME Jean /Nom" + std::to_string(i) + "/\n";
+    fichier += "0 @I7@ INDI\n1 NAME Paul /Sept/\n";
+    for (const int mari : {1, 7, 1500, 2999})
+        fichier += "0 @F" + std::to_string(mari) + "@ FAM\n1 HUSB @I" + std::to_string(mari) +
+                   "@\n1 WIFE @I" + std::to_string(mari + 1) +
+                   "@\n1 MARR\n2 DATE @#DJULIAN@ 1 JAN 1700\n";
+    const Resultat r = executer(programme, {"GEDCOM"}, fichier);
+    std::vector<std::string> qui;
+    for (const std::string& ligne : decouper(r.sortie, '\n'))
+        qui.push_back(ligne.substr(ligne.rfind('\t') + 1));
+    EXPECT_EQ(qui, (std::vector<std::string>{"Jean Nom1 et Jean Nom2", "Paul Sept et Jean Nom8",
+                                             "Jean Nom1500 et Jean Nom1501",
+                                             "Jean Nom2999 et Jean Nom3000"}));
+    EXPECT_EQ(r.code, 0);
+}
+
 // The common line ("1 BIRT", "2 PLAC Paris") is read at once, any other by
 // the general reading, which a blank before the line asks for: the same
 // listing, messages and exit code either way, for the files of

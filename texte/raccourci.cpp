@@ -111,10 +111,15 @@ bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& 
     if (nom == 0)
         return false;
     const std::int64_t mois = placerMois(type, annee, nom);
-    const DateHeure date(annee, mois, jour);
-    if (mois == 0 || !existe(type, date))
+    if (mois == 0)
         return false;
-    lue = {annee, mois, jour, jourDeLaDate(type, date)};
+    // The day number, computed once, also tells whether the date exists.
+    const DateHeure date(annee, mois, jour);
+    Calendrier calendrier(type);
+    const std::int64_t numeroJour = calendrier.numeroJour(date);
+    if (!calendrier.existe(date, numeroJour))
+        return false;
+    lue = {annee, mois, jour, numeroJour};
     return true;
 }
 
@@ -144,20 +149,26 @@ bool lireValeurRapidement(std::string_view valeur, ValeurGedcom& v)
         {"HEBREW ", HEBREU},
         {"FRENCH_R ", REPUBLICAIN},
     }};
+    // Only a value that opens with a capital letter or '@' may hold one: a
+    // date of figures ("12 JAN 1700") compares nothing.
+    const bool mot =
+        !valeur.empty() && ((valeur[0] >= 'A' && valeur[0] <= 'Z') || valeur[0] == '@');
     Qualificatif qualificatif = Qualificatif::Aucun;
-    for (const Mot& q : qualificatifs) {
-        if (valeur.starts_with(q.texte)) {
-            qualificatif = static_cast<Qualificatif>(q.sens);
-            valeur.remove_prefix(q.texte.size());
-            break;
-        }
-    }
     auto type = GREGORIEN;
-    for (const Mot& e : echappements) {
-        if (valeur.starts_with(e.texte)) {
-            type = static_cast<TypeCalendrier>(e.sens);
-            valeur.remove_prefix(e.texte.size());
-            break;
+    if (mot) {
+        for (const Mot& q : qualificatifs) {
+            if (valeur.starts_with(q.texte)) {
+                qualificatif = static_cast<Qualificatif>(q.sens);
+                valeur.remove_prefix(q.texte.size());
+                break;
+            }
+        }
+        for (const Mot& e : echappements) {
+            if (valeur.starts_with(e.texte)) {
+                type = static_cast<TypeCalendrier>(e.sens);
+                valeur.remove_prefix(e.texte.size());
+                break;
+            }
         }
     }
     DatePartielle d;

@@ -77,12 +77,42 @@ std::string semaineJourMoisAnnee(const std::array<noms::Nom, J>& jours, std::int
     return joindre({nom(jours, jourSemaine), nombre(d.jour()), mois, nombre(d.annee())});
 }
 
-// Julian and Gregorian: "Samedi 1er Janvier 2000", the year as given.
-std::string civil(const DateHeure& d, std::int64_t jourSemaine, const std::string& annee)
+// n in figures at the end of texte.
+void ajouterNombre(std::string& texte, std::int64_t n)
 {
-    return joindre({nom(noms::joursFrancais, jourSemaine),
-                    d.jour() == 1 ? std::string("1er") : nombre(d.jour()),
-                    nomMois(noms::moisFrancais, d.mois()), annee});
+    char chiffres[24];
+    texte.append(chiffres, std::to_chars(chiffres, chiffres + sizeof chiffres, n).ptr);
+}
+
+// The name of numero at the end of texte, as nom() writes it.
+template <std::size_t N>
+void ajouterNom(std::string& texte, const std::array<noms::Nom, N>& table, std::int64_t numero,
+                std::int64_t premier)
+{
+    const noms::Nom trouve = noms::nomA(table, numero - premier);
+    if (trouve.empty())
+        ajouterNombre(texte, numero);
+    else
+        texte += trouve;
+}
+
+// Julian and Gregorian: "Samedi 1er Janvier 2000", the year as given; built
+// in one string, the form the listings write most.
+std::string civil(const DateHeure& d, std::int64_t jourSemaine, std::int64_t annee)
+{
+    std::string texte;
+    texte.reserve(48);
+    ajouterNom(texte, noms::joursFrancais, jourSemaine, 0);
+    texte += ' ';
+    if (d.jour() == 1)
+        texte += "1er";
+    else
+        ajouterNombre(texte, d.jour());
+    texte += ' ';
+    ajouterNom(texte, noms::moisFrancais, d.mois(), 1);
+    texte += ' ';
+    ajouterNombre(texte, annee);
+    return texte;
 }
 
 // "Primidi 1 Vendémiaire VIII (8)".
@@ -185,7 +215,7 @@ std::string texteJourJulien(double jourJulien)
 std::string texteDateCivile(const DateHeure& civile, std::int64_t jourSemaine)
 {
     const bool avant = civile.annee() < 1;
-    return civil(civile, jourSemaine, nombre(avant ? 1 - civile.annee() : civile.annee())) +
+    return civil(civile, jourSemaine, avant ? 1 - civile.annee() : civile.annee()) +
            (avant ? " avant J. C." : " après J. C.");
 }
 
@@ -325,6 +355,8 @@ std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_
     }
     if (numerique)
         return formeNumerique(d, 4);
+    if (type == JULIEN || type == GREGORIEN)
+        return civil(d, jourSemaine, d.annee());
 
     const std::string mois = nomDuMois(type, d.mois(), d.embolismique());
     switch (type) {
@@ -340,9 +372,6 @@ std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_
         return semaineJourMoisAnnee(noms::joursCoptes, jourSemaine, d, mois);
     case ETHIOPIEN:
         return semaineJourMoisAnnee(noms::joursEthiopiens, jourSemaine, d, mois);
-    case JULIEN:
-    case GREGORIEN:
-        return civil(d, jourSemaine, nombre(d.annee()));
     case SYRIEN:
         return formeNumerique(d, 0); // no names: figures, the year unpadded
     case BAHAI:
@@ -367,6 +396,8 @@ std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_
     case BAHAI_TEHERAN:
         return semaineJourMoisAnnee(noms::joursBahais, jourSemaine, d, mois);
     case CHINOIS: // written above
+    case JULIEN:
+    case GREGORIEN:
     case MAYA:
     case CALENDRIER_INCONNU:
         break;
