@@ -225,6 +225,15 @@ constexpr const RegleFete& regleFete(Fete fete)
     return reglesFetes[static_cast<std::size_t>(fete)];
 }
 
+// Whether a feast always falls on a Sunday (Easter, the Sundays named by
+// their introits, Pentecost, the Sundays of Advent): the days of its week
+// are written from it ("le lundi de Pâques").
+constexpr bool feteDominicale(Fete fete)
+{
+    const RegleFete& r = regleFete(fete);
+    return r.genre == GenreFete::AVENT || (r.genre == GenreFete::MOBILE && r.decalage % 7 == 0);
+}
+
 // The day of a feast in our year annee (counted from 1 January) in a region:
 // a fixed feast on its date of the region's calendar (Saint Mathias a day
 // later when that February has a 29th day), a movable one from the region's
