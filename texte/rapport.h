@@ -28,6 +28,9 @@ lignesCalendriers(const std::array<Legende, nombreCalendriers>& calendriers);
 
 struct ContenuRapport
 {
+    // The region whose reform the date follows, when it is not Rome's: line
+    // 2, empty otherwise.
+    std::string region;
     std::string date;
     Legende jourJulien, jourAnnee;
     Legende dimanchePaques, cycleSolaire, nombreOr, indictionRomaine, epacte, lettreDominicale;

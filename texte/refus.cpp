@@ -2,6 +2,7 @@
 
 #include "texte/rapport.h"
 #include "texte/rendu.h"
+#include "texte/textefetes.h"
 #include "texte/utf8.h"
 
 namespace chronastre::texte {
@@ -37,6 +38,22 @@ std::string calendriersNommes(Masque masque)
     if (compte > 1)
         noms.insert(std::string_view("calendrier").size(), "s");
     return (compte > 1 ? "des " : "du ") + noms;
+}
+
+// A sentence of the historian's messages (textefetes) within the reader's:
+// its article in lower case, without its final full stop ("Le 15 décembre
+// 1582 n'a pas existé en France : ..." becomes "le 15 décembre ...").
+std::string dansLaPhrase(std::string phrase)
+{
+    if (phrase.ends_with('.'))
+        phrase.pop_back();
+    for (const std::string_view debut : {"Le ", "La ", "Les ", "L'", "Il ", "Ce "}) {
+        if (phrase.starts_with(debut)) {
+            phrase[0] = static_cast<char>(phrase[0] - 'A' + 'a');
+            break;
+        }
+    }
+    return phrase;
 }
 
 } // namespace
@@ -150,6 +167,21 @@ std::string texteRefus(const Refus& r)
         return "un compte long a au plus 19 dans chaque place, 17 pour l'uinal";
     case Motif::HorsCalendrier:
         return "ce jour précède le premier du " + calendrier;
+    case Motif::FeteAttendue:
+        return "fête attendue à la place de " + entreGuillemets(r.mot);
+    case Motif::FeteHorsCivil:
+        return entreGuillemets(r.mot) +
+               " : une fête date un jour du calendrier de sa région, pas du " + calendrier +
+               " (départ CIVIL)";
+    case Motif::StyleHorsCivil:
+        return entreGuillemets(r.mot) +
+               " : le style d'une année se lit dans le calendrier de sa région, pas dans le " +
+               calendrier + " (départ CIVIL)";
+    case Motif::DateCivile:
+        return dansLaPhrase(
+            motifDate(r.raisonCivile, r.region, r.style, r.n1, r.n2, r.n3, r.partie));
+    case Motif::FeteCivile:
+        return dansLaPhrase(motifForme(r.raisonCivile, r.region, r.style, r.forme));
     }
     return {};
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/fetes.h"
+#include "engine/reforme.h"
+#include "engine/styles.h"
 #include "engine/typecalendrier.h"
 #include "texte/vocabulaire.h"
 
@@ -37,6 +40,9 @@ enum class Motif : std::uint8_t
     EntreSansEt,          // GEDCOM: BET without AND
     SecondeAvantPremiere, // GEDCOM: the second date before the first
     QualificatifSeul,     // GEDCOM: a qualifier and no date
+    FeteAttendue,         // mot: a relation ("la veille de") and no feast after it
+    FeteHorsCivil,        // mot: a feast, read with a calendar that is not a region's
+    StyleHorsCivil,       // mot: a style of the year's beginning, the same
     // Dates that read but do not exist.
     HebreuAvantUn,
     VeadarAnneeCommune, // n1: the year
@@ -50,6 +56,11 @@ enum class Motif : std::uint8_t
     BisCommune,       // "bis VI" in a year without a leap day (n1)
     AnZeroEre,        // mot: "0 av. J.-C."
     AnneeNegativeEre, // n1 written with the era mot
+    // A date of a region's documents that names no day (raisonCivile, region,
+    // style, partie; n1, n2, n3 the year, month and day as written), a day
+    // written from a feast that names none (forme).
+    DateCivile,
+    FeteCivile,
 };
 
 struct Refus
@@ -65,6 +76,12 @@ struct Refus
     // Hebrew year has 13 months, to name it.
     std::int64_t mois = 0;
     bool embolismique = false;
+    // For DateCivile and FeteCivile.
+    chronastre::Refus raisonCivile = chronastre::Refus::Aucun;
+    Region region = Region::ROME;
+    Style style = Style::CIRCONCISION;
+    PartiePaques partie = PartiePaques::Indifferente;
+    FormeFete forme;
 
     explicit operator bool() const { return motif != Motif::Aucun; }
     // Whether the text read as a date, which does not exist.
