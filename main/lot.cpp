@@ -6,6 +6,7 @@
 #include "main/lignes.h"
 #include "main/messages.h"
 #include "main/resultat.h"
+#include "texte/textefetes.h"
 
 #include <array>
 #include <charconv>
@@ -162,6 +163,22 @@ std::string invite(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee)
            "), convertie " + vers + " ; Ctrl+D pour terminer.";
 }
 
+// The same with the keyword CIVIL.
+std::string inviteCivile(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee,
+                         const OptionsLot& options)
+{
+    const std::string lieu(reforme(options.region.value_or(Region::ROME)).lieu);
+    const std::string de =
+        options.departCivil ? "du calendrier civil " + lieu : std::string(motDuType(depart));
+    const std::string vers = options.arriveeCivile ? "dans le calendrier civil " + lieu
+                             : arrivee             ? "en " + std::string(motDuType(*arrivee))
+                                                   : "dans les dix-neuf calendriers";
+    return "chronastre : une date " + de +
+           " par ligne (année mois jour, une date écrite ou une "
+           "fête), convertie " +
+           vers + " ; Ctrl+D pour terminer.";
+}
+
 template <std::size_t... K>
 std::array<Calendrier, sizeof...(K)> tousLesCalendriers(std::index_sequence<K...>)
 {
@@ -240,6 +257,8 @@ public:
         // A block, and room for one more line: a field's line (each byte
         // shown as up to six on a terminal) and its result, quoted.
         sortie_.resize(tailleBloc + 8 * longueurLigneMax + 4 * longueurResultatMax);
+        if (options.departCivil || options.arriveeCivile)
+            civil_.emplace(options.region.value_or(Region::ROME), options.style);
     }
 
     // Converts one line (its end removed; the byte at fin is readable and is
@@ -300,11 +319,13 @@ private:
         signaler("chronastre : ligne " + std::to_string(numero) + " : " + raison);
     }
 
-    // A date read, and its day number.
+    // A date read, and its day number; a date of a region's documents may
+    // name a second day.
     struct Lue
     {
         DateHeure date;
         std::int64_t numeroJour;
+        std::optional<std::int64_t> second = {};
     };
 
     // The date of [debut, fin): numbers first, as the single conversion reads
@@ -316,6 +337,8 @@ private:
     // words are a note after the date, passed over ("2024-03-11 baptême").
     std::optional<Lue> lireDate(const char* debut, const char* fin, std::int64_t numero)
     {
+        if (options_.departCivil)
+            return lireCivile(debut, fin, numero);
         std::int64_t v[6];
         const int attendus = depart_ == MAYA ? 6 : 3;
         int trouves = 0;
@@ -360,6 +383,53 @@ private:
         return date(ecrite, numero);
     }
 
+    // A date of the region's documents (CIVIL): numbers, a written date, a
+    // feast, in a style. Numbers followed by a note are read alone, as the
+    // other departures read them. A date that names two days gives both,
+    // and the user is told; --strict refuses it.
+    std::optional<Lue> lireCivile(const char* debut, const char* fin, std::int64_t numero)
+    {
+        if (estBlanc(debut, fin))
+            return std::nullopt;
+        texte::LectureCivile lue = lireCivile(debut, fin);
+        if (!lue.erreur.empty() && !lue.inexistante) {
+            std::int64_t v[3];
+            int trouves = 0;
+            const char* arret = debut;
+            if (lireChamps(debut, fin, 3, v, trouves, arret) == Lecture::Date && arret != fin) {
+                texte::LectureCivile nombres = lireCivile(debut, arret);
+                if (nombres.erreur.empty() || nombres.inexistante)
+                    lue = std::move(nombres);
+            }
+        }
+        if (!lue.erreur.empty()) {
+            rejeter(numero, lue.erreur);
+            return std::nullopt;
+        }
+        const std::string ligne = "chronastre : ligne " + std::to_string(numero) + " : ";
+        if (!lue.avertissement.empty())
+            signaler(ligne + lue.avertissement);
+        if (lue.nombre == 2) {
+            const std::string deux =
+                texte::texteDeuxJours(civil_->region(), lue.jours[0], lue.jours[1]);
+            if (options_.strict) {
+                rejeter(numero, deux + " (--strict)");
+                return std::nullopt;
+            }
+            signaler(ligne + deux +
+                     " : les deux sont écrits, séparés par « ou » ; « avant Pâques » "
+                     "ou « après Pâques » n'en garde qu'un");
+            return Lue{DateHeure(), lue.jours[0], lue.jours[1]};
+        }
+        return Lue{DateHeure(), lue.jours[0]};
+    }
+
+    texte::LectureCivile lireCivile(const char* debut, const char* fin) const
+    {
+        return texte::lireDateCivile(std::string_view(debut, static_cast<std::size_t>(fin - debut)),
+                                     *civil_, options_.ordre);
+    }
+
     texte::Lecture lireEcrite(const char* debut, const char* fin) const
     {
         return texte::lireDateEcrite(depart_,
@@ -383,6 +453,10 @@ private:
     // what tells a header from a first line of data.
     bool estUneDate(const char* debut, const char* fin) const
     {
+        if (options_.departCivil) {
+            const texte::LectureCivile lue = lireCivile(debut, fin);
+            return lue.erreur.empty() || lue.inexistante;
+        }
         std::int64_t v[6];
         int trouves = 0;
         const char* arret = debut;
@@ -412,8 +486,11 @@ private:
         const std::int64_t numeroJour = lue.numeroJour;
         const auto resultat = [&](std::size_t k) {
             char* const debut = p;
-            p = ecrireResultat(static_cast<TypeCalendrier>(k),
-                               calendriers_[k].versCalendrier(numeroJour), p);
+            p = ecrireJour(k, numeroJour, p);
+            if (lue.second) {
+                std::memcpy(p, " ou ", 4);
+                p = ecrireJour(k, *lue.second, p + 4);
+            }
             const auto longueur = static_cast<std::size_t>(p - debut);
             if (entreGuillemets && std::memchr(debut, separateur, longueur) != nullptr) {
                 std::memmove(debut + 1, debut, longueur);
@@ -422,6 +499,10 @@ private:
                 p += 2;
             }
         };
+        if (options_.arriveeCivile) {
+            resultat(calendrierCivil);
+            return p;
+        }
         if (arrivee_) {
             resultat(static_cast<std::size_t>(*arrivee_));
             return p;
@@ -432,6 +513,22 @@ private:
             resultat(k);
         }
         return p;
+    }
+
+    // The place of the region's calendar (CIVIL) among the arrivals.
+    static constexpr std::size_t calendrierCivil = nombreCalendriers;
+
+    // Day numeroJour in arrival k (calendrierCivil: the date the region's
+    // documents write), at p; returns the end.
+    char* ecrireJour(std::size_t k, std::int64_t numeroJour, char* p)
+    {
+        if (k == calendrierCivil) {
+            const auto date = dateCivile(civil_->region(), numeroJour);
+            return ecrireResultat(
+                GREGORIEN, date ? DateHeure(date->annee, date->mois, date->jour) : DateHeure(), p);
+        }
+        return ecrireResultat(static_cast<TypeCalendrier>(k),
+                              calendriers_[k].versCalendrier(numeroJour), p);
     }
 
     // A line whose date is one of its fields: the line written back, that
@@ -521,6 +618,8 @@ private:
     std::size_t plein_ = 0;
     // The separator of a file's fields, once its first line of data is read.
     std::optional<char> separateurFichier_;
+    // With CIVIL: the region, the style and the feasts of the years read.
+    std::optional<texte::ContexteCivil> civil_;
     bool ecritureOk_ = true;
     bool rejets_ = false;
 };
@@ -531,7 +630,9 @@ int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, c
                  const OptionsLot& options)
 {
     Lot lot(depart, arrivee, canaux, options);
-    if (canaux.entreeTerminal)
+    if (canaux.entreeTerminal && (options.departCivil || options.arriveeCivile))
+        lot.signaler(inviteCivile(depart, arrivee, options));
+    else if (canaux.entreeTerminal)
         lot.signaler(invite(depart, arrivee));
 
     const bool lectureOk = parcourirLignes(
