@@ -337,10 +337,10 @@ int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const D
 // day, or its two days, one result after the other; the user is told why
 // there are two, and --strict refuses them.
 int conversionCivile(std::string_view texte, std::string_view motArrivee, Canaux& canaux,
-                     const Options& options)
+                     const Options& options, texte::Ordre ordre)
 {
     const texte::ContexteCivil contexte(regionDe(options), options.lot.style);
-    const texte::LectureCivile lue = texte::lireDateCivile(texte, contexte, options.lot.ordre);
+    const texte::LectureCivile lue = texte::lireDateCivile(texte, contexte, ordre);
     if (!lue.erreur.empty()) {
         signaler(canaux, "chronastre : " + lue.erreur);
         return codeEchec;
@@ -380,7 +380,7 @@ int conversion(Arguments arguments, Canaux& canaux, const Options& options)
         // Read as the year, month and day of a written date.
         const auto [annee, mois, jour] = texte::anneeMoisJour(options.lot.ordre, n);
         return conversionCivile(nombre(annee) + " " + nombre(mois) + " " + nombre(jour),
-                                arguments[1], canaux, options);
+                                arguments[1], canaux, options, texte::Ordre::AnneeMoisJour);
     }
     return ecrireConversion(depart, arguments[1], dansLOrdre(options.lot.ordre, n), canaux,
                             options);
@@ -395,7 +395,7 @@ int conversionEcrite(Arguments arguments, Canaux& canaux, const Options& options
         return incompris(canaux, nombreArguments(arguments.size()));
     }
     if (arguments[0] == motCivil)
-        return conversionCivile(arguments[2], arguments[1], canaux, options);
+        return conversionCivile(arguments[2], arguments[1], canaux, options, options.lot.ordre);
     const TypeCalendrier depart = typeDepuisMot(arguments[0]);
     const texte::Lecture lecture = texte::lireDateEcrite(depart, arguments[2], options.lot.ordre);
     if (!lecture.erreur.empty()) {
