@@ -310,7 +310,13 @@ private:
     {
         if (i >= fin_)
             return i;
-        std::int64_t n = ordinalEnChiffres(m_[i]);
+        // "3e", and "120e" (a day's rank goes to 366).
+        const Mot& m = m_[i];
+        const std::string_view suffixe = m.cle.substr(m.chiffres);
+        std::int64_t n =
+            m.chiffres == 3 && !m.signe && (suffixe == "e" || suffixe == "eme" || suffixe == "ieme")
+                ? m.valeur
+                : ordinalEnChiffres(m);
         std::size_t k = i + 1;
         if (n < 0) {
             std::array<Possible, possiblesMax> possibles;
