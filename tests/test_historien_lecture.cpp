@@ -54,6 +54,7 @@ const CasLecture casLecture[] = {
     {"le samedi après la Saint-Barthélemy 1346", FR, {}, 1, julien(1346, 8, 26), 0},
     {"le lundi de Pâques 1282", RO, {}, 1, julien(1282, 3, 30), 0},
     {"le mardi de la Pentecôte 1350", FR, {}, 1, julien(1350, 5, 18), 0},
+    {"le jeudi de l'Ascension 1422", FR, {}, 1, julien(1422, 5, 21), 0},
     {"le dimanche de Pâques 1350", FR, {}, 1, julien(1350, 3, 28), 0},
     {"les Rameaux 1350", FR, {}, 1, julien(1350, 3, 21), 0},
     {"la veille des Rameaux 1350", FR, {}, 1, julien(1350, 3, 20), 0},

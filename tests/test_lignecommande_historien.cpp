@@ -411,13 +411,14 @@ TEST(LigneCommandeHistorien, FetesCommeLaTable)
 
 // A GEDCOM date phrase that names a feast or a style gets its day, in the
 // region of --reforme; an INT date of a year, the phrase's day within it;
-// other phrases stay as they were.
+// other phrases, a plain date among them, stay as they were.
 TEST(LigneCommandeHistorien, PhrasesGedcom)
 {
     const std::string arbre = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /Dupont/\n"
                               "1 BIRT\n2 DATE (la Toussaint 1350)\n"
                               "1 BAPM\n2 DATE INT @#DJULIAN@ 1500 (10 mars 1500, style de Pâques)\n"
                               "1 CHR\n2 DATE (au printemps)\n"
+                              "1 RESI\n2 DATE (12 mars 1500)\n"
                               "1 DEAT\n2 DATE (1er avril 1502, style de Pâques)\n"
                               "1 BURI\n2 DATE\n3 PHRASE le lendemain de l'Ascension 1422\n";
     const Resultat r =
@@ -426,9 +427,10 @@ TEST(LigneCommandeHistorien, PhrasesGedcom)
               "6\t@I1@\tBIRT\t(la Toussaint 1350)\tLundi 1er Novembre 1350 (« la Toussaint 1350 "
               "»)\tJean Dupont\n"
               "10\t@I1@\tCHR\t(au printemps)\t« au printemps »\tJean Dupont\n"
-              "12\t@I1@\tDEAT\t(1er avril 1502, style de Pâques)\tVendredi 1er Avril 1502 ou "
+              "12\t@I1@\tRESI\t(12 mars 1500)\t« 12 mars 1500 »\tJean Dupont\n"
+              "14\t@I1@\tDEAT\t(1er avril 1502, style de Pâques)\tVendredi 1er Avril 1502 ou "
               "Samedi 1er Avril 1503 (« 1er avril 1502, style de Pâques »)\tJean Dupont\n"
-              "14\t@I1@\tBURI\t\tVendredi 22 Mai 1422 (« le lendemain de l'Ascension 1422 "
+              "16\t@I1@\tBURI\t\tVendredi 22 Mai 1422 (« le lendemain de l'Ascension 1422 "
               "»)\tJean Dupont\n");
     EXPECT_EQ(r.erreurs, "");
     EXPECT_EQ(r.code, 0);
