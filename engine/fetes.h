@@ -255,11 +255,14 @@ public:
     std::optional<std::int64_t> anneeEnStyle(Style style, std::int64_t numeroJour);
 
 private:
-    // One year: its Easter and Christmas, then each feast when first asked.
+    // One year: its Easter and Christmas, each when a feast first needs it,
+    // and each feast when first asked.
     struct Annee
     {
         std::int64_t annee = 0;
         bool rempli = false;
+        bool paquesConnue = false;
+        bool noelConnu = false;
         std::optional<std::int64_t> paques;
         std::optional<std::int64_t> noel;
         std::array<std::int64_t, nombreFetes> jours{};

@@ -199,6 +199,9 @@ bool paquesGregoriennes(Region region, std::int64_t annee)
         return false;
     if (annee < -anneeLimite || annee > anneeLimite)
         return annee > 0;
+    // No reform came before Rome's, of October 1582.
+    if (annee <= 1582)
+        return false;
     const DatePaques p = paquesSelon(annee, true);
     return numero(GREGORIEN, {annee, p.mois, p.jour}) >= premierJourGregorienDe(region);
 }

@@ -9,6 +9,7 @@
 #include "names/noms_fetes.h"
 #include "texte/lecture.h"
 #include "texte/lecturecivile.h"
+#include "texte/raccourcicivil.h"
 #include "texte/textefetes.h"
 
 #include <gtest/gtest.h>
@@ -241,6 +242,96 @@ TEST(LectureCivile, FormesRelues)
             }
         }
     }
+}
+
+// The quick reading of the usual feast dates gives what the general reader
+// gives, over every name and variant of every feast, with every relation,
+// in capitals and with a curly apostrophe, in several regions, styles and
+// years; and it reads most of them.
+TEST(LectureCivile, RaccourciEgalAuLecteur)
+{
+    const std::vector<std::string> relations = {"",
+                                                "la veille de ",
+                                                "le lendemain de ",
+                                                "l'octave de ",
+                                                "l'octave des ",
+                                                "le jeudi avant ",
+                                                "le dimanche après ",
+                                                "le lundi de ",
+                                                "le dimanche de ",
+                                                "le samedi de ",
+                                                "le 3e jour après ",
+                                                "le 1er jour après ",
+                                                "le 120e jour après ",
+                                                "le 400e jour après ",
+                                                "samedi, la veille de ",
+                                                "le troisième jour après ",
+                                                "la "};
+    struct Contexte
+    {
+        Region region;
+        std::optional<Style> style;
+    };
+    const Contexte contextes[] = {{Region::FRANCE, {}},
+                                  {Region::PAYS_BAS_ESPAGNOLS, Style::PAQUES},
+                                  {Region::RUSSIE, Style::ANNONCIATION}};
+    std::size_t textes = 0, rapides = 0;
+    for (const Contexte& ctx : contextes) {
+        const texte::ContexteCivil contexte(ctx.region, ctx.style);
+        for (const noms::NomFete& n : noms::nomsFetes) {
+            std::vector<std::string> noms = {texte::feteAvecArticle(n.fete), std::string(n.nom),
+                                             std::string(n.court)};
+            for (const noms::Nom v : n.variantes) {
+                if (!v.empty())
+                    noms.emplace_back(v);
+            }
+            for (const std::string& nom : noms) {
+                for (const std::string& relation : relations) {
+                    for (const char* annee : {" 1350", " 1582", " 1700", " de l'an 1918"}) {
+                        std::string t = relation + nom + annee;
+                        std::string majuscules = t;
+                        for (char& c : majuscules) {
+                            if (c >= 'a' && c <= 'z')
+                                c = static_cast<char>(c - 'a' + 'A');
+                        }
+                        std::string courbe = t;
+                        for (std::size_t k = courbe.find('\''); k != std::string::npos;
+                             k = courbe.find('\'', k))
+                            courbe.replace(k, 1, "\u2019");
+                        for (const std::string& texte : {t, majuscules, courbe}) {
+                            SCOPED_TRACE(texte);
+                            ++textes;
+                            texte::LectureCivile rapide;
+                            if (!texte::lireFeteRapidement(texte, contexte, rapide))
+                                continue;
+                            ++rapides;
+                            const texte::LectureCivile l =
+                                texte::lireDateCivileGenerale(texte, contexte);
+                            ASSERT_EQ(l.erreur, "");
+                            ASSERT_EQ(l.avertissement, "");
+                            ASSERT_EQ(rapide.nombre, l.nombre);
+                            ASSERT_EQ(rapide.jours[0], l.jours[0]);
+                            if (l.nombre == 2) {
+                                ASSERT_EQ(rapide.jours[1], l.jours[1]);
+                            }
+                            ASSERT_EQ(rapide.reconnu, l.reconnu);
+                            ASSERT_EQ(rapide.historique, l.historique);
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(rapides, textes / 2) << rapides << " / " << textes;
+    // What it leaves to the grammar.
+    const texte::ContexteCivil france(Region::FRANCE);
+    texte::LectureCivile l;
+    for (const char* autre :
+         {"la Toussaint 1350, style de Pâques", "la Toussaint -1350", "la Toussaint MCCCL",
+          "la Toussaint (1350)", "10 mars 1500", "la Toussaint", "Thursday après la Toussaint 1350",
+          "la Saint-Inconnu 1350", "Noël 1582 dans la ville", "la veille de 1350",
+          "la Toussaint 99999999999", "la Sainte-Lucie 1582"})
+        EXPECT_FALSE(texte::lireFeteRapidement(autre, france, l)) << autre;
 }
 
 // Dates of other departures: a feast or a style is refused, saying where

@@ -6,6 +6,7 @@
 #include "texte/grammaire.h"
 #include "texte/mots.h"
 #include "texte/raccourci.h"
+#include "texte/raccourcicivil.h"
 #include "texte/refus.h"
 #include "texte/vocabulaire.h"
 
@@ -192,6 +193,15 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
 }
 
 LectureCivile lireDateCivile(std::string_view texte, const ContexteCivil& contexte, Ordre ordre)
+{
+    // The feast dates that registers hold most, read at once.
+    if (LectureCivile rapide; lireFeteRapidement(texte, contexte, rapide))
+        return rapide;
+    return lireDateCivileGenerale(texte, contexte, ordre);
+}
+
+LectureCivile lireDateCivileGenerale(std::string_view texte, const ContexteCivil& contexte,
+                                     Ordre ordre)
 {
     LectureCivile lecture;
     const Mots mots(texte);

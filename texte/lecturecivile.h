@@ -83,4 +83,9 @@ struct LectureCivile
 LectureCivile lireDateCivile(std::string_view texte, const ContexteCivil& contexte,
                              Ordre ordre = Ordre::AnneeMoisJour);
 
+// The same by the general reader alone, without the quick reading of the
+// usual feast dates (raccourcicivil.h).
+LectureCivile lireDateCivileGenerale(std::string_view texte, const ContexteCivil& contexte,
+                                     Ordre ordre = Ordre::AnneeMoisJour);
+
 } // namespace chronastre::texte
