@@ -87,7 +87,6 @@ const CasLecture casLecture[] = {
     // Between 25 March and Easter (18 April 1731, 9 April 1732 Julian) the
     // Annunciation's year and Easter's differ.
     {"1er avril 1731 v. st.", Region::GRANDE_BRETAGNE, {}, 1, julien(1731, 4, 1), 0},
-    {"1er avril 1731 v. st.", FR, {}, 1, julien(1732, 4, 1), 0},
     {"6 mars 1474, style florentin", RO, {}, 1, julien(1475, 3, 6), 0},
     {"6 mars 1474, style de l'Annonciation", RO, {}, 1, julien(1475, 3, 6), 0},
     {"25 mars 1500, style pisan", RO, {}, 1, julien(1499, 3, 25), 0},
