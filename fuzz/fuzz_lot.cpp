@@ -1,5 +1,6 @@
-// The batch reader fed any bytes: the first byte picks the departure, the
-// second the arrival (19 is TOUS), the third the options, the rest is
+// The batch reader fed any bytes: the first byte picks the departure (19 is
+// CIVIL) and a region, the second the arrival (19 is TOUS, 20 CIVIL) and a
+// style, the third the options, the rest is
 // standard input, handed over in pieces of varying size. One output line per
 // input line (ended by LF, CR LF or a lone CR), each empty or of the form a
 // conversion prints when no column is read; the exit code says whether a
@@ -59,17 +60,31 @@ bool maya(std::string_view t)
            std::all_of(ronde.begin(), ronde.end(), entier);
 }
 
-bool ligneValide(std::string_view ligne, int arrivee)
+// A result, or with CIVIL as departure the two results of a date that names
+// two days, joined by " ou ".
+template <typename Forme>
+bool unOuDeux(std::string_view t, Forme forme, bool civil)
+{
+    const std::size_t ou = civil ? t.find(" ou ") : std::string_view::npos;
+    if (ou == std::string_view::npos)
+        return forme(t);
+    return forme(t.substr(0, ou)) && forme(t.substr(ou + 4));
+}
+
+// arrivee 0 to 18 a calendar, 19 TOUS, 20 CIVIL.
+bool ligneValide(std::string_view ligne, int arrivee, bool civil)
 {
     if (ligne.empty())
         return true;
     if (arrivee == 18)
-        return maya(ligne);
-    if (arrivee < 18)
-        return date(ligne);
+        return unOuDeux(ligne, maya, civil);
+    if (arrivee < 18 || arrivee == 20)
+        return unOuDeux(ligne, date, civil);
     const auto champs = decouper(ligne, '\t');
-    return champs.size() == 19 && std::all_of(champs.begin(), champs.end() - 1, date) &&
-           maya(champs.back());
+    return champs.size() == 19 &&
+           std::all_of(champs.begin(), champs.end() - 1,
+                       [civil](std::string_view c) { return unOuDeux(c, date, civil); }) &&
+           unOuDeux(champs.back(), maya, civil);
 }
 
 } // namespace
@@ -78,9 +93,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 {
     if (taille < 3)
         return 0;
-    const auto depart = static_cast<chronastre::TypeCalendrier>(donnees[0] % 19);
-    const int arrivee = donnees[1] % 20;
+    // Departure 19 and arrival 20 are CIVIL, in the region and style the
+    // rest of the first two bytes pick.
+    const auto depart = static_cast<chronastre::TypeCalendrier>(donnees[0] % 20);
+    const int arrivee = donnees[1] % 21;
     chronastre::OptionsLot options;
+    options.departCivil = depart == 19;
+    options.arriveeCivile = arrivee == 20;
+    options.region = static_cast<chronastre::Region>((donnees[0] / 20) % chronastre::nombreRegions);
+    if ((donnees[1] / 21) % 6 < 5)
+        options.style = static_cast<chronastre::Style>((donnees[1] / 21) % 6);
     options.strict = (donnees[2] & 1) != 0;
     options.ordre = static_cast<chronastre::texte::Ordre>((donnees[2] >> 1) % 3);
     if ((donnees[2] & 8) != 0)
@@ -96,8 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const std::vector<std::string>& messages = essai.messages;
 
     const int code = chronastre::convertirLot(
-        depart,
-        arrivee == 19 ? std::nullopt
+        options.departCivil ? chronastre::JULIEN : depart,
+        arrivee >= 19 ? std::nullopt
                       : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
         canaux, options);
 
@@ -122,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
              std::string_view(sortie).substr(0, sortie.size() - (sortie.empty() ? 0 : 1)), '\n')) {
         // With --entete, a first line that holds no date is passed through.
         const bool entete = options.entete && rang++ == 0;
-        if (!options.colonne && !entete && !ligneValide(ligne, arrivee))
+        if (!options.colonne && !entete && !ligneValide(ligne, arrivee, options.departCivil))
             std::abort();
     }
     bool rejet = false;

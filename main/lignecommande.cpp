@@ -355,7 +355,7 @@ int conversionCivile(std::string_view texte, std::string_view motArrivee, Canaux
             return codeEchec;
         }
         signaler(canaux,
-                 "chronastre : " + deux +
+                 "chronastre : attention, " + deux +
                      " : les deux sont écrits, dans cet ordre ; « avant Pâques » ou « après "
                      "Pâques » n'en garde qu'un");
     }

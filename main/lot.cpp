@@ -416,7 +416,7 @@ private:
                 rejeter(numero, deux + " (--strict)");
                 return std::nullopt;
             }
-            signaler(ligne + deux +
+            signaler(ligne + "attention, " + deux +
                      " : les deux sont écrits, séparés par « ou » ; « avant Pâques » "
                      "ou « après Pâques » n'en garde qu'un");
             return Lue{DateHeure(), lue.jours[0], lue.jours[1]};
