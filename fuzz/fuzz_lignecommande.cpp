@@ -57,7 +57,7 @@ const std::regex paquesRegion("([1-9]|[12][0-9]|3[01]) ([1-9]|1[0-2])");
 // A line of FETES: the feast, its date, its calendar (Latin-1).
 const std::regex fete("[^\t]+\t(Dimanche|Lundi|Mardi|Mercredi|Jeudi|Vendredi|Samedi) "
                       "([1-9]|[12][0-9]|3[01]|1er) [^ \t]+ -?[0-9]+\t"
-                      "(julien|gr\xE9gorien|su\xE9dois)");
+                      "(julien|gr\xE9gorien|su\xE9" "dois)");
 const std::regex maya("-?[0-9]+(\\.-?[0-9]+){5}, -?[0-9]+ -?[0-9]+ -?[0-9]+ -?[0-9]+");
 
 // Whether lines [debut, debut + 24) are the report's calendar lines.

@@ -2428,7 +2428,7 @@ void TestFenetre::regionFetesSaisies_data()
     QTest::newRow("Britain's Julian feasts of 1750") << "GRANDE_BRETAGNE"
                                                      << "la Saint-Michel 1750"
                                                      << "Calendrier julien"
-                                                     << "Samedi 10 Octobre 1750 après J. C."
+                                                     << "Samedi 29 Septembre 1750 après J. C."
                                                      << "";
     QTest::newRow("two days: OK waits for the part of the year")
         << "FRANCE"

@@ -110,6 +110,13 @@ void SaisieDate::lireTexte()
     afficher();
 }
 
+void SaisieDate::setRegion(Region region)
+{
+    region_ = region;
+    modele_.setRegion(region);
+    afficher();
+}
+
 bool SaisieDate::lireDateHistorique(const std::string& texte)
 {
     const texte::ContexteCivil contexte(region_);

@@ -42,8 +42,9 @@ public:
     // The region whose documents a historian's written date comes from ("la
     // Toussaint 1350", "10 mars 1500, style de Pâques"): read in its
     // calendar, the entry shows its day in the Julian or Gregorian calendar,
-    // whichever the region used that day.
-    void setRegion(chronastre::Region region) { region_ = region; }
+    // whichever the region used that day; the live line shows the date in
+    // the region's calendar.
+    void setRegion(chronastre::Region region);
 
 private:
     // Reads the written date of the text field.
