@@ -57,7 +57,8 @@ const std::regex paquesRegion("([1-9]|[12][0-9]|3[01]) ([1-9]|1[0-2])");
 // A line of FETES: the feast, its date, its calendar (Latin-1).
 const std::regex fete("[^\t]+\t(Dimanche|Lundi|Mardi|Mercredi|Jeudi|Vendredi|Samedi) "
                       "([1-9]|[12][0-9]|3[01]|1er) [^ \t]+ -?[0-9]+\t"
-                      "(julien|gr\xE9gorien|su\xE9" "dois)");
+                      "(julien|gr\xE9gorien|su\xE9"
+                      "dois)");
 const std::regex maya("-?[0-9]+(\\.-?[0-9]+){5}, -?[0-9]+ -?[0-9]+ -?[0-9]+ -?[0-9]+");
 
 // Whether lines [debut, debut + 24) are the report's calendar lines.
@@ -168,9 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const int code = chronastre::executerCommande(arguments, canaux);
     if (code < 0 || code > 2)
         std::abort();
-    const bool region = std::any_of(arguments.begin(), arguments.end(), [](std::string_view a) {
-        return a.starts_with("--reforme");
-    });
+    const bool region = std::any_of(arguments.begin(), arguments.end(),
+                                    [](std::string_view a) { return a.starts_with("--reforme"); });
     if (!sortieValide(arguments.size() - argumentsDesOptions(arguments), sortie.octets(), region))
         std::abort();
     bool renvoi = false;

@@ -245,8 +245,9 @@ const Cas cas[] = {
     {"a feast in the Easter style: the Annunciation 1421 twice",
      {"--reforme", "FRANCE", "CIVIL", "JULIEN", "l'Annonciation 1421, style de Pâques"},
      "1421 3 25\n1422 3 25\n",
-     "chronastre : attention, cette date désigne deux jours, le 25 mars 1421 et le 25 mars 1422 : les deux "
-     "sont écrits, dans cet ordre ; « avant Pâques » ou « après Pâques » n'en garde qu'un\n"},
+     "chronastre : attention, cette date désigne deux jours, le 25 mars 1421 et le 25 mars "
+     "1422 : les deux sont écrits, dans cet ordre ; « avant Pâques » ou « après Pâques » n'en "
+     "garde qu'un\n"},
     {"a feast without its year",
      {"CIVIL", "JULIEN", "la Toussaint"},
      "",
@@ -333,8 +334,8 @@ const Cas cas[] = {
      {"--reforme", "FRANCE", "--style", "PAQUES", "CIVIL", "GREGORIEN"},
      "1350 11 9\n1501 3 20\n1502 4 11 ou 1503 4 11\n\n\n1582 12 20\n\n1500 4 29\n",
      "chronastre : ligne 3 : attention, cette date désigne deux jours, le 1er avril 1502 et le "
-     "1er avril 1503 : les deux sont écrits, séparés par « ou » ; « avant Pâques » ou « après Pâques » "
-     "n'en garde qu'un\n"
+     "1er avril 1503 : les deux sont écrits, séparés par « ou » ; « avant Pâques » ou « après "
+     "Pâques » n'en garde qu'un\n"
      "chronastre : ligne 4 : le 15 décembre 1582 (style de Pâques) n'a pas existé en France : "
      "le 9 décembre 1582 y fut suivi du 20 décembre 1582\n"
      "chronastre : ligne 7 : fête attendue à la place de « 1350 »\n",
@@ -358,8 +359,8 @@ const Cas cas[] = {
      {"--colonne", "2", "--entete", "--reforme", "FRANCE", "CIVIL", "JULIEN"},
      "nom;date\nJean;1350 11 1\nPierre;1502 4 1 ou 1503 4 1\n",
      "chronastre : ligne 3 : attention, cette date désigne deux jours, le 1er avril 1502 et le "
-     "1er avril 1503 : les deux sont écrits, séparés par « ou » ; « avant Pâques » ou « après Pâques » "
-     "n'en garde qu'un\n",
+     "1er avril 1503 : les deux sont écrits, séparés par « ou » ; « avant Pâques » ou « après "
+     "Pâques » n'en garde qu'un\n",
      0,
      "nom;date\nJean;la Toussaint 1350\nPierre;1er avril 1502, style de Pâques\n"},
 };
