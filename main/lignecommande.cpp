@@ -289,8 +289,12 @@ void ecrireJour(std::int64_t numeroJour, std::string_view motArrivee, Canaux& ca
 {
     Sortie& sortie = canaux.sortie;
     if (motArrivee == motCivil) {
-        const auto date = dateCivile(regionDe(options), numeroJour);
-        sortie.ligne(nombre(date->annee) + " " + nombre(date->mois) + " " + nombre(date->jour));
+        // Beyond the reform table's limits (a Maya long count of millions
+        // of years), the default record, as other calendars write a day they
+        // cannot.
+        const DateCivile date = dateCivile(regionDe(options), numeroJour)
+                                    .value_or(DateCivile{-9999, -1, -1, Regime::JULIEN});
+        sortie.ligne(nombre(date.annee) + " " + nombre(date.mois) + " " + nombre(date.jour));
         return;
     }
     if (motArrivee != motTous) {

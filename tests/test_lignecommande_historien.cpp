@@ -132,6 +132,9 @@ const Cas cas[] = {
      "chronastre : le 10 octobre 1582 n'a pas existé à Rome : le 4 octobre 1582 y fut suivi du "
      "15 octobre 1582\n",
      1},
+    {"a long count beyond the reform table's limits: the default record",
+     {"MAYA", "CIVIL", "2147483647", "0", "0", "0", "0", "0"},
+     "-9999 -1 -1\n"},
     {"CIVIL in the order of --ordre",
      {"--ordre", "JMA", "CIVIL", "JULIEN", "15", "10", "1582"},
      "1582 10 5\n"},
