@@ -134,7 +134,10 @@ const Cas cas[] = {
      1},
     {"a long count beyond the reform table's limits: the default record",
      {"MAYA", "CIVIL", "2147483647", "0", "0", "0", "0", "0"},
-     "-9999 -1 -1\n"},
+     "-9999 -1 -1\n",
+     "chronastre : attention, la date 2147483647 0 0 0 0 0 n'existe pas dans le calendrier MAYA "
+     "; elle est lue comme le jour julien 6184752903944285, au-delà du dernier jour du compte "
+     "long (19.19.19.19.17.19)\n"},
     {"CIVIL in the order of --ordre",
      {"--ordre", "JMA", "CIVIL", "JULIEN", "15", "10", "1582"},
      "1582 10 5\n"},
