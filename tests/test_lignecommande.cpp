@@ -974,7 +974,8 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
     };
     for (const auto& [fichier, avertissement] : fichiers) {
         SCOPED_TRACE(fichier);
-        const Resultat r = executer(programme, {"GEDCOM"}, lire(dossier + fichier));
+        const Resultat r =
+            executer(programme, {"GEDCOM"}, lire(dossier + fichier), {"LC_ALL=C.UTF-8"});
         EXPECT_EQ(r.sortie, attendu);
         EXPECT_EQ(r.erreurs, avertissement);
         EXPECT_EQ(r.code, 0);
@@ -983,7 +984,8 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
     EXPECT_EQ(lettres.sortie, "6\t@I1@\tBIRT\t@#DJULIAN@ 1 JAN 1700\tLundi 11 Janvier 1700\tJózef "
                               "Łódź\n10\t@I2@\tBIRT\t@#DJULIAN@ 2 JAN 1700\tMardi 12 Janvier "
                               "1700\tǕlle Øster-Æbeltoft\n");
-    const Resultat binaire = executer(programme, {"GEDCOM"}, lire(dossier + "binaire.ged"));
+    const Resultat binaire =
+        executer(programme, {"GEDCOM"}, lire(dossier + "binaire.ged"), {"LC_ALL=C.UTF-8"});
     EXPECT_EQ(binaire.sortie, "");
     EXPECT_EQ(binaire.erreurs, "chronastre : ce fichier n'est pas du texte (il contient l'octet "
                                "0x00) : ce n'est pas un fichier GEDCOM\n");
@@ -991,14 +993,16 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
 }
 
 // A line of any length (a long NOTE) is passed over, and the dates after it
-// are listed; a date that long is refused.
+// are listed; a date that long is refused. The messages, in the locale's
+// encoding, are read in UTF-8 (in the C locale they are Latin-1).
 TEST(LigneCommande, GedcomLigneLongue)
 {
     const std::string note = "1 NOTE " + std::string(200000, 'x') + "\n";
     const Resultat r =
         executer(programme, {"GEDCOM"},
                  "0 @I1@ INDI\n" + note + "1 BIRT\n2 DATE JULIAN 1 JAN 1700\n2 DATE " +
-                     std::string(100000, '1') + "\n");
+                     std::string(100000, '1') + "\n",
+                 {"LC_ALL=C.UTF-8"});
     EXPECT_EQ(r.sortie, "4\t@I1@\tBIRT\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\t\n");
     EXPECT_EQ(r.erreurs, "chronastre : ligne 5 : date de plus de 32768 octets\n"
                          "chronastre : 1 date listée, 1 refusée\n");
