@@ -40,8 +40,27 @@ void miseAJourMode(benchmark::State& etat)
     }
 }
 
+// The same in a region other than Rome's, by its reform (France, December
+// 1582): the date is read in the region's calendar, its Easter and computus
+// by its own, its years in the styles for the tooltip.
+void miseAJourRegion(benchmark::State& etat)
+{
+    Chronastre fenetre;
+    fenetre.setRegion(chronastre::Region::FRANCE);
+    fenetre.show();
+    fenetre.findChild<QSpinBox*>(QStringLiteral("annee"))->setValue(1582);
+    fenetre.findChild<QSpinBox*>(QStringLiteral("mois"))->setValue(12);
+    auto* jour = fenetre.findChild<QSpinBox*>(QStringLiteral("jour"));
+    int valeur = 20;
+    for (auto _ : etat) {
+        valeur = valeur == 20 ? 21 : 20;
+        jour->setValue(valeur);
+    }
+}
+
 } // namespace
 
+BENCHMARK(miseAJourRegion)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(miseAJourJour)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(miseAJourMode)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 

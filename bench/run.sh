@@ -120,6 +120,16 @@ for _ in 1 2 3; do
     entree=$resultats/ecrites.txt lot GREGORIEN-JULIEN-ECRITES build/chronastre GREGORIEN JULIEN
 done
 rm -f "$resultats/ecrites.txt"
+# The same years in dates written from a feast, as registers write them
+# ("le jeudi après la Saint-Martin d'hiver 1350"), read in France's calendar;
+# none falls in the days its reform skipped.
+awk -F- 'BEGIN {
+    srand(20261209)
+    n = split("la Toussaint|la veille de la Toussaint|le lendemain de l'"'"'Ascension|l'"'"'octave de la Saint-Jean-Baptiste|le jeudi après la Saint-Martin d'"'"'hiver|le dimanche de Laetare|le 3e jour après la Saint-Michel|Pâques|le lundi de la Pentecôte|la Saint-Barthélemy", fetes, "|")
+}
+{ printf "%s %d\n", fetes[1 + int(rand() * n)], $1 }' "$dates" >"$resultats/fetes.txt"
+entree=$resultats/fetes.txt lot CIVIL-GREGORIEN-FETES build/chronastre --reforme FRANCE CIVIL GREGORIEN
+rm -f "$resultats/fetes.txt"
 /usr/bin/time -f "%e %M" -o "$resultats/lot-date" date -f "$dates" +%j >"$resultats/sortie-lot"
 # The shell loop a user writes without the batch: one process per date.
 head -n 1000 "$dates" >"$resultats/mille"

@@ -54,7 +54,8 @@ valeur = mediane_benchmark("moteur.json", "recalculMoteur")
 lignes.append(("travail du moteur d'un recalcul", f"{valeur / 1000:.2f} µs", "≤ 2 µs",
                valeur <= 2000))
 for nom, figure in (("miseAJourJour", "miseAJour (jour changé)"),
-                    ("miseAJourMode", "miseAJour (mode changé)")):
+                    ("miseAJourMode", "miseAJour (mode changé)"),
+                    ("miseAJourRegion", "miseAJour (région France, jour changé)")):
     valeur = mediane_benchmark("fenetre.json", nom)
     lignes.append((figure, f"{valeur:.1f} µs", "≤ 150 µs", valeur <= 150))
 
@@ -126,6 +127,11 @@ numeriques, _ = lot("GREGORIEN-JULIEN")
 lignes.append(("lot GREGORIEN JULIEN, dates écrites (« 14 juillet 1789 »), par ligne",
                f"{ecrites:.0f} ns ({ecrites / numeriques:.2f} ×)", "≤ 2 × les nombres",
                ecrites <= 2 * numeriques))
+fetes, memoire_fetes = lot("CIVIL-GREGORIEN-FETES")
+memoireLots = max(memoireLots, memoire_fetes)
+lignes.append(("lot CIVIL GREGORIEN, fêtes (« le jeudi après la Saint-Martin d'hiver 1350 »), par ligne",
+               f"{fetes:.0f} ns ({fetes / ecrites:.2f} ×)", "≤ 3 × les dates écrites",
+               fetes <= 3 * ecrites))
 gnu, _ = lot("date")
 nous, _ = lot("GREGORIEN-JULIEN")
 lignes.append(("GNU date -f +%j, par ligne", f"{gnu:.0f} ns ({gnu / nous:.0f} × le lot)",

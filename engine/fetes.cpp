@@ -85,13 +85,10 @@ FetesDeRegion::Annee& FetesDeRegion::annee(std::int64_t annee)
     a.annee = annee;
     a.rempli = true;
     a.etat.fill(0);
+    a.paquesConnue = false;
+    a.noelConnu = false;
     a.paques.reset();
     a.noel.reset();
-    if (dansLimites(annee)) {
-        const Ancres ancresAnnee = ancres(region_, annee);
-        a.paques = ancresAnnee.paques;
-        a.noel = ancresAnnee.noel;
-    }
     return a;
 }
 
@@ -100,9 +97,17 @@ std::optional<std::int64_t> FetesDeRegion::jour(Fete fete, std::int64_t annee)
     Annee& a = this->annee(annee);
     const auto k = static_cast<std::size_t>(fete);
     if (a.etat[k] == 0) {
-        const auto jour = dansLimites(annee) ? jourSelonRegle(regleFete(fete), region_, annee,
-                                                              Ancres{a.paques, a.noel})
-                                             : std::nullopt;
+        const RegleFete& regle = regleFete(fete);
+        if (regle.genre == GenreFete::MOBILE && !a.paquesConnue && dansLimites(annee)) {
+            a.paques = jourPaques(region_, annee);
+            a.paquesConnue = true;
+        } else if (regle.genre == GenreFete::AVENT && !a.noelConnu && dansLimites(annee)) {
+            a.noel = ancres(region_, annee).noel;
+            a.noelConnu = true;
+        }
+        const auto jour = dansLimites(annee)
+                              ? jourSelonRegle(regle, region_, annee, Ancres{a.paques, a.noel})
+                              : std::nullopt;
         a.etat[k] = jour ? 1 : 2;
         a.jours[k] = jour.value_or(0);
     }
@@ -144,16 +149,26 @@ Resolution resoudre(const FormeFete& forme, FetesDeRegion& fetes, Style style)
         style = Style::PAQUES;
 
     // The occurrences of the feast whose year in the style is the form's:
-    // the feast of our year before, of the same number, or after.
+    // the feast of our year before, of the same number, or after. A feast
+    // of our year falls within it, so that a year beginning before ours
+    // (Christmas, the Pisan 25 March) can only hold the feasts of our year
+    // and the year before, one beginning after ours (the Florentine 25
+    // March, Easter) those of our year and the year after, and the
+    // Circumcision's those of our year.
+    const bool avantLaNotre = style == Style::NOEL || style == Style::PISAN;
+    const bool apresLaNotre = style == Style::ANNONCIATION || style == Style::PAQUES;
+    const std::int64_t premiere = forme.annee - (avantLaNotre ? 1 : 0);
+    const std::int64_t derniere = forme.annee + (apresLaNotre ? 1 : 0);
     bool absente = false;
     bool trouvee = false;
-    for (std::int64_t notreAnnee = forme.annee - 1; notreAnnee <= forme.annee + 1; ++notreAnnee) {
+    for (std::int64_t notreAnnee = premiere; notreAnnee <= derniere; ++notreAnnee) {
         const auto jour = fetes.jour(forme.fete, notreAnnee);
         if (!jour) {
             absente = true;
             continue;
         }
-        if (fetes.anneeEnStyle(style, *jour) != forme.annee)
+        // In the Circumcision's style the year is ours, which holds its feasts.
+        if (style != Style::CIRCONCISION && fetes.anneeEnStyle(style, *jour) != forme.annee)
             continue;
         trouvee = true;
         if ((forme.partie == PartiePaques::ApresPaques && notreAnnee != forme.annee) ||

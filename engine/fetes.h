@@ -225,6 +225,15 @@ constexpr const RegleFete& regleFete(Fete fete)
     return reglesFetes[static_cast<std::size_t>(fete)];
 }
 
+// Whether a feast always falls on a Sunday (Easter, the Sundays named by
+// their introits, Pentecost, the Sundays of Advent): the days of its week
+// are written from it ("le lundi de Pâques").
+constexpr bool feteDominicale(Fete fete)
+{
+    const RegleFete& r = regleFete(fete);
+    return r.genre == GenreFete::AVENT || (r.genre == GenreFete::MOBILE && r.decalage % 7 == 0);
+}
+
 // The day of a feast in our year annee (counted from 1 January) in a region:
 // a fixed feast on its date of the region's calendar (Saint Mathias a day
 // later when that February has a 29th day), a movable one from the region's
@@ -246,11 +255,14 @@ public:
     std::optional<std::int64_t> anneeEnStyle(Style style, std::int64_t numeroJour);
 
 private:
-    // One year: its Easter and Christmas, then each feast when first asked.
+    // One year: its Easter and Christmas, each when a feast first needs it,
+    // and each feast when first asked.
     struct Annee
     {
         std::int64_t annee = 0;
         bool rempli = false;
+        bool paquesConnue = false;
+        bool noelConnu = false;
         std::optional<std::int64_t> paques;
         std::optional<std::int64_t> noel;
         std::array<std::int64_t, nombreFetes> jours{};

@@ -165,6 +165,23 @@ JourCivil jourCivil(Region region, std::int64_t annee, std::int64_t mois, std::i
              : JourCivil{0, Regime::JULIEN, Refus::DateInvalide};
 }
 
+std::int64_t jourDeLAnneeCivil(Region region, const DateCivile& date)
+{
+    const std::int64_t a = date.annee;
+    bool bissextile = floorMod(a, 4) == 0;
+    if (date.regime == Regime::GREGORIEN)
+        bissextile = bissextile && (floorMod(a, 100) != 0 || floorMod(a, 400) == 0);
+    if (region == Region::SUEDE && a == 1700 && date.mois > 2)
+        bissextile = false; // 29 February 1700 was left out
+    // Days before the month: 30.6 a month from March, less February's
+    // shortfall of 2 (1 in a leap year).
+    const std::int64_t avant =
+        (275 * date.mois) / 9 - (bissextile ? 1 : 2) * ((date.mois + 9) / 12) - 30;
+    // February 1712 had a 30th day in Sweden.
+    const bool trente = region == Region::SUEDE && a == 1712 && date.mois > 2;
+    return avant + date.jour + (trente ? 1 : 0);
+}
+
 std::int64_t joursDuMoisCivil(Region region, std::int64_t annee, std::int64_t mois)
 {
     if (mois < 1 || mois > 12)
@@ -182,6 +199,9 @@ bool paquesGregoriennes(Region region, std::int64_t annee)
         return false;
     if (annee < -anneeLimite || annee > anneeLimite)
         return annee > 0;
+    // No reform came before Rome's, of October 1582.
+    if (annee <= 1582)
+        return false;
     const DatePaques p = paquesSelon(annee, true);
     return numero(GREGORIEN, {annee, p.mois, p.jour}) >= premierJourGregorienDe(region);
 }

@@ -263,6 +263,13 @@ struct JourCivil
 };
 JourCivil jourCivil(Region region, std::int64_t annee, std::int64_t mois, std::int64_t jour);
 
+// The place of a region's date in its year, as the window counts it: the
+// day of the year of its own calendar (Julian, Gregorian, or Sweden's, whose
+// February had 28 days in 1700 and 30 in 1712), the days a reform skipped
+// counted (20 December 1582 is day 354 in France, as 15 October is day 288
+// by the Roman rule).
+std::int64_t jourDeLAnneeCivil(Region region, const DateCivile& date);
+
 // The last day of month mois of year annee that the region's documents can
 // write: 28 to 31, 30 for the Swedish February 1712, less where the reform
 // cut the month short (18 for February 1700 in Protestant Germany); 0 for a

@@ -74,6 +74,11 @@ std::optional<Style> styleParIdentifiant(std::string_view mot)
     return std::nullopt;
 }
 
+Style styleAncien(Region region)
+{
+    return region == Region::GRANDE_BRETAGNE ? Style::ANNONCIATION : Style::PAQUES;
+}
+
 Resolution jourEnStyle(Style style, Region region, std::int64_t annee, std::int64_t mois,
                        std::int64_t jour, PartiePaques partie)
 {

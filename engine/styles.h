@@ -63,6 +63,13 @@ constexpr const DescriptionStyle& descriptionStyle(Style style)
 // The style a keyword names, in any case; none for another word.
 std::optional<Style> styleParIdentifiant(std::string_view mot);
 
+// The style that "ancien style" ("a. s.", "v. st.") names in a region's
+// documents when nothing else says which: the Annunciation's in Great
+// Britain, whose year began on 25 March until the Calendar (New Style) Act
+// 1750; the Easter style elsewhere, the "ancien style" of French diplomatic
+// usage (Giry 1894). docs/reformes.md says so.
+Style styleAncien(Region region);
+
 // In the Easter style a day and month can occur twice in one year: after
 // the Easter that opens it (in our year of the same number) and before the
 // Easter that closes it (in our next year). "après Pâques" and "avant

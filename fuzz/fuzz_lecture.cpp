@@ -2,11 +2,14 @@
 // the second the order of bare numbers and the GEDCOM options, the rest is
 // the text. A date read exists in its calendar, and its literal form, as the
 // program writes it, reads back to the same day; a GEDCOM value read has its
-// first day before its last; no message carries a raw control, directional
-// or malformed byte.
+// first day before its last; a date of a region's documents names days of
+// that region, and the quick reading of feast dates agrees with the grammar;
+// no message carries a raw control, directional or malformed byte.
 
 #include "engine/calendrier.h"
 #include "texte/lecture.h"
+#include "texte/lecturecivile.h"
+#include "texte/raccourcicivil.h"
 #include "texte/rendu.h"
 #include "texte/utf8.h"
 
@@ -53,6 +56,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     }
     if (const auto trouve = texte::calendrierDuTexte(texte, type)) {
         if (*trouve < 0 || *trouve >= nombreCalendriers)
+            std::abort();
+    }
+
+    // A date of a region's documents: its days exist there, in order; the
+    // quick reading of feast dates gives what the grammar gives.
+    const auto region = static_cast<Region>(donnees[0] % nombreRegions);
+    const std::optional<Style> style =
+        donnees[1] % 6 < 5 ? std::optional(static_cast<Style>(donnees[1] % 6)) : std::nullopt;
+    const texte::ContexteCivil contexte(region, style);
+    const texte::LectureCivile civile = texte::lireDateCivileGenerale(texte, contexte, ordre);
+    sur(civile.erreur);
+    sur(civile.avertissement);
+    if (civile.erreur.empty()) {
+        if (civile.nombre < 1 || civile.nombre > 2 ||
+            (civile.nombre == 2 && civile.jours[0] >= civile.jours[1]))
+            std::abort();
+        for (int k = 0; k < civile.nombre; ++k) {
+            if (!dateCivile(region, civile.jours[static_cast<std::size_t>(k)]))
+                std::abort();
+        }
+    }
+    if (texte::LectureCivile rapide; texte::lireFeteRapidement(texte, contexte, rapide)) {
+        if (!civile.erreur.empty() || !civile.avertissement.empty() ||
+            rapide.nombre != civile.nombre || rapide.jours[0] != civile.jours[0] ||
+            (rapide.nombre == 2 && rapide.jours[1] != civile.jours[1]))
             std::abort();
     }
 

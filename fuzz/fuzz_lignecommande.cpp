@@ -51,10 +51,32 @@ const std::regex
 const std::regex jourAnnee("Jour de l'ann\xE9"
                            "e    : -?[0-9]+");
 const std::regex date("-?[0-9]+ -?[0-9]+i? -?[0-9]+");
+// PAQUES in a region's calendar (--reforme): the Julian Easter written as a
+// Gregorian date drifts with the centuries.
+const std::regex paquesRegion("([1-9]|[12][0-9]|3[01]) ([1-9]|1[0-2])");
+// A line of FETES: the feast, its date, its calendar (Latin-1).
+const std::regex fete("[^\t]+\t(Dimanche|Lundi|Mardi|Mercredi|Jeudi|Vendredi|Samedi) "
+                      "([1-9]|[12][0-9]|3[01]|1er) [^ \t]+ -?[0-9]+\t"
+                      "(julien|gr\xE9gorien|su\xE9"
+                      "dois)");
 const std::regex maya("-?[0-9]+(\\.-?[0-9]+){5}, -?[0-9]+ -?[0-9]+ -?[0-9]+ -?[0-9]+");
 
+// Whether lines [debut, debut + 29) are the report's calendar lines, those
+// in use today included.
+bool lignesTous(const std::vector<std::string>& l, std::size_t debut)
+{
+    for (std::size_t i = 0; i < 29; ++i) {
+        const bool vide = i == 2 || i == 7 || i == 12 || i == 15 || i == 19 || i == 24;
+        const std::string& ligne = l[debut + i];
+        if (vide != ligne.empty() || (!vide && ligne.rfind("Calendrier ", 0) != 0))
+            return false;
+    }
+    return true;
+}
+
 // Checks the whole output against the forms the command line can write.
-bool sortieValide(std::size_t nombreArguments, const std::string& octets)
+// region: --reforme was given.
+bool sortieValide(std::size_t nombreArguments, const std::string& octets, bool region)
 {
     if (octets.empty())
         return true;
@@ -70,10 +92,14 @@ bool sortieValide(std::size_t nombreArguments, const std::string& octets)
         return l.size() == 1 && l[0] == "chronastre " CHRONASTRE_VERSION;
     case 2:
         if (l.size() == 1) // PAQUES: 22 March .. 25 April
-            return correspond(l[0], paques);
-        return l.size() == 5 && correspond(l[0], nombreOr) && correspond(l[1], epacte) &&
-               correspond(l[2], cycleSolaire) && correspond(l[3], indiction) &&
-               correspond(l[4], lettres);
+            return correspond(l[0], paques) || (region && correspond(l[0], paquesRegion));
+        if (l.size() == 5 && correspond(l[0], nombreOr))
+            return correspond(l[1], epacte) && correspond(l[2], cycleSolaire) &&
+                   correspond(l[3], indiction) && correspond(l[4], lettres);
+        // FETES: the movable feasts and the Sundays of Advent.
+        return l.size() >= 20 && l.size() <= 29 &&
+               std::all_of(l.begin(), l.end(),
+                           [](const std::string& ligne) { return correspond(ligne, fete); });
     case 4:
     case 7:
         if (l.empty() || l[0] != "coucou")
@@ -83,14 +109,13 @@ bool sortieValide(std::size_t nombreArguments, const std::string& octets)
     case 3: // a written date: DEPART ARRIVEE "texte"
     case 5:
     case 8:
-        if (l.size() == 29) { // TOUS: the report's calendar lines, those in use today
-            for (std::size_t i = 0; i < l.size(); ++i) {
-                const bool vide = i == 2 || i == 7 || i == 12 || i == 15 || i == 19 || i == 24;
-                if (vide != l[i].empty() || (!vide && l[i].rfind("Calendrier ", 0) != 0))
-                    return false;
-            }
-            return true;
-        }
+        if (l.size() == 29) // TOUS: the report's calendar lines, those in use today
+            return lignesTous(l, 0);
+        // A date of CIVIL that names two days: both, one after the other.
+        if (l.size() == 58)
+            return lignesTous(l, 0) && lignesTous(l, 29);
+        if (l.size() == 2)
+            return correspond(l[0], date) && correspond(l[1], date);
         return l.size() == 1 && (correspond(l[0], date) || correspond(l[0], maya));
     default:
         return false;
@@ -107,7 +132,8 @@ std::size_t argumentsDesOptions(const std::vector<std::string_view>& arguments)
         if (!argument.starts_with("--") || argument.size() <= 2)
             continue;
         const std::string_view nom = argument.substr(0, argument.find('='));
-        const bool avecValeur = nom == "--colonne" || nom == "--separateur" || nom == "--ordre";
+        const bool avecValeur = nom == "--colonne" || nom == "--separateur" || nom == "--ordre" ||
+                                nom == "--reforme" || nom == "--style";
         if (!avecValeur && nom != "--entete" && nom != "--strict" && nom != "--modifications" &&
             nom != "--doubles-juliennes")
             continue; // help, the version, or not understood
@@ -144,7 +170,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const int code = chronastre::executerCommande(arguments, canaux);
     if (code < 0 || code > 2)
         std::abort();
-    if (!sortieValide(arguments.size() - argumentsDesOptions(arguments), sortie.octets()))
+    const bool region = std::any_of(arguments.begin(), arguments.end(),
+                                    [](std::string_view a) { return a.starts_with("--reforme"); });
+    if (!sortieValide(arguments.size() - argumentsDesOptions(arguments), sortie.octets(), region))
         std::abort();
     bool renvoi = false;
     for (const std::string& message : messages) {

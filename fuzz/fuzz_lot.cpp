@@ -1,5 +1,6 @@
-// The batch reader fed any bytes: the first byte picks the departure, the
-// second the arrival (23 is TOUS), the third the options, the rest is
+// The batch reader fed any bytes: the first byte picks the departure (23 is
+// CIVIL) and a region, the second the arrival (23 is TOUS, 24 CIVIL) and a
+// style, the third the options, the rest is
 // standard input, handed over in pieces of varying size. One output line per
 // input line (ended by LF, CR LF or a lone CR), each empty or of the form a
 // conversion prints when no column is read; the exit code says whether a
@@ -68,25 +69,39 @@ bool maya(std::string_view t)
            std::all_of(ronde.begin(), ronde.end(), entier);
 }
 
-bool ligneValide(std::string_view ligne, int arrivee)
+// A result, or with CIVIL as departure the two results of a date that names
+// two days, joined by " ou ".
+template <typename Forme>
+bool unOuDeux(std::string_view t, Forme forme, bool civil)
+{
+    const std::size_t ou = civil ? t.find(" ou ") : std::string_view::npos;
+    if (ou == std::string_view::npos)
+        return forme(t);
+    return forme(t.substr(0, ou)) && forme(t.substr(ou + 4));
+}
+
+// arrivee below nombreCalendriers a calendar, nombreCalendriers TOUS, the
+// next CIVIL.
+bool ligneValide(std::string_view ligne, int arrivee, bool civil)
 {
     if (ligne.empty())
         return true;
+    using chronastre::nombreCalendriers;
     if (arrivee == chronastre::MAYA)
-        return maya(ligne);
+        return unOuDeux(ligne, maya, civil);
     if (arrivee == chronastre::CHINOIS)
-        return dateChinoise(ligne);
-    if (arrivee < chronastre::nombreCalendriers)
-        return date(ligne);
+        return unOuDeux(ligne, dateChinoise, civil);
+    if (arrivee < nombreCalendriers || arrivee == nombreCalendriers + 1)
+        return unOuDeux(ligne, date, civil);
     // TOUS: every calendar, a calendar in use today empty outside its range.
     const auto champs = decouper(ligne, '\t');
-    if (champs.size() != chronastre::nombreCalendriers)
+    if (champs.size() != nombreCalendriers)
         return false;
     for (std::size_t k = 0; k < champs.size(); ++k) {
         const bool vide = k >= chronastre::premierCalendrierEnUsage && champs[k].empty();
-        const bool valide = k == chronastre::MAYA      ? maya(champs[k])
-                            : k == chronastre::CHINOIS ? dateChinoise(champs[k])
-                                                       : date(champs[k]);
+        const bool valide = k == chronastre::MAYA      ? unOuDeux(champs[k], maya, civil)
+                            : k == chronastre::CHINOIS ? unOuDeux(champs[k], dateChinoise, civil)
+                                                       : unOuDeux(champs[k], date, civil);
         if (!vide && !valide)
             return false;
     }
@@ -99,10 +114,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 {
     if (taille < 3)
         return 0;
-    const auto depart =
-        static_cast<chronastre::TypeCalendrier>(donnees[0] % chronastre::nombreCalendriers);
-    const int arrivee = donnees[1] % (chronastre::nombreCalendriers + 1);
+    // Departure nombreCalendriers and arrival nombreCalendriers + 1 are
+    // CIVIL, in the region and style the rest of the first two bytes pick.
+    constexpr int n = chronastre::nombreCalendriers;
+    const auto depart = static_cast<chronastre::TypeCalendrier>(donnees[0] % (n + 1));
+    const int arrivee = donnees[1] % (n + 2);
     chronastre::OptionsLot options;
+    options.departCivil = depart == n;
+    options.arriveeCivile = arrivee == n + 1;
+    options.region =
+        static_cast<chronastre::Region>((donnees[0] / (n + 1)) % chronastre::nombreRegions);
+    if ((donnees[1] / (n + 2)) % 6 < 5)
+        options.style = static_cast<chronastre::Style>((donnees[1] / (n + 2)) % 6);
     options.strict = (donnees[2] & 1) != 0;
     options.ordre = static_cast<chronastre::texte::Ordre>((donnees[2] >> 1) % 3);
     if ((donnees[2] & 8) != 0)
@@ -118,8 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const std::vector<std::string>& messages = essai.messages;
 
     const int code = chronastre::convertirLot(
-        depart,
-        arrivee == chronastre::nombreCalendriers
+        options.departCivil ? chronastre::JULIEN : depart,
+        arrivee >= chronastre::nombreCalendriers
             ? std::nullopt
             : std::optional(static_cast<chronastre::TypeCalendrier>(arrivee)),
         canaux, options);
@@ -145,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
              std::string_view(sortie).substr(0, sortie.size() - (sortie.empty() ? 0 : 1)), '\n')) {
         // With --entete, a first line that holds no date is passed through.
         const bool entete = options.entete && rang++ == 0;
-        if (!options.colonne && !entete && !ligneValide(ligne, arrivee))
+        if (!options.colonne && !entete && !ligneValide(ligne, arrivee, options.departCivil))
             std::abort();
     }
     bool rejet = false;

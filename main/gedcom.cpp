@@ -67,6 +67,34 @@ struct Etiquette
 // The tags of the levels above a line, its own included.
 using Etiquettes = std::array<Etiquette, niveauMax>;
 
+// What a date phrase names when it is a historian's date (a feast, a style)
+// that reads as a date of the region's documents; none otherwise.
+std::optional<texte::LectureCivile> phraseHistorique(std::string_view phrase,
+                                                     const texte::ContexteCivil* civil)
+{
+    if (civil == nullptr || phrase.empty())
+        return std::nullopt;
+    texte::LectureCivile lue = texte::lireDateCivile(phrase, *civil);
+    if (!lue.historique || !lue.erreur.empty())
+        return std::nullopt;
+    return lue;
+}
+
+// A date phrase as listed: between quotation marks, after its day (or its
+// two days) when it names one.
+std::string phraseLue(std::string_view phrase, TypeCalendrier arrivee,
+                      const texte::ContexteCivil* civil)
+{
+    const std::string citee = texte::entreGuillemets(phrase);
+    const auto lue = phraseHistorique(phrase, civil);
+    if (!lue)
+        return citee;
+    std::string jours = jour(arrivee, lue->jours[0]);
+    if (lue->nombre == 2)
+        jours += " ou " + jour(arrivee, lue->jours[1]);
+    return jours + " (" + citee + ")";
+}
+
 // What a GEDCOM line holds: its level, the identifier it opens (a record's
 // @I12@), its tag in capitals and its value. Any run of blanks and tabs
 // separates them.
@@ -502,7 +530,8 @@ class Liste
 {
 public:
     Liste(TypeCalendrier arrivee, const Canaux& canaux, const OptionsListe& options)
-        : arrivee_(arrivee), canaux_(canaux), options_(options), sortie_(canaux), entree_(canaux)
+        : arrivee_(arrivee), canaux_(canaux), options_(options), sortie_(canaux), entree_(canaux),
+          civil_(options.region, options.style)
     {}
 
     int lister()
@@ -765,7 +794,7 @@ private:
         if (v.premiere && v.premiere->calendrier == arrivee_ &&
             (!v.seconde || v.seconde->calendrier == arrivee_))
             return;
-        lister(numero, evenement, sansFin, texteValeurGedcom(v, arrivee_));
+        lister(numero, evenement, sansFin, texteValeurGedcom(v, arrivee_, &civil_));
         dernierNiveauDate_ = l.niveau;
     }
 
@@ -775,7 +804,7 @@ private:
     {
         const std::string texte(decoder(l.valeur, numero));
         if (phraseEnAttente_ && l.niveau == phraseEnAttente_->niveau + 1) {
-            lignes_[phraseEnAttente_->ligne] += texte::entreGuillemets(texte);
+            lignes_[phraseEnAttente_->ligne] += phraseLue(texte, arrivee_, &civil_);
             phraseEnAttente_.reset();
         } else if (dernierNiveauDate_ && l.niveau == *dernierNiveauDate_ + 1 && !lignes_.empty()) {
             lignes_.back() += " (" + texte::entreGuillemets(texte) + ")";
@@ -862,15 +891,18 @@ private:
     Noms noms_;
     std::int64_t listees_ = 0;
     std::int64_t refusees_ = 0;
+    // The region and style of the date phrases, and their feasts.
+    texte::ContexteCivil civil_;
 };
 
 } // namespace
 
-std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arrivee)
+std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arrivee,
+                              const texte::ContexteCivil* civil)
 {
     using texte::Qualificatif;
     if (!v.premiere)
-        return texte::entreGuillemets(v.phrase); // a date phrase alone
+        return phraseLue(v.phrase, arrivee, civil); // a date phrase alone
     const texte::DatePartielle& d = *v.premiere;
     std::string texte;
     switch (v.qualificatif) {
@@ -906,6 +938,19 @@ std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arriv
         texte = "jusqu'à " + jour(arrivee, texte::dernierJour(d));
         break;
     case Qualificatif::Interpretee:
+        if (const auto lue = phraseHistorique(v.phrase, civil);
+            lue && texte::premierJour(d) != texte::dernierJour(d)) {
+            // The phrase's day, when it is one of the days of the date.
+            std::optional<std::int64_t> dedans;
+            for (int k = 0; k < lue->nombre; ++k) {
+                const std::int64_t n = lue->jours[static_cast<std::size_t>(k)];
+                if (n >= texte::premierJour(d) && n <= texte::dernierJour(d))
+                    dedans = dedans ? std::nullopt : std::optional(n);
+            }
+            if (dedans)
+                return jour(arrivee, *dedans) + " (interprétée de " +
+                       texte::entreGuillemets(v.phrase) + ")";
+        }
         return date(d, arrivee) + " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
     }
     if (!v.phrase.empty())

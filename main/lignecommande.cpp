@@ -5,6 +5,8 @@
 #include "engine/calendriermaya.h"
 #include "engine/comput.h"
 #include "engine/dateheure.h"
+#include "engine/reforme.h"
+#include "engine/styles.h"
 #include "main/gedcom.h"
 #include "main/lot.h"
 #include "main/messages.h"
@@ -12,6 +14,7 @@
 #include "names/noms.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
+#include "texte/textefetes.h"
 
 #include <algorithm>
 #include <array>
@@ -106,6 +109,13 @@ int incompris(const Canaux& canaux, const std::string& quoi)
 // The command that lists the dates of a GEDCOM file (the whole word).
 constexpr std::string_view motGedcom = "GEDCOM";
 
+// The calendar of a region's documents (--reforme), as departure or
+// arrival: Julian before the region's reform, Gregorian from it.
+constexpr std::string_view motCivil = "CIVIL";
+
+// The command that lists the movable feasts of a year (the whole word).
+constexpr std::string_view motFetes = "FETES";
+
 bool estCommande(std::string_view argument)
 {
     return selectionne(argument, "PAQUES") || selectionne(argument, "COMPUT") ||
@@ -114,7 +124,7 @@ bool estCommande(std::string_view argument)
 
 bool arriveeConnue(std::string_view mot)
 {
-    return mot == motTous || typeDepuisMot(mot) != CALENDRIER_INCONNU;
+    return mot == motTous || mot == motCivil || typeDepuisMot(mot) != CALENDRIER_INCONNU;
 }
 
 // The keyword a word would be in capitals, when it is one.
@@ -144,7 +154,7 @@ std::string motsIncompris(std::string_view depart, std::string_view arrivee)
         return "option inconnue " + texte::entreGuillemets(depart);
     if (depart == motTous)
         return "« TOUS » ne peut être que le calendrier d'arrivée";
-    if (typeDepuisMot(depart) == CALENDRIER_INCONNU)
+    if (typeDepuisMot(depart) == CALENDRIER_INCONNU && depart != motCivil)
         return calendrierInconnu(depart);
     if (!arriveeConnue(arrivee))
         return calendrierInconnu(arrivee);
@@ -194,18 +204,28 @@ int unSeulMot(Arguments arguments, Canaux& canaux, const Options& options)
     }
     if (mot == motGedcom)
         return gedcom(GREGORIEN, canaux, options);
-    if (estCommande(mot) || arriveeConnue(mot))
+    if (estCommande(mot) || arriveeConnue(mot) || mot == motFetes)
         return incompris(canaux, nombreArguments(1));
     return incompris(canaux, premierMotIncompris(mot));
 }
 
-int paques(Arguments arguments, Canaux& canaux, const Options&)
+// The first year whose Easter is computed.
+constexpr std::int32_t premiereAnneePaques = 31;
+
+int paques(Arguments arguments, Canaux& canaux, const Options& options)
 {
     const std::int32_t annee = lireNombre(arguments[1]);
-    if (annee <= 30) {
+    if (annee < premiereAnneePaques) {
         signaler(canaux, "chronastre : pas de dimanche de Pâques pour l'an " + nombre(annee) +
                              " : le calcul commence en l'an 31.");
         return codeEchec;
+    }
+    if (options.lot.region) {
+        // The region's computus, the day in its calendar.
+        const auto date =
+            dateCivile(*options.lot.region, jourPaques(*options.lot.region, annee).value_or(0));
+        canaux.sortie.ligne(nombre(date->jour) + " " + nombre(date->mois));
+        return 0;
     }
     Paques paques;
     paques.calculer(annee);
@@ -213,7 +233,7 @@ int paques(Arguments arguments, Canaux& canaux, const Options&)
     return 0;
 }
 
-int comput(Arguments arguments, Canaux& canaux, const Options&)
+int comput(Arguments arguments, Canaux& canaux, const Options& options)
 {
     const std::int32_t annee = lireNombre(arguments[1]);
     if (annee <= 0) {
@@ -223,7 +243,10 @@ int comput(Arguments arguments, Canaux& canaux, const Options&)
     }
     Sortie& sortie = canaux.sortie;
     Comput comput;
-    comput.calculer(annee);
+    if (options.lot.region)
+        comput.calculerSelon(annee, paquesGregoriennes(*options.lot.region, annee));
+    else
+        comput.calculer(annee);
     sortie.ligne("Nombre d'or       : " + nombre(comput.nombreOr()));
     sortie.ligne("Epacte            : " + nombre(comput.epacte()));
     sortie.ligne("Cycle solaire     : " + nombre(comput.cycleSolaire()));
@@ -256,28 +279,29 @@ int jour(Arguments arguments, Canaux& canaux, const Options&)
     return 0;
 }
 
-// The result of one conversion: one line, or with TOUS as arrival the
+// The region of CIVIL.
+Region regionDe(const Options& options)
+{
+    return options.lot.region.value_or(Region::ROME);
+}
+
+// Day numeroJour in the arrival: one line, or with TOUS as arrival the
 // nineteen calendars as the window's report writes them (its lines 13 to 36,
-// captions and literal forms), then the four in use today. A date that does
-// not exist in its calendar is converted as the arithmetic reads it, and the
-// user is told how; a day outside the range of a calendar in use today, as
-// departure or arrival, is refused with that range.
-int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const DateHeure& source,
-                     Canaux& canaux, bool strict)
+// captions and literal forms), then the four in use today; CIVIL writes the
+// date of the region's documents. A day outside the range of a calendar in
+// use today is refused with that range.
+int ecrireJour(std::int64_t numeroJour, std::string_view motArrivee, Canaux& canaux,
+               const Options& options)
 {
     Sortie& sortie = canaux.sortie;
-    const std::int64_t numeroJour = Calendrier(depart).depuisCalendrier(source);
-    if (!plageDuCalendrier(depart).contient(numeroJour)) {
-        signaler(canaux, "chronastre : " + dateHorsPlage(depart, source));
-        return codeEchec;
-    }
-    if (const std::string avertissement = avertissementDate(depart, source, numeroJour);
-        !avertissement.empty()) {
-        if (strict) {
-            signaler(canaux, "chronastre : " + dateInexistante(depart, source));
-            return codeEchec;
-        }
-        signaler(canaux, "chronastre : " + avertissement);
+    if (motArrivee == motCivil) {
+        // Beyond the reform table's limits (a Maya long count of millions
+        // of years), the default record, as other calendars write a day they
+        // cannot.
+        const DateCivile date = dateCivile(regionDe(options), numeroJour)
+                                    .value_or(DateCivile{-9999, -1, -1, Regime::JULIEN});
+        sortie.ligne(nombre(date.annee) + " " + nombre(date.mois) + " " + nombre(date.jour));
+        return 0;
     }
     if (motArrivee != motTous) {
         const TypeCalendrier arrivee = typeDepuisMot(motArrivee);
@@ -305,6 +329,62 @@ int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const D
     return 0;
 }
 
+// The result of one conversion (ecrireJour). A date that does not exist in
+// its calendar is converted as the arithmetic reads it, and the user is
+// told how; a day outside the range of a calendar in use today, as
+// departure, is refused with that range.
+int ecrireConversion(TypeCalendrier depart, std::string_view motArrivee, const DateHeure& source,
+                     Canaux& canaux, const Options& options)
+{
+    const std::int64_t numeroJour = Calendrier(depart).depuisCalendrier(source);
+    if (!plageDuCalendrier(depart).contient(numeroJour)) {
+        signaler(canaux, "chronastre : " + dateHorsPlage(depart, source));
+        return codeEchec;
+    }
+    if (const std::string avertissement = avertissementDate(depart, source, numeroJour);
+        !avertissement.empty()) {
+        if (options.lot.strict) {
+            signaler(canaux, "chronastre : " + dateInexistante(depart, source));
+            return codeEchec;
+        }
+        signaler(canaux, "chronastre : " + avertissement);
+    }
+    return ecrireJour(numeroJour, motArrivee, canaux, options);
+}
+
+// A date of the region's documents (CIVIL), read by lireDateCivile: its
+// day, or its two days, one result after the other; the user is told why
+// there are two, and --strict refuses them.
+int conversionCivile(std::string_view texte, std::string_view motArrivee, Canaux& canaux,
+                     const Options& options, texte::Ordre ordre)
+{
+    const texte::ContexteCivil contexte(regionDe(options), options.lot.style);
+    const texte::LectureCivile lue = texte::lireDateCivile(texte, contexte, ordre);
+    if (!lue.erreur.empty()) {
+        signaler(canaux, "chronastre : " + lue.erreur);
+        return codeEchec;
+    }
+    if (!lue.avertissement.empty())
+        signaler(canaux, "chronastre : " + lue.avertissement);
+    if (lue.nombre == 2) {
+        const std::string deux =
+            texte::texteDeuxJours(contexte.region(), lue.jours[0], lue.jours[1]);
+        if (options.lot.strict) {
+            signaler(canaux, "chronastre : " + deux + " (--strict)");
+            return codeEchec;
+        }
+        signaler(canaux,
+                 "chronastre : attention, " + deux +
+                     " : les deux sont écrits, dans cet ordre ; « avant Pâques » ou « après "
+                     "Pâques » n'en garde qu'un");
+    }
+    int code = 0;
+    for (int k = 0; k < lue.nombre; ++k)
+        code = std::max(
+            code, ecrireJour(lue.jours[static_cast<std::size_t>(k)], motArrivee, canaux, options));
+    return code;
+}
+
 // A date as the reader reads it, converted: a written one, or a Chinese one
 // in numbers, whose month number the year places.
 int convertirTexte(TypeCalendrier depart, std::string_view motArrivee, std::string_view texte,
@@ -317,7 +397,7 @@ int convertirTexte(TypeCalendrier depart, std::string_view motArrivee, std::stri
     }
     if (!lecture.avertissement.empty())
         signaler(canaux, "chronastre : " + lecture.avertissement);
-    return ecrireConversion(depart, motArrivee, lecture.date, canaux, options.lot.strict);
+    return ecrireConversion(depart, motArrivee, lecture.date, canaux, options);
 }
 
 // Year, month and day, in the order of the options: any departure but MAYA,
@@ -339,8 +419,14 @@ int conversion(Arguments arguments, Canaux& canaux, const Options& options)
     }
     const std::int64_t n[3] = {lireNombre(arguments[2]), lireNombre(arguments[3]),
                                lireNombre(arguments[4])};
+    if (arguments[0] == motCivil) {
+        // Read as the year, month and day of a written date.
+        const auto [annee, mois, jour] = texte::anneeMoisJour(options.lot.ordre, n);
+        return conversionCivile(nombre(annee) + " " + nombre(mois) + " " + nombre(jour),
+                                arguments[1], canaux, options, texte::Ordre::AnneeMoisJour);
+    }
     return ecrireConversion(depart, arguments[1], dansLOrdre(options.lot.ordre, n), canaux,
-                            options.lot.strict);
+                            options);
 }
 
 // One written date: "18 brumaire an VIII", "@#DHEBREW@ 15 NSN 5786".
@@ -351,6 +437,8 @@ int conversionEcrite(Arguments arguments, Canaux& canaux, const Options& options
         afficherUsage(canaux.sortie);
         return incompris(canaux, nombreArguments(arguments.size()));
     }
+    if (arguments[0] == motCivil)
+        return conversionCivile(arguments[2], arguments[1], canaux, options, options.lot.ordre);
     return convertirTexte(typeDepuisMot(arguments[0]), arguments[1], arguments[2], canaux, options);
 }
 
@@ -365,14 +453,35 @@ int conversionMaya(Arguments arguments, Canaux& canaux, const Options& options)
     const DateHeure source = CalendrierMaya::compteLong(
         lireNombre(arguments[2]), lireNombre(arguments[3]), lireNombre(arguments[4]),
         lireNombre(arguments[5]), lireNombre(arguments[6]), lireNombre(arguments[7]));
-    return ecrireConversion(MAYA, arguments[1], source, canaux, options.lot.strict);
+    return ecrireConversion(MAYA, arguments[1], source, canaux, options);
 }
 
 // Two calendar keywords and nothing else: the dates come from standard input.
 // Two other words read nothing.
+// The movable feasts of a year, one line each (name, date, calendar), by
+// the computus of the region's Easter.
+int fetes(Arguments arguments, Canaux& canaux, const Options& options)
+{
+    const std::int32_t annee = lireNombre(arguments[1]);
+    if (annee < premiereAnneePaques) {
+        signaler(canaux, "chronastre : pas de fêtes mobiles pour l'an " + nombre(annee) +
+                             " : le calcul de Pâques commence en l'an 31.");
+        return codeEchec;
+    }
+    const std::string liste = texte::listeFetesMobiles(regionDe(options), annee);
+    for (std::size_t debut = 0; debut < liste.size();) {
+        const std::size_t fin = liste.find('\n', debut);
+        canaux.sortie.ligne(std::string_view(liste).substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    return 0;
+}
+
 int lot(Arguments arguments, Canaux& canaux, const Options& options)
 {
     const std::string_view premier = arguments[0];
+    if (premier == motFetes)
+        return fetes(arguments, canaux, options);
     if (premier == motGedcom) {
         const TypeCalendrier arrivee = typeDepuisMot(arguments[1]);
         if (arrivee == CALENDRIER_INCONNU)
@@ -380,10 +489,22 @@ int lot(Arguments arguments, Canaux& canaux, const Options& options)
         return gedcom(arrivee, canaux, options);
     }
     if (!premier.starts_with('-') && typeDepuisMot(premier) == CALENDRIER_INCONNU &&
-        premier != motTous && enMajuscules(premier).empty() && !arriveeConnue(arguments[1]))
+        premier != motTous && premier != motCivil && enMajuscules(premier).empty() &&
+        !arriveeConnue(arguments[1]))
         return incompris(canaux, premierMotIncompris(premier));
     if (const std::string quoi = motsIncompris(premier, arguments[1]); !quoi.empty())
         return incompris(canaux, quoi);
+    if (premier == motCivil || arguments[1] == motCivil) {
+        OptionsLot civil = options.lot;
+        civil.departCivil = premier == motCivil;
+        civil.arriveeCivile = arguments[1] == motCivil;
+        const TypeCalendrier depart = civil.departCivil ? JULIEN : typeDepuisMot(premier);
+        return convertirLot(depart,
+                            arguments[1] == motTous || civil.arriveeCivile
+                                ? std::nullopt
+                                : std::optional<TypeCalendrier>(typeDepuisMot(arguments[1])),
+                            canaux, civil);
+    }
     return convertirLot(typeDepuisMot(premier),
                         arguments[1] == motTous
                             ? std::nullopt
@@ -424,6 +545,8 @@ enum class Famille
     Lot,        // a batch only: the filter of a file's lines
     Conversion, // a batch or a conversion
     Gedcom,     // a GEDCOM listing
+    Region,     // CIVIL, FETES, PAQUES, COMPUT or a GEDCOM listing
+    Style,      // the departure CIVIL or a GEDCOM listing
 };
 
 struct Option
@@ -433,7 +556,7 @@ struct Option
     Famille famille;
 };
 
-constexpr std::array<Option, 7> optionsConnues = {{
+constexpr std::array<Option, 9> optionsConnues = {{
     {"--colonne", true, Famille::Lot},
     {"--separateur", true, Famille::Lot},
     {"--entete", false, Famille::Lot},
@@ -441,7 +564,22 @@ constexpr std::array<Option, 7> optionsConnues = {{
     {"--strict", false, Famille::Conversion},
     {"--modifications", false, Famille::Gedcom},
     {"--doubles-juliennes", false, Famille::Gedcom},
+    {"--reforme", true, Famille::Region},
+    {"--style", true, Famille::Style},
 }};
+
+// "ROME, ESPAGNE, ... et GRECE": the keywords a value takes.
+template <std::size_t N, typename T>
+std::string motsClefs(const std::array<T, N>& table)
+{
+    std::string mots;
+    for (std::size_t k = 0; k < N; ++k) {
+        if (k > 0)
+            mots += k + 1 == N ? " ou " : ", ";
+        mots += table[k].identifiant;
+    }
+    return mots;
+}
 
 // Sets option o to valeur; the error says what was wrong with the value.
 std::string appliquer(const Option& o, std::string_view valeur, Options& options)
@@ -474,6 +612,20 @@ std::string appliquer(const Option& o, std::string_view valeur, Options& options
         options.lot.strict = true;
     } else if (o.nom == "--modifications") {
         options.gedcom.modifications = true;
+    } else if (o.nom == "--reforme") {
+        const auto region = regionParIdentifiant(valeur);
+        if (!region)
+            return "--reforme attend une région, " + motsClefs(reformes) + ", pas " +
+                   texte::entreGuillemets(valeur);
+        options.lot.region = region;
+        options.gedcom.region = *region;
+    } else if (o.nom == "--style") {
+        const auto style = styleParIdentifiant(valeur);
+        if (!style)
+            return "--style attend " + motsClefs(styles) + ", pas " +
+                   texte::entreGuillemets(valeur);
+        options.lot.style = style;
+        options.gedcom.style = style;
     } else {
         options.gedcom.lecture.doublesJuliennes = true;
     }
@@ -532,10 +684,14 @@ std::string optionsALeurPlace(const std::vector<std::string_view>& positionnels,
 {
     const std::size_t n = positionnels.size();
     const bool liste = n >= 1 && n <= 2 && positionnels[0] == motGedcom;
+    const bool fetes = n == 2 && positionnels[0] == motFetes;
+    const bool annuelle = n == 2 && (fetes || selectionne(positionnels[0], "PAQUES") ||
+                                     selectionne(positionnels[0], "COMPUT"));
     // Two words that PAQUES or COMPUT do not take are a batch's keywords.
-    const bool lot = n == 2 && !liste && !selectionne(positionnels[0], "PAQUES") &&
-                     !selectionne(positionnels[0], "COMPUT");
+    const bool lot = n == 2 && !liste && !annuelle;
     const bool conversion = lot || n == 3 || n == 5 || n == 8;
+    const bool departCivil = conversion && positionnels[0] == motCivil;
+    const bool civil = departCivil || (conversion && positionnels[1] == motCivil);
     for (const Famille f : familles) {
         if (f == Famille::Lot && !lot)
             return liste ? "les options --colonne, --separateur et --entete ne s'emploient pas "
@@ -548,6 +704,11 @@ std::string optionsALeurPlace(const std::vector<std::string_view>& positionnels,
         if (f == Famille::Gedcom && !liste)
             return "les options --modifications et --doubles-juliennes ne s'emploient qu'avec "
                    "GEDCOM";
+        if (f == Famille::Region && !civil && !annuelle && !liste)
+            return "l'option --reforme ne s'emploie qu'avec CIVIL (au départ ou à l'arrivée), "
+                   "FETES, PAQUES, COMPUT ou GEDCOM";
+        if (f == Famille::Style && !departCivil && !liste)
+            return "l'option --style ne s'emploie qu'avec le départ CIVIL ou GEDCOM";
     }
     return {};
 }

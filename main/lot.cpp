@@ -7,6 +7,7 @@
 #include "main/messages.h"
 #include "main/resultat.h"
 #include "texte/raccourci.h"
+#include "texte/textefetes.h"
 
 #include <array>
 #include <charconv>
@@ -189,6 +190,22 @@ std::string invite(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee)
            "), convertie " + vers + " ; Ctrl+D pour terminer.";
 }
 
+// The same with the keyword CIVIL.
+std::string inviteCivile(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee,
+                         const OptionsLot& options)
+{
+    const std::string lieu(reforme(options.region.value_or(Region::ROME)).lieu);
+    const std::string de =
+        options.departCivil ? "du calendrier civil " + lieu : std::string(motDuType(depart));
+    const std::string vers = options.arriveeCivile ? "dans le calendrier civil " + lieu
+                             : arrivee             ? "en " + std::string(motDuType(*arrivee))
+                                                   : "dans les vingt-trois calendriers";
+    return "chronastre : une date " + de +
+           " par ligne (année mois jour, une date écrite ou une "
+           "fête), convertie " +
+           vers + " ; Ctrl+D pour terminer.";
+}
+
 template <std::size_t... K>
 std::array<Calendrier, sizeof...(K)> tousLesCalendriers(std::index_sequence<K...>)
 {
@@ -267,13 +284,15 @@ public:
         // A block, and room for one more line: a field's line (each byte
         // shown as up to six on a terminal) and its result, quoted.
         sortie_.resize(tailleBloc + 8 * longueurLigneMax + 4 * longueurResultatMax);
+        if (options.departCivil || options.arriveeCivile)
+            civil_.emplace(options.region.value_or(Region::ROME), options.style);
     }
 
     // Converts one line (its end removed; the byte at fin is readable and is
     // no digit) and writes its result line.
     void traiter(const char* debut, const char* fin, std::int64_t numero)
     {
-        if (options_.colonne ||
+        if (options_.colonne || civil_ ||
             (!convertirNombres(debut, fin) && (options_.entete || !convertirEcrite(debut, fin))))
             traiterLigne(debut, fin, numero);
     }
@@ -380,6 +399,9 @@ private:
     // words are a note after the date, passed over ("2024-03-11 baptême").
     std::optional<std::int64_t> lireDate(const char* debut, const char* fin, std::int64_t numero)
     {
+        second_.reset();
+        if (options_.departCivil)
+            return lireCivile(debut, fin, numero);
         std::int64_t v[6];
         const int attendus = attendus_;
         int trouves = 0;
@@ -458,6 +480,53 @@ private:
         return numeroJour;
     }
 
+    // A date of the region's documents (CIVIL): numbers, a written date, a
+    // feast, in a style. Numbers followed by a note are read alone, as the
+    // other departures read them. A date that names two days gives both
+    // (the second in second_), and the user is told; --strict refuses it.
+    std::optional<std::int64_t> lireCivile(const char* debut, const char* fin, std::int64_t numero)
+    {
+        if (estBlanc(debut, fin))
+            return std::nullopt;
+        texte::LectureCivile lue = lireCivile(debut, fin);
+        if (!lue.erreur.empty() && !lue.inexistante) {
+            std::int64_t v[3];
+            int trouves = 0;
+            const char* arret = debut;
+            if (lireChamps(debut, fin, 3, v, trouves, arret) == Lecture::Date && arret != fin) {
+                texte::LectureCivile nombres = lireCivile(debut, arret);
+                if (nombres.erreur.empty() || nombres.inexistante)
+                    lue = std::move(nombres);
+            }
+        }
+        if (!lue.erreur.empty()) {
+            rejeter(numero, lue.erreur);
+            return std::nullopt;
+        }
+        const std::string ligne = "chronastre : ligne " + std::to_string(numero) + " : ";
+        if (!lue.avertissement.empty())
+            signaler(ligne + lue.avertissement);
+        if (lue.nombre == 2) {
+            const std::string deux =
+                texte::texteDeuxJours(civil_->region(), lue.jours[0], lue.jours[1]);
+            if (options_.strict) {
+                rejeter(numero, deux + " (--strict)");
+                return std::nullopt;
+            }
+            signaler(ligne + "attention, " + deux +
+                     " : les deux sont écrits, séparés par « ou » ; « avant Pâques » "
+                     "ou « après Pâques » n'en garde qu'un");
+            second_ = lue.jours[1];
+        }
+        return lue.jours[0];
+    }
+
+    texte::LectureCivile lireCivile(const char* debut, const char* fin) const
+    {
+        return texte::lireDateCivile(std::string_view(debut, static_cast<std::size_t>(fin - debut)),
+                                     *civil_, options_.ordre);
+    }
+
     texte::Lecture lireEcrite(const char* debut, const char* fin) const
     {
         return texte::lireDateEcrite(depart_,
@@ -481,6 +550,10 @@ private:
     // what tells a header from a first line of data.
     bool estUneDate(const char* debut, const char* fin) const
     {
+        if (options_.departCivil) {
+            const texte::LectureCivile lue = lireCivile(debut, fin);
+            return lue.erreur.empty() || lue.inexistante;
+        }
         std::int64_t v[6];
         int trouves = 0;
         const char* arret = debut;
@@ -509,14 +582,22 @@ private:
     char* ecrire(std::int64_t numeroJour, char* p, char separateur = '\t',
                  bool entreGuillemets = false)
     {
-        if (arrivee_ && !entreGuillemets) {
+        if (arrivee_ && !entreGuillemets && !second_) {
             const auto k = static_cast<std::size_t>(*arrivee_);
             return ecrireResultat(*arrivee_, calendriers_[k].versCalendrier(numeroJour), p);
         }
         const auto resultat = [&](std::size_t k) {
             char* const debut = p;
-            p = ecrireResultat(static_cast<TypeCalendrier>(k),
-                               calendriers_[k].versCalendrier(numeroJour), p);
+            p = ecrireJour(k, numeroJour, p);
+            if (second_) {
+                // A calendar in use today that writes neither day leaves its
+                // field empty.
+                const char* const premier = p;
+                std::memcpy(p, " ou ", 4);
+                p = ecrireJour(k, *second_, p + 4);
+                if (premier == debut && p == premier + 4)
+                    p = debut;
+            }
             const auto longueur = static_cast<std::size_t>(p - debut);
             if (entreGuillemets && std::memchr(debut, separateur, longueur) != nullptr) {
                 std::memmove(debut + 1, debut, longueur);
@@ -525,6 +606,10 @@ private:
                 p += 2;
             }
         };
+        if (options_.arriveeCivile) {
+            resultat(calendrierCivil);
+            return p;
+        }
         if (arrivee_) {
             resultat(static_cast<std::size_t>(*arrivee_));
             return p;
@@ -535,6 +620,22 @@ private:
             resultat(k);
         }
         return p;
+    }
+
+    // The place of the region's calendar (CIVIL) among the arrivals.
+    static constexpr std::size_t calendrierCivil = nombreCalendriers;
+
+    // Day numeroJour in arrival k (calendrierCivil: the date the region's
+    // documents write), at p; returns the end.
+    char* ecrireJour(std::size_t k, std::int64_t numeroJour, char* p)
+    {
+        if (k == calendrierCivil) {
+            const auto date = dateCivile(civil_->region(), numeroJour);
+            return ecrireResultat(
+                GREGORIEN, date ? DateHeure(date->annee, date->mois, date->jour) : DateHeure(), p);
+        }
+        return ecrireResultat(static_cast<TypeCalendrier>(k),
+                              calendriers_[k].versCalendrier(numeroJour), p);
     }
 
     // A line whose date is one of its fields: the line written back, that
@@ -628,6 +729,10 @@ private:
     std::size_t plein_ = 0;
     // The separator of a file's fields, once its first line of data is read.
     std::optional<char> separateurFichier_;
+    // With CIVIL: the region, the style and the feasts of the years read.
+    std::optional<texte::ContexteCivil> civil_;
+    // The second day of the line's date, when a date of CIVIL names two.
+    std::optional<std::int64_t> second_;
     bool ecritureOk_ = true;
     bool rejets_ = false;
 };
@@ -638,7 +743,9 @@ int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, c
                  const OptionsLot& options)
 {
     Lot lot(depart, arrivee, canaux, options);
-    if (canaux.entreeTerminal)
+    if (canaux.entreeTerminal && (options.departCivil || options.arriveeCivile))
+        lot.signaler(inviteCivile(depart, arrivee, options));
+    else if (canaux.entreeTerminal)
         lot.signaler(invite(depart, arrivee));
 
     const bool lectureOk = parcourirLignes(

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "engine/dateheure.h"
+#include "engine/reforme.h"
+#include "engine/styles.h"
 #include "engine/typecalendrier.h"
 #include "texte/lecture.h"
+#include "texte/lecturecivile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +29,15 @@ struct OptionsLot
     std::optional<char> separateur;
     // A first line whose date field is not a date is written back as it is.
     bool entete = false;
+    // The keyword CIVIL as departure or arrival: the calendar of the
+    // documents of region (ROME when none is given: Julian up to 4 October
+    // 1582, Gregorian from 15 October), a date of the departure read in
+    // style, or in the style it names, with the feasts (lireDateCivile). A
+    // date that names two days gives both, joined by " ou ".
+    bool departCivil = false;
+    bool arriveeCivile = false;
+    std::optional<Region> region;
+    std::optional<Style> style;
 };
 
 // The date of three numbers n written in order ordre.
@@ -43,7 +55,8 @@ inline DateHeure dansLOrdre(texte::Ordre ordre, const std::int64_t* n)
 // single conversion reads them, or a written date. Rejected lines, and dates
 // that do not exist in depart, are told through canaux.signaler with their
 // line number. Returns 0 when every line converted, 1 when one was rejected
-// or the input or output failed.
+// or the input or output failed. With options.departCivil or
+// options.arriveeCivile, depart or arrivee is not read.
 int convertirLot(TypeCalendrier depart, std::optional<TypeCalendrier> arrivee, const Canaux& canaux,
                  const OptionsLot& options = {});
 

@@ -2,6 +2,7 @@
 // temporary folder and a fixed clock.
 
 #include "engine/calendrier.h"
+#include "engine/reforme.h"
 #include "mots.h"
 #include "texte/rendu.h"
 #include "ui/chronastre.h"
@@ -16,6 +17,7 @@
 #include <QCalendar>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -41,6 +43,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -226,6 +229,20 @@ private slots:
     void calendriersEnUsage();
     void textesEnUsageTiennent();
     void saisieChinoise();
+    // The region whose reform the date follows.
+    void regionParLeMenuDesChamps();
+    void regionSauteLaReforme_data();
+    void regionSauteLaReforme();
+    void regionCommeNcal_data();
+    void regionCommeNcal();
+    void regionPaquesEtComput_data();
+    void regionPaquesEtComput();
+    void regionDansLeRapport();
+    void regionRetenue();
+    void regionAbimee_data();
+    void regionAbimee();
+    void regionFetesSaisies_data();
+    void regionFetesSaisies();
 };
 
 void TestFenetre::slotsConnectesParNom()
@@ -325,10 +342,12 @@ void TestFenetre::rendu_data()
         << "Ante diem V Kalendas Martias MMDCCLXXIX (2779)";
     QTest::newRow("tooltip of 25 February in a leap year")
         << Moment{2024, false, 2, 25, 0, 0, 0} << false << "date@infobulle"
-        << "Ante diem bis VI Kalendas Martias MMXXIV (2024)";
+        << "Ante diem bis VI Kalendas Martias MMXXIV (2024)\n"
+           "Style de l'Annonciation : 2023 ; style de Pâques : 2023";
     QTest::newRow("tooltip of 25 February in a common year")
         << Moment{2023, false, 2, 25, 0, 0, 0} << false << "date@infobulle"
-        << "Ante diem V Kalendas Martias MMXXIII (2023)";
+        << "Ante diem V Kalendas Martias MMXXIII (2023)\n"
+           "Style de l'Annonciation : 2022 ; style de Pâques : 2022";
     QTest::newRow("no computus for 1 BC (year 0)")
         << Moment{1, true, 6, 1, 0, 0, 0} << false << "comput@visible"
         << "non";
@@ -443,7 +462,8 @@ void TestFenetre::premierJanvier2000LitteralEtNumerique()
     for (auto it = litteral.begin(); it != litteral.end(); ++it)
         QCOMPARE(affiche(*f, it.key().toLatin1().constData()), it.value());
     QCOMPARE(f->findChild<QLabel*>("date")->toolTip(),
-             QStringLiteral("Kalendis Januariis MM (2000)"));
+             QStringLiteral("Kalendis Januariis MM (2000)\n"
+                            "Style de l'Annonciation : 1999 ; style de Pâques : 1999"));
     f->findChild<QRadioButton*>("affichageNumerique")->click();
     for (auto it = numerique.begin(); it != numerique.end(); ++it)
         QCOMPARE(affiche(*f, it.key().toLatin1().constData()), it.value());
@@ -456,7 +476,8 @@ void TestFenetre::avantJesusChrist()
     QCOMPARE(affiche(*f, "date"), QStringLiteral("Mercredi 15 Mars -43  00:00:00"));
     QCOMPARE(affiche(*f, "calendrierJulien"), QStringLiteral("-043 / 03 / 15"));
     QCOMPARE(f->findChild<QLabel*>("date")->toolTip(),
-             QStringLiteral("Idibus Martiis -XLIII (-43)"));
+             QStringLiteral("Idibus Martiis -XLIII (-43)\n"
+                            "Style de l'Annonciation : -44 ; style de Pâques : -44"));
     const QFrame* comput = f->findChild<QFrame*>("comput");
     QVERIFY(comput->isHidden());
     // Year 1 after Christ brings the computus back, with year 1's values.
@@ -1930,7 +1951,9 @@ void TestFenetre::arbreAccessible()
         return QAccessible::queryAccessibleInterface(f->findChild<QLabel*>(nom))
             ->text(QAccessible::Description);
     };
-    QCOMPARE(description("date"), QStringLiteral("Ante diem V Idus Martias MMXXIV (2024)"));
+    QCOMPARE(description("date"), QStringLiteral("Ante diem V Idus Martias MMXXIV (2024)\n"
+                                                 "Style de l'Annonciation : 2023 ; style de "
+                                                 "Pâques : 2023"));
     QVERIFY(description("jourJulien").contains(QLatin1String("temps universel")));
     QVERIFY(description("jourJulien").contains(QLatin1String("heure locale")));
 
@@ -2435,6 +2458,411 @@ int main(int argc, char** argv)
         qWarning("qtbase_fr not found: install qt6-translations-l10n");
     TestFenetre test;
     return QTest::qExec(&test, argc, argv);
+}
+
+// The date fields' context menu holds the regions, Rome checked; choosing
+// one keeps the date typed, read in the region's calendar.
+void TestFenetre::regionParLeMenuDesChamps()
+{
+    const auto f = fenetre({1752, false, 9, 1, 0, 0, 0});
+    QCOMPARE(affiche(*f, "jourJulien"), QStringLiteral("2361208.50000"));
+    QStringList regions;
+    QString cochee;
+    // The menu runs its own loop: it is read, and a region chosen, from it.
+    QTimer minuterie;
+    minuterie.setInterval(10);
+    connect(&minuterie, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        minuterie.stop();
+        // Qt's own entries stay: the menu of a line edit, then the steps.
+        QVERIFY(menu->actions().size() > 5);
+        auto* sousMenu = menu->findChild<QMenu*>("menuRegions");
+        QVERIFY(sousMenu != nullptr);
+        QCOMPARE(menu->actions().last()->menu(), sousMenu);
+        QCOMPARE(sousMenu->title(), QStringLiteral("Réforme du calendrier"));
+        QAction* choisie = nullptr;
+        for (QAction* a : sousMenu->actions()) {
+            regions << a->data().toString();
+            if (a->isChecked())
+                cochee = a->data().toString();
+            if (a->data().toString() == QLatin1String("GRANDE_BRETAGNE"))
+                choisie = a;
+        }
+        QVERIFY(choisie != nullptr);
+        QCOMPARE(choisie->text(), QStringLiteral("Grande-Bretagne et colonies\t1752"));
+        choisie->trigger();
+        menu->close();
+    });
+    minuterie.start();
+    QSpinBox* annee = champ(*f, "annee");
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(5, 5),
+                           annee->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(annee, &clic);
+    QCOMPARE(regions.size(), 32);
+    QCOMPARE(regions.first(), QStringLiteral("ROME"));
+    QCOMPARE(cochee, QStringLiteral("ROME"));
+    QCOMPARE(f->region(), Region::GRANDE_BRETAGNE);
+    // 1 September 1752 was Julian in Britain: a Tuesday, eleven days later.
+    QCOMPARE(champ(*f, "jour")->value(), 1);
+    QCOMPARE(affiche(*f, "date"), QStringLiteral("Mardi 1er Septembre 1752  00:00:00"));
+    QCOMPARE(affiche(*f, "jourJulien"), QStringLiteral("2361219.50000"));
+    QCOMPARE(affiche(*f, "calendrierGregorien"), QStringLiteral("Mardi 12 Septembre 1752"));
+    // The month and the day fields have it too.
+    for (const char* nom : {"mois", "jour"}) {
+        QString trouve;
+        QTimer::singleShot(50, [&trouve] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                if (auto* sousMenu = menu->findChild<QMenu*>("menuRegions")) {
+                    for (QAction* a : sousMenu->actions()) {
+                        if (a->isChecked())
+                            trouve = a->data().toString();
+                    }
+                }
+                menu->close();
+            }
+        });
+        QContextMenuEvent autre(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                champ(*f, nom)->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(champ(*f, nom), &autre);
+        QCOMPARE(trouve, QStringLiteral("GRANDE_BRETAGNE"));
+    }
+}
+
+void TestFenetre::regionSauteLaReforme_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<int>("annee");
+    QTest::addColumn<int>("mois");
+    QTest::addColumn<int>("avant");   // the last Julian day
+    QTest::addColumn<int>("apres");   // the first Gregorian day
+    QTest::addColumn<int>("minimum"); // the first day of that month the field takes
+    QTest::addColumn<int>("maximum"); // the last
+    // Edict of Henri III; Calendar (New Style) Act 1750; Sovnarkom decree
+    // of January 1918; Grotefend 1941 for the others.
+    QTest::newRow("France, 9 -> 20 December 1582") << "FRANCE" << 1582 << 12 << 9 << 20 << 1 << 31;
+    QTest::newRow("Britain, 2 -> 14 September 1752")
+        << "GRANDE_BRETAGNE" << 1752 << 9 << 2 << 14 << 1 << 30;
+    QTest::newRow("Russia, 31 January -> 14 February 1918")
+        << "RUSSIE" << 1918 << 2 << 0 << 14 << 14 << 28;
+    QTest::newRow("Protestant Germany, 18 February -> 1 March 1700")
+        << "ALLEMAGNE_PROTESTANTE" << 1700 << 2 << 18 << 0 << 1 << 18;
+    QTest::newRow("Strasbourg, 5 -> 16 February 1682")
+        << "STRASBOURG" << 1682 << 2 << 5 << 16 << 1 << 28;
+    QTest::newRow("Sweden: 30 February 1712") << "SUEDE" << 1712 << 2 << 0 << 0 << 1 << 30;
+    QTest::newRow("Sweden: no 29 February 1700") << "SUEDE" << 1700 << 2 << 0 << 0 << 1 << 28;
+    QTest::newRow("Rome, as ever: 4 -> 15 October 1582")
+        << "ROME" << 1582 << 10 << 4 << 15 << 1 << 31;
+}
+
+// The days a region's reform skipped cannot be entered: one step up from
+// the last Julian day gives the first Gregorian one, one step down the
+// reverse, a day typed within goes to the nearer side beyond; a reform at a
+// month's edge bounds the day field.
+void TestFenetre::regionSauteLaReforme()
+{
+    QFETCH(QString, region);
+    QFETCH(int, annee);
+    QFETCH(int, mois);
+    QFETCH(int, avant);
+    QFETCH(int, apres);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    const auto f = fenetre({annee, false, mois, 1, 0, 0, 0});
+    f->setRegion(*regionParIdentifiant(region.toStdString()));
+    QSpinBox* jour = champ(*f, "jour");
+    QCOMPARE(jour->minimum(), minimum);
+    QCOMPARE(jour->maximum(), maximum);
+    if (avant > 0 && apres > 0) {
+        jour->setValue(avant);
+        jour->stepUp();
+        QCOMPARE(jour->value(), apres);
+        jour->stepDown();
+        QCOMPARE(jour->value(), avant);
+        // Typed within the gap: beyond it, from the side it is nearer (5 to
+        // 9 October go to the 15th, 10 to 14 to the 4th by the Roman rule).
+        for (int tape = avant + 1; tape < apres; ++tape) {
+            taper(jour, QString::number(tape));
+            QCOMPARE(jour->value(), tape - (avant + 1) < apres - tape ? apres : avant);
+        }
+    }
+    // Every day the field takes exists in the region and follows the one
+    // before it.
+    std::optional<std::int64_t> precedent;
+    for (int j = jour->minimum(); j <= jour->maximum(); ++j) {
+        if (j > avant && j < apres)
+            continue;
+        jour->setValue(j);
+        QCOMPARE(jour->value(), j);
+        const std::int64_t n =
+            static_cast<std::int64_t>(std::floor(affiche(*f, "jourJulien").toDouble() + 0.5));
+        if (precedent)
+            QCOMPARE(n, *precedent + 1);
+        precedent = n;
+    }
+}
+
+void TestFenetre::regionCommeNcal_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<Moment>("moment");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("jourJulien");
+    QTest::addColumn<QString>("jourAnnee");
+    // Weekdays from Debian's ncal (ncal -s FR 12 1582, ncal -s GB 9 1752,
+    // ncal -s RU 2 1918); Julian Days from the table (2299226 is 9
+    // December 1582 in France, 2299227 the 20th).
+    QTest::newRow("France: Sunday 9 December 1582")
+        << "FRANCE" << Moment{1582, false, 12, 9, 12, 0, 0} << "Dimanche 9 Décembre 1582  12:00:00"
+        << "2299226.00000"
+        << "343";
+    QTest::newRow("France: Monday 20 December 1582")
+        << "FRANCE" << Moment{1582, false, 12, 20, 12, 0, 0} << "Lundi 20 Décembre 1582  12:00:00"
+        << "2299227.00000"
+        << "354";
+    QTest::newRow("Britain: Wednesday 2 September 1752")
+        << "GRANDE_BRETAGNE" << Moment{1752, false, 9, 2, 12, 0, 0}
+        << "Mercredi 2 Septembre 1752  12:00:00"
+        << "2361221.00000"
+        << "246";
+    QTest::newRow("Britain: Thursday 14 September 1752")
+        << "GRANDE_BRETAGNE" << Moment{1752, false, 9, 14, 12, 0, 0}
+        << "Jeudi 14 Septembre 1752  12:00:00"
+        << "2361222.00000"
+        << "258";
+    QTest::newRow("Russia: Wednesday 31 January 1918")
+        << "RUSSIE" << Moment{1918, false, 1, 31, 12, 0, 0} << "Mercredi 31 Janvier 1918  12:00:00"
+        << "2421638.00000"
+        << "31";
+    QTest::newRow("Russia: Thursday 14 February 1918")
+        << "RUSSIE" << Moment{1918, false, 2, 14, 12, 0, 0} << "Jeudi 14 Février 1918  12:00:00"
+        << "2421639.00000"
+        << "45";
+    // Sweden's 30 February 1712, the Julian 29 February (Beckman 1924).
+    QTest::newRow("Sweden: 30 February 1712")
+        << "SUEDE" << Moment{1712, false, 2, 28, 12, 0, 0} << "Vendredi 30 Février 1712  12:00:00"
+        << "2346425.00000"
+        << "61";
+}
+
+// The date line, the Julian Day and the day of the year of a region's days
+// on each side of its reform.
+void TestFenetre::regionCommeNcal()
+{
+    QFETCH(QString, region);
+    QFETCH(Moment, moment);
+    QFETCH(QString, date);
+    QFETCH(QString, jourJulien);
+    QFETCH(QString, jourAnnee);
+    const auto f = fenetre(moment);
+    f->setRegion(*regionParIdentifiant(region.toStdString()));
+    // The date typed stays (the clock cannot give 30 February).
+    champ(*f, "jour")->setValue(date.section(' ', 1, 1).toInt());
+    QCOMPARE(affiche(*f, "date"), date);
+    QCOMPARE(affiche(*f, "jourJulien"), jourJulien);
+    QCOMPARE(affiche(*f, "jourAnnee"), jourAnnee);
+}
+
+void TestFenetre::regionPaquesEtComput_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<int>("annee");
+    QTest::addColumn<QString>("paques");
+    QTest::addColumn<QString>("epacte");
+    QTest::addColumn<QString>("lettres");
+    // Easter from python3-dateutil (EASTER_JULIAN, EASTER_ORTHODOX,
+    // EASTER_WESTERN), in the region's calendar; the epact as the age of the
+    // Moon on the eve of 1 January, (11 (G - 1) + 8) mod 30 in the Julian
+    // computus, less the solar and plus the lunar equation in the Gregorian;
+    // the dominical letters from the weekday of 1 January (datetime).
+    QTest::newRow("Britain 1700: Julian Easter, 31 March Julian")
+        << "GRANDE_BRETAGNE" << 1700 << "31 Mars"
+        << "17"
+        << "GF";
+    QTest::newRow("Rome 1700: Gregorian Easter, 11 April") << "ROME" << 1700 << "11 Avril"
+                                                           << "9"
+                                                           << "C";
+    QTest::newRow("Russia 2024: Orthodox Easter, 5 May") << "RUSSIE" << 2024 << "5 Mai"
+                                                         << "28"
+                                                         << "AG";
+    QTest::newRow("France 1583: Gregorian, 10 April") << "FRANCE" << 1583 << "10 Avril"
+                                                      << "7"
+                                                      << "B";
+}
+
+// Easter and the computus follow the region: the Julian computus while it
+// is Julian, or where its Church kept it.
+void TestFenetre::regionPaquesEtComput()
+{
+    QFETCH(QString, region);
+    QFETCH(int, annee);
+    QFETCH(QString, paques);
+    QFETCH(QString, epacte);
+    QFETCH(QString, lettres);
+    const auto f = fenetre({annee, false, 6, 1, 0, 0, 0});
+    f->setRegion(*regionParIdentifiant(region.toStdString()));
+    QCOMPARE(affiche(*f, "dimanchePaques"), paques);
+    QCOMPARE(affiche(*f, "epacte"), epacte);
+    QCOMPARE(affiche(*f, "lettreDominicale"), lettres);
+}
+
+// The report says the region on its second line, which stays empty for
+// Rome; the date's tooltip says it too, after the years of the styles.
+void TestFenetre::regionDansLeRapport()
+{
+    const auto f = fenetre({1582, false, 12, 20, 12, 0, 0});
+    f->setRegion(Region::FRANCE);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("rapport.txt");
+    QVERIFY(f->enregistrer(chemin));
+    const QStringList lignes = QString::fromUtf8(lire(chemin)).split('\n');
+    QCOMPARE(lignes.size(), 37); // 36 lines and the end
+    QCOMPARE(lignes[1], QStringLiteral("Calendrier de la région : France : le 9 décembre 1582 y "
+                                       "fut suivi du 20 décembre 1582"));
+    QCOMPARE(lignes[2], QString());
+    QCOMPARE(lignes[3], QStringLiteral("Lundi 20 Décembre 1582  12:00:00"));
+    QVERIFY(lignes[4].endsWith(QLatin1String("2299227.00000")));
+    QCOMPARE(f->findChild<QLabel*>("date")->toolTip(),
+             QStringLiteral("Ante diem XIII Kalendas Januarias MDLXXXII (1582)\n"
+                            "Style pisan : 1583\n"
+                            "Calendrier de la région : France : le 9 décembre 1582 y fut "
+                            "suivi du 20 décembre 1582"));
+    // Back to Rome: the same date, Gregorian there too, and line 2 empty.
+    f->setRegion(Region::ROME);
+    QVERIFY(f->enregistrer(chemin));
+    QCOMPARE(QString::fromUtf8(lire(chemin)).split('\n')[1], QString());
+    QCOMPARE(affiche(*f, "jourJulien"), QStringLiteral("2299227.00000"));
+}
+
+// The region is kept with the preferences, at the window's end; Rome, the
+// first start's, is not written unless it replaces another.
+void TestFenetre::regionRetenue()
+{
+    {
+        Chronastre f;
+        QCOMPARE(f.region(), Region::ROME);
+    }
+    QVERIFY(!reglages().contains("region"));
+    {
+        Chronastre f;
+        f.setRegion(Region::SUEDE);
+    }
+    QCOMPARE(reglages().value("region").toString(), QStringLiteral("SUEDE"));
+    {
+        Chronastre f;
+        QCOMPARE(f.region(), Region::SUEDE);
+        f.setRegion(Region::ROME);
+    }
+    QCOMPARE(reglages().value("region").toString(), QStringLiteral("ROME"));
+}
+
+void TestFenetre::regionAbimee_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::newRow("unknown word") << QByteArray("[General]\nregion=NORMANDIE\n");
+    QTest::newRow("lower case") << QByteArray("[General]\nregion=france\n");
+    QTest::newRow("number") << QByteArray("[General]\nregion=4\n");
+    QTest::newRow("empty") << QByteArray("[General]\nregion=\n");
+    QTest::newRow("list") << QByteArray("[General]\nregion=FRANCE, ROME\n");
+}
+
+// A damaged region gives Rome's, written back at once, as the other
+// preferences are.
+void TestFenetre::regionAbimee()
+{
+    QFETCH(QByteArray, contenu);
+    reglages().sync();
+    QFile fichier(reglages().fileName());
+    QVERIFY(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    fichier.write(contenu);
+    fichier.close();
+    reglages().sync();
+    Chronastre f;
+    QCOMPARE(f.region(), Region::ROME);
+    QCOMPARE(reglages().value("region").toString(), QStringLiteral("ROME"));
+}
+
+void TestFenetre::regionFetesSaisies_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("calendrier");
+    QTest::addColumn<QString>("civile"); // empty: OK disabled
+    QTest::addColumn<QString>("raison");
+    QTest::newRow("a feast, Rome: the Julian calendar") << "ROME"
+                                                        << "la veille de la Toussaint 1350"
+                                                        << "Calendrier julien"
+                                                        << "Dimanche 31 Octobre 1350 après J. C."
+                                                        << "";
+    QTest::newRow("a weekday after a feast") << "FRANCE"
+                                             << "le jeudi après la Saint-Martin d'hiver 1350"
+                                             << "Calendrier julien"
+                                             << "Jeudi 18 Novembre 1350 après J. C."
+                                             << "";
+    QTest::newRow("the Easter style, France") << "FRANCE"
+                                              << "10 mars 1500, style de Pâques"
+                                              << "Calendrier julien"
+                                              << "Mercredi 10 Mars 1501 après J. C."
+                                              << "";
+    QTest::newRow("after the reform: the Gregorian calendar")
+        << "FRANCE"
+        << "Noël 1582"
+        << "Calendrier grégorien"
+        << "Samedi 25 Décembre 1582 après J. C."
+        << "";
+    QTest::newRow("Britain's Julian feasts of 1750") << "GRANDE_BRETAGNE"
+                                                     << "la Saint-Michel 1750"
+                                                     << "Calendrier julien"
+                                                     << "Samedi 29 Septembre 1750 après J. C."
+                                                     << "";
+    QTest::newRow("two days: OK waits for the part of the year")
+        << "FRANCE"
+        << "1er avril 1502, style de Pâques"
+        << "Calendrier grégorien"
+        << ""
+        << "cette date désigne deux jours, le 1er avril 1502 et le 1er avril 1503 : écrivez « "
+           "avant Pâques » ou « après Pâques ».";
+    QTest::newRow("a day the reform skipped")
+        << "FRANCE"
+        << "la Sainte-Lucie 1582"
+        << "Calendrier grégorien"
+        << ""
+        << "la Sainte-Lucie 1582 n'a pas eu lieu en France : la réforme a supprimé ce jour (le 9 "
+           "décembre 1582 y fut suivi du 20 décembre 1582)";
+}
+
+// The entry's written date takes a historian's date, read in the window's
+// region: the calendar the region used that day, its date.
+void TestFenetre::regionFetesSaisies()
+{
+    QFETCH(QString, region);
+    QFETCH(QString, texte);
+    QFETCH(QString, calendrier);
+    QFETCH(QString, civile);
+    QFETCH(QString, raison);
+    const auto f = fenetre({2000, false, 1, 1, 0, 0, 0});
+    f->setRegion(*regionParIdentifiant(region.toStdString()));
+    std::int64_t jourJulien = 0;
+    surLeDialogue([&](QDialog* d) {
+        QCOMPARE(d->findChild<QComboBox*>("calendrier")->currentText(), calendrier);
+        QPushButton* ok = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QCOMPARE(ok->isEnabled(), !civile.isEmpty());
+        QCOMPARE(d->findChild<QLabel*>("raison")->text(), raison);
+        if (civile.isEmpty()) {
+            d->reject();
+            return;
+        }
+        QCOMPARE(d->findChild<QLabel*>("apercuCivil")->text(), civile);
+        jourJulien = static_cast<SaisieDate*>(d)->modele().numeroJour();
+        ok->click();
+    });
+    f->saisirDate(GREGORIEN, texte);
+    if (!civile.isEmpty()) {
+        // The window shows that day, in its region's calendar.
+        QCOMPARE(static_cast<std::int64_t>(std::floor(affiche(*f, "jourJulien").toDouble() + 0.5)),
+                 jourJulien);
+    }
 }
 
 #include "test_fenetre.moc"

@@ -1268,7 +1268,8 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
 }
 
 // A line of any length (a long NOTE) is passed over, and the dates after it
-// are listed; a date that long is refused.
+// are listed; a date that long is refused. The messages, in the locale's
+// encoding, are read in UTF-8 (in the C locale they are Latin-1).
 TEST(LigneCommande, GedcomLigneLongue)
 {
     const std::string note = "1 NOTE " + std::string(200000, 'x') + "\n";

@@ -71,14 +71,16 @@ class Grammaire
 {
 public:
     Grammaire(const Mots& mots, const Lexique& lexique, std::size_t fin, TypeCalendrier type,
-              Ordre ordre, bool partiel)
-        : m_(mots), lexique_(lexique), fin_(fin), type_(type), ordre_(ordre), partiel_(partiel)
+              Ordre ordre, bool partiel, const ContexteCivil* civil)
+        : m_(mots), lexique_(lexique), fin_(fin), type_(type), ordre_(ordre), partiel_(partiel),
+          civil_(civil)
     {}
 
     void lire(std::size_t i)
     {
         Champs c;
         c.calendrier = type_;
+        c.civil = civil_;
         date(i, c);
     }
 
@@ -245,6 +247,8 @@ private:
             return true;
         if (moisJourAnnee(i, c))
             return true;
+        if (fete(i, c))
+            return true;
         return partiel_ && annee(i, c);
     }
 
@@ -287,6 +291,110 @@ private:
         if (type_ == CHINOIS && m_.cle(j) == "jour")
             ++j;
         return sauterLiaisons(j);
+    }
+
+    // A day written from a feast, then its year: "la Toussaint", "la veille
+    // de", "le lendemain de", "l'octave de" a feast; after a weekday (read by
+    // semaine), "avant" or "après" a feast, or "de" a Sunday feast for a day
+    // of its week ("le lundi de Pâques"); "le 3e jour après" a feast.
+    bool fete(std::size_t i, const Champs& c)
+    {
+        if (!civil(type_) || i >= fin_)
+            return false;
+        Champs lu = c;
+        lu.fete = true;
+        std::size_t j = i;
+        bool semaineDe = false;
+        const Sens* relation = trouver(j, Genre::RelationFete);
+        const auto est = [&relation](Relation r) {
+            return relation != nullptr && relation->valeur == static_cast<int>(r);
+        };
+        const bool semaine = c.jourSemaine >= 0 && c.jourSemaine < semaineDecade;
+        if (semaine && (est(Relation::JOUR_SEMAINE_AVANT) || est(Relation::JOUR_SEMAINE_APRES))) {
+            lu.forme.relation = static_cast<Relation>(relation->valeur);
+            lu.forme.jourSemaine = c.jourSemaine - semaineFrancaise;
+            lu.jourSemaine = -1;
+            j += relation->mots;
+        } else if (est(Relation::VEILLE) || est(Relation::LENDEMAIN) || est(Relation::OCTAVE)) {
+            // A weekday before it is the day's, checked.
+            lu.forme.relation = static_cast<Relation>(relation->valeur);
+            j += relation->mots;
+        } else if (const std::size_t k = rangDuJour(j, lu.forme.rang); k > j) {
+            lu.forme.relation = Relation::NIEME_JOUR_APRES;
+            j = k;
+        } else {
+            semaineDe = semaine;
+        }
+        j = sauterArticles(j);
+        bool trouvee = false;
+        for (const Sens& s : lexique_.sens(j)) {
+            if (s.genre != Genre::Fete || (s.calendriers & bit(type_)) == 0 || j + s.mots > fin_)
+                continue;
+            trouvee = true;
+            if (civil_ == nullptr) {
+                // Far enough to be the reason given.
+                echec(fin_, Motif::FeteHorsCivil, m_.ecrits(i, j + s.mots));
+                return false;
+            }
+            Champs f = lu;
+            f.forme.fete = static_cast<Fete>(s.valeur);
+            const std::int64_t jour = c.jourSemaine - semaineFrancaise;
+            if (semaineDe && feteDominicale(f.forme.fete) && jour != 0) {
+                f.forme.relation = Relation::JOUR_SEMAINE_APRES;
+                f.forme.jourSemaine = jour;
+                f.jourSemaine = -1;
+            }
+            const std::size_t k = sauterLiaisons(j + s.mots);
+            if (k >= fin_) {
+                echec(k, Motif::ManqueAnnee);
+                continue;
+            }
+            if (annee(k, f))
+                return true;
+        }
+        if (!trouvee && civil_ != nullptr && j > i && !semaineDe)
+            echec(j, Motif::FeteAttendue, ecrit(j));
+        return false;
+    }
+
+    // "3e jour après", "troisième jour après": the word after them, the rank
+    // in rang; i when the words are not these.
+    std::size_t rangDuJour(std::size_t i, std::int64_t& rang) const
+    {
+        if (i >= fin_)
+            return i;
+        // "3e", and "120e" (a day's rank goes to 366).
+        const Mot& m = m_[i];
+        const std::string_view suffixe = m.cle.substr(m.chiffres);
+        std::int64_t n =
+            m.chiffres == 3 && !m.signe && (suffixe == "e" || suffixe == "eme" || suffixe == "ieme")
+                ? m.valeur
+                : ordinalEnChiffres(m);
+        std::size_t k = i + 1;
+        if (n < 0) {
+            std::array<Possible, possiblesMax> possibles;
+            if (nombresEnMots(i, possibles) == 0)
+                return i;
+            n = possibles[0].valeur;
+            k = possibles[0].fin;
+        }
+        const Sens* jour = trouver(k, Genre::RelationFete);
+        if (jour == nullptr || jour->valeur != static_cast<int>(Relation::NIEME_JOUR_APRES))
+            return i;
+        const Sens* apres = trouver(k + jour->mots, Genre::RelationFete);
+        if (apres == nullptr || apres->valeur != static_cast<int>(Relation::JOUR_SEMAINE_APRES))
+            return i;
+        rang = n;
+        return k + jour->mots + apres->mots;
+    }
+
+    // The words before a feast's name: "de la", "de l'", "du", "des", "les".
+    std::size_t sauterArticles(std::size_t i) const
+    {
+        while (i < fin_ &&
+               (trouver(i, Genre::Liaison) != nullptr || trouver(i, Genre::LiaisonFete) != nullptr))
+            ++i;
+        return i;
     }
 
     // The day: a number, an ordinal, numbers in words; then its month.
@@ -556,6 +664,27 @@ private:
                     ++k;
                 continue;
             }
+            if (civil(type_)) {
+                // The style of a date of a region's documents, and the part of
+                // an Easter-style year.
+                const Sens* style = trouver(k, Genre::StyleAnnee);
+                const Sens* partie = trouver(k, Genre::Partie);
+                const Sens* lu = style != nullptr ? style : partie;
+                if (lu != nullptr && civil_ == nullptr) {
+                    echec(fin_, Motif::StyleHorsCivil, ecritsAvecPoint(k, k + lu->mots));
+                    return false;
+                }
+                if (style != nullptr && c.style < 0) {
+                    c.style = static_cast<std::int8_t>(style->valeur);
+                    k += style->mots;
+                    continue;
+                }
+                if (partie != nullptr && c.partie == PartiePaques::Indifferente) {
+                    c.partie = static_cast<PartiePaques>(partie->valeur);
+                    k += partie->mots;
+                    continue;
+                }
+            }
             break;
         }
         return terminal(k, c);
@@ -807,6 +936,7 @@ private:
     const TypeCalendrier type_;
     const Ordre ordre_;
     const bool partiel_;
+    const ContexteCivil* const civil_;
 
     bool lue_ = false;
     Champs champs_;
@@ -874,9 +1004,9 @@ std::int64_t valeurRomaine(std::string_view cle)
 }
 
 Analyse analyser(const Mots& mots, const Lexique& lexique, std::size_t debut, std::size_t fin,
-                 TypeCalendrier type, Ordre ordre, bool partiel)
+                 TypeCalendrier type, Ordre ordre, bool partiel, const ContexteCivil* civil)
 {
-    Grammaire g(mots, lexique, fin, type, ordre, partiel);
+    Grammaire g(mots, lexique, fin, type, ordre, partiel, civil);
     g.lire(debut);
     return g.resultat();
 }

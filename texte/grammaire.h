@@ -27,9 +27,13 @@ struct Analyse
     Refus refus; // otherwise why: a date that does not exist, or what was not understood
 };
 
-// partiel: a month and year, or a year alone, is a date (GEDCOM).
+// partiel: a month and year, or a year alone, is a date (GEDCOM). civil: the
+// words are a date of a region's documents (lireDateCivile), read with the
+// civil months (type JULIEN), a style and a feast; without it, a feast or a
+// style is refused as belonging to such a date.
 Analyse analyser(const Mots& mots, const Lexique& lexique, std::size_t debut, std::size_t fin,
-                 TypeCalendrier type, Ordre ordre, bool partiel);
+                 TypeCalendrier type, Ordre ordre, bool partiel,
+                 const ContexteCivil* civil = nullptr);
 
 // A GEDCOM value read by the general reader alone, without the quick one.
 ValeurGedcom lireValeurGedcomGenerale(std::string_view valeur, const OptionsGedcom& options);

@@ -1,10 +1,12 @@
 #include "texte/lecture.h"
+#include "texte/lecturecivile.h"
 
 #include "engine/calendrier.h"
 #include "engine/calendriermaya.h"
 #include "texte/grammaire.h"
 #include "texte/mots.h"
 #include "texte/raccourci.h"
+#include "texte/raccourcicivil.h"
 #include "texte/refus.h"
 #include "texte/vocabulaire.h"
 
@@ -36,10 +38,25 @@ bool reconnu(const Mots& mots, const Lexique& lexique)
             case Genre::Et:
             case Genre::Qualificatif:
             case Genre::Bis:
+            case Genre::RelationFete:
+            case Genre::LiaisonFete:
                 break;
             default:
                 return true;
             }
+        }
+    }
+    return false;
+}
+
+// Whether the text names a feast, a style of the year's beginning or a part
+// of an Easter-style year.
+bool historique(const Mots& mots, const Lexique& lexique)
+{
+    for (std::size_t i = 0; i < mots.taille(); ++i) {
+        for (const Sens& s : lexique.sens(i)) {
+            if (s.genre == Genre::Fete || s.genre == Genre::StyleAnnee || s.genre == Genre::Partie)
+                return true;
         }
     }
     return false;
@@ -179,6 +196,39 @@ Lecture lireDateEcrite(TypeCalendrier type, std::string_view texte, Ordre ordre)
     }
     const Lexique lexique(mots);
     return lire(type, mots, lexique, ordre, reconnu(mots, lexique));
+}
+
+LectureCivile lireDateCivile(std::string_view texte, const ContexteCivil& contexte, Ordre ordre)
+{
+    // The feast dates that registers hold most, read at once.
+    if (LectureCivile rapide; lireFeteRapidement(texte, contexte, rapide))
+        return rapide;
+    return lireDateCivileGenerale(texte, contexte, ordre);
+}
+
+LectureCivile lireDateCivileGenerale(std::string_view texte, const ContexteCivil& contexte,
+                                     Ordre ordre)
+{
+    LectureCivile lecture;
+    const Mots mots(texte);
+    if (mots.tropLong()) {
+        lecture.erreur = texteRefus(refusDe(Motif::TexteTropLong));
+        return lecture;
+    }
+    const Lexique lexique(mots);
+    lecture.reconnu = reconnu(mots, lexique);
+    lecture.historique = historique(mots, lexique);
+    // The civil months are the Julian calendar's.
+    const Analyse a = analyser(mots, lexique, 0, mots.taille(), JULIEN, ordre, false, &contexte);
+    if (!a.lue) {
+        lecture.erreur = texteRefus(a.refus);
+        lecture.inexistante = a.refus.inexistante();
+        return lecture;
+    }
+    lecture.jours = {a.verdict.premier, a.verdict.dernier};
+    lecture.nombre = a.verdict.deuxJours ? 2 : 1;
+    lecture.avertissement = a.verdict.avertissement;
+    return lecture;
 }
 
 std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCalendrier actuel)

@@ -62,8 +62,10 @@ std::int64_t nombre(const char*& p, const char* fin, int chiffres)
 {
     const char* const debut = p;
     std::int64_t valeur = 0;
+    // Figures past the limit are skipped, not added: the value stays small.
     for (; p < fin && classe(p) == CHIFFRE; ++p)
-        valeur = valeur * 10 + (*p - '0');
+        if (p - debut < chiffres)
+            valeur = valeur * 10 + (*p - '0');
     const auto lus = p - debut;
     return lus == 0 || lus > chiffres || valeur > 2147483647 ? -1 : valeur;
 }

@@ -83,7 +83,7 @@ std::string rapport(const ContenuRapport& c)
 {
     std::vector<std::string> lignes = {
         "Chronastre " CHRONASTRE_VERSION " - convertisseur de calendriers",
-        "",
+        c.region,
         "",
         c.date,
         ligne(c.jourJulien, "\t    "),

@@ -33,6 +33,9 @@ std::vector<std::string> lignesTous(const std::array<Legende, nombreCalendriers>
 
 struct ContenuRapport
 {
+    // The region whose reform the date follows, when it is not Rome's: line
+    // 2, empty otherwise.
+    std::string region;
     std::string date;
     Legende jourJulien, jourAnnee;
     Legende dimanchePaques, cycleSolaire, nombreOr, indictionRomaine, epacte, lettreDominicale;

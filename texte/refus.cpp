@@ -5,6 +5,7 @@
 #include "names/noms_usage.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
+#include "texte/textefetes.h"
 #include "texte/utf8.h"
 
 namespace chronastre::texte {
@@ -63,6 +64,22 @@ std::string animalChinois(std::int64_t numero)
 std::string quiVa(TypeCalendrier type)
 {
     return "qui va " + textePlage(type);
+}
+
+// A sentence of the historian's messages (textefetes) within the reader's:
+// its article in lower case, without its final full stop ("Le 15 décembre
+// 1582 n'a pas existé en France : ..." becomes "le 15 décembre ...").
+std::string dansLaPhrase(std::string phrase)
+{
+    if (phrase.ends_with('.'))
+        phrase.pop_back();
+    for (const std::string_view debut : {"Le ", "La ", "Les ", "L'", "Il ", "Ce "}) {
+        if (phrase.starts_with(debut)) {
+            phrase[0] = static_cast<char>(phrase[0] - 'A' + 'a');
+            break;
+        }
+    }
+    return phrase;
 }
 
 } // namespace
@@ -203,6 +220,21 @@ std::string texteRefus(const Refus& r)
             return "l'an " + nombre(r.n2) + " n'a pas de mois intercalaire";
         return "l'an " + nombre(r.n2) + " n'a pas de " + nomDuMois(CHINOIS, r.n1, true) +
                " : son mois intercalaire est le " + nomDuMois(CHINOIS, r.n3, true);
+    case Motif::FeteAttendue:
+        return "fête attendue à la place de " + entreGuillemets(r.mot);
+    case Motif::FeteHorsCivil:
+        return entreGuillemets(r.mot) +
+               " : une fête date un jour du calendrier de sa région, pas du " + calendrier +
+               " (départ CIVIL)";
+    case Motif::StyleHorsCivil:
+        return entreGuillemets(r.mot) +
+               " : le style d'une année se lit dans le calendrier de sa région, pas dans le " +
+               calendrier + " (départ CIVIL)";
+    case Motif::DateCivile:
+        return dansLaPhrase(
+            motifDate(r.raisonCivile, r.region, r.style, r.n1, r.n2, r.n3, r.partie));
+    case Motif::FeteCivile:
+        return dansLaPhrase(motifForme(r.raisonCivile, r.region, r.style, r.forme));
     }
     return {};
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/fetes.h"
+#include "engine/reforme.h"
+#include "engine/styles.h"
 #include "engine/typecalendrier.h"
 #include "texte/vocabulaire.h"
 
@@ -39,6 +42,9 @@ enum class Motif : std::uint8_t
     QualificatifSeul,     // GEDCOM: a qualifier and no date
     CycleDiscordant,      // a Chinese year (n1) written with another stem and branch (n2)
     AnimalDiscordant,     // a Chinese year (n1) written with another animal (n2)
+    FeteAttendue,         // mot: a relation ("la veille de") and no feast after it
+    FeteHorsCivil,        // mot: a feast, read with a calendar that is not a region's
+    StyleHorsCivil,       // mot: a style of the year's beginning, the same
     // Dates that read but do not exist.
     HebreuAvantUn,
     VeadarAnneeCommune, // n1: the year
@@ -60,6 +66,11 @@ enum class Motif : std::uint8_t
     JourHorsPlage,
     NumeroMoisChinois,
     MoisIntercalaireAbsent,
+    // A date of a region's documents that names no day (raisonCivile, region,
+    // style, partie; n1, n2, n3 the year, month and day as written), a day
+    // written from a feast that names none (forme).
+    DateCivile,
+    FeteCivile,
 };
 
 struct Refus
@@ -75,6 +86,12 @@ struct Refus
     // Hebrew year has 13 months, to name it.
     std::int64_t mois = 0;
     bool embolismique = false;
+    // For DateCivile and FeteCivile.
+    chronastre::Refus raisonCivile = chronastre::Refus::Aucun;
+    Region region = Region::ROME;
+    Style style = Style::CIRCONCISION;
+    PartiePaques partie = PartiePaques::Indifferente;
+    FormeFete forme;
 
     explicit operator bool() const { return motif != Motif::Aucun; }
     // Whether the text read as a date, which does not exist.

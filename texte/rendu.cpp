@@ -174,6 +174,14 @@ std::string ligneDate(const DateHeure& moment)
            nombreComplete(moment.minutes(), 2) + ':' + nombreComplete(moment.secondes(), 2);
 }
 
+std::string ligneDate(const DateHeure& moment, std::int64_t jourSemaine)
+{
+    return nom(noms::joursFrancais, jourSemaine) + ' ' + nombre(moment.jour()) +
+           (moment.jour() == 1 ? "er" : "") + ' ' + nomMois(noms::moisFrancais, moment.mois()) +
+           ' ' + nombre(moment.annee()) + "  " + nombreComplete(moment.heure(), 2) + ':' +
+           nombreComplete(moment.minutes(), 2) + ':' + nombreComplete(moment.secondes(), 2);
+}
+
 std::string decimalesFixes(double valeur, int decimales)
 {
     // Room for the 309 digits of the largest double, a sign, a point and the

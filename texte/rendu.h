@@ -18,6 +18,9 @@ std::string nombreComplete(std::int64_t n, int largeur);
 // "Samedi 1er Janvier 2000  12:00:00": weekday, day, month and year of the
 // moment, then its time.
 std::string ligneDate(const DateHeure& moment);
+// The same with the weekday given: a date of another calendar than the
+// Roman rule's (a region's, Julian after 1582).
+std::string ligneDate(const DateHeure& moment, std::int64_t jourSemaine);
 
 // valeur with exactly decimales decimals (at most 80) after a point, whatever
 // the locale: rounded to nearest as printf's "%.*f" does, a tie of the exact

@@ -321,7 +321,18 @@ std::string anneesSelonStyles(Region region, std::int64_t numeroJour)
     return texte;
 }
 
-std::string motifDate(Refus refus, Region region, Style style, std::int64_t annee,
+std::string texteDeuxJours(Region region, std::int64_t premier, std::int64_t second)
+{
+    return "cette date désigne deux jours, le " + dateDuJour(region, premier) + " et le " +
+           dateDuJour(region, second);
+}
+
+std::string texteReforme(Region region)
+{
+    return std::string(reforme(region).nom) + " : " + passage(region);
+}
+
+std::string motifDate(chronastre::Refus refus, Region region, Style style, std::int64_t annee,
                       std::int64_t mois, std::int64_t jour, PartiePaques partie)
 {
     if (partie != PartiePaques::Indifferente)
@@ -357,7 +368,7 @@ std::string motifDate(Refus refus, Region region, Style style, std::int64_t anne
     return "Le " + ecrite + " ne désigne aucun jour.";
 }
 
-std::string motifForme(Refus refus, Region region, Style style, const FormeFete& forme)
+std::string motifForme(chronastre::Refus refus, Region region, Style style, const FormeFete& forme)
 {
     if (forme.partie != PartiePaques::Indifferente)
         style = Style::PAQUES;

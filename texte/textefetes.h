@@ -47,13 +47,22 @@ std::string listeFetesMobiles(Region region, std::int64_t annee);
 // 1500". Empty when every style gives our year.
 std::string anneesSelonStyles(Region region, std::int64_t numeroJour);
 
+// What a date that names two days (an Easter-style year holds its day and
+// month twice) is told: "cette date désigne deux jours, le 1er avril 1502 et
+// le 1er avril 1503", the days as the region writes them.
+std::string texteDeuxJours(Region region, std::int64_t premier, std::int64_t second);
+
+// A region's reform in a sentence: "France : le 9 décembre 1582 y fut suivi
+// du 20 décembre 1582".
+std::string texteReforme(Region region);
+
 // Why a date written in a style names no day in the region.
-std::string motifDate(Refus refus, Region region, Style style, std::int64_t annee,
+std::string motifDate(chronastre::Refus refus, Region region, Style style, std::int64_t annee,
                       std::int64_t mois, std::int64_t jour,
                       PartiePaques partie = PartiePaques::Indifferente);
 
 // Why a form names no day in the region.
-std::string motifForme(Refus refus, Region region, Style style, const FormeFete& forme);
+std::string motifForme(chronastre::Refus refus, Region region, Style style, const FormeFete& forme);
 
 // Feast names as the reader of written dates sees them: words of lower-case
 // ASCII letters and digits, accents removed, apostrophes dropped (joining

@@ -4,7 +4,10 @@
 #include "engine/calendrier.h"
 #include "engine/calendrierchinois.h"
 #include "engine/calendriermaya.h"
+#include "engine/reforme.h"
 #include "names/noms.h"
+#include "texte/lecture.h"
+#include "texte/lecturecivile.h"
 #include "texte/rendu.h"
 #include "texte/vocabulaire.h"
 
@@ -212,6 +215,90 @@ Refus raison(const Champs& c, std::int64_t mois, bool partiel)
     return r;
 }
 
+// A date of a region's documents: its day, or its two days in the Easter
+// style, through the engine's reform, styles and feasts. A weekday written
+// before it chooses between two days, or is checked against the one.
+Verdict validerCivil(const Champs& c, const Mots& mots)
+{
+    Verdict v;
+    v.refus.calendrier = c.calendrier;
+    const ContexteCivil& contexte = *c.civil;
+    Style style = c.style < 0                   ? contexte.style()
+                  : c.style == styleAncienEcrit ? contexte.styleAncien()
+                                                : static_cast<Style>(c.style);
+    // A double year ("1700/01") already gives the year from 1 January.
+    if (c.doubleAnnee)
+        style = Style::CIRCONCISION;
+    const auto refuser = [&](Motif motif, chronastre::Refus raison) {
+        v.refus.motif = motif;
+        v.refus.raisonCivile = raison;
+        v.refus.region = contexte.region();
+        v.refus.style = style;
+        v.refus.partie = c.partie;
+        return v;
+    };
+    Resolution r;
+    if (c.jourJulien) {
+        r.jours[0] = c.numeroJour;
+        r.nombre = 1;
+    } else if (c.fete) {
+        FormeFete forme = c.forme;
+        forme.annee = c.annee;
+        forme.partie = c.partie;
+        r = resoudre(forme, contexte.fetes(), style);
+        if (r.refus != chronastre::Refus::Aucun) {
+            v.refus.forme = forme;
+            return refuser(Motif::FeteCivile, r.refus);
+        }
+    } else {
+        if (!c.aJour && c.repere == 0) {
+            v.refus.motif = c.aMois ? Motif::ManqueJour : Motif::AucuneDate;
+            return v;
+        }
+        std::int64_t mois = c.mois;
+        std::int64_t jour = c.jour;
+        if (c.repere != 0) {
+            if (Refus romain = jourRomain(c, mots, mois, jour)) {
+                v.refus = std::move(romain);
+                return v;
+            }
+        }
+        r = jourEnStyle(style, contexte.region(), c.annee, mois, jour, c.partie);
+        if (r.refus != chronastre::Refus::Aucun) {
+            v.refus.n1 = c.annee;
+            v.refus.n2 = mois;
+            v.refus.n3 = jour;
+            return refuser(Motif::DateCivile, r.refus);
+        }
+    }
+    if (c.jourSemaine >= 0 && c.jourSemaine < semaineDecade) {
+        const std::int64_t ecrit = c.jourSemaine - semaineFrancaise;
+        if (r.nombre == 2 &&
+            (jourSemaine(r.jours[0]) == ecrit) != (jourSemaine(r.jours[1]) == ecrit)) {
+            if (jourSemaine(r.jours[0]) != ecrit)
+                r.jours[0] = r.jours[1];
+            r.nombre = 1;
+        }
+        const auto juste = static_cast<std::size_t>(jourSemaine(r.jours[0]));
+        const auto autre = static_cast<std::size_t>(jourSemaine(r.jours[1]));
+        if (r.nombre == 1 && juste != static_cast<std::size_t>(ecrit))
+            v.avertissement = semaineDiscordante(noms::joursFrancais[juste],
+                                                 mots.ecrits(c.semaineDebut, c.semaineFin));
+        else if (r.nombre == 2 && juste != static_cast<std::size_t>(ecrit) &&
+                 autre != static_cast<std::size_t>(ecrit))
+            v.avertissement =
+                semaineDiscordante(std::string(noms::joursFrancais[juste]) + " ou un " +
+                                       std::string(noms::joursFrancais[autre]),
+                                   mots.ecrits(c.semaineDebut, c.semaineFin));
+    }
+    v.premier = r.jours[0];
+    v.dernier = r.jours[static_cast<std::size_t>(r.nombre - 1)];
+    v.deuxJours = r.nombre == 2;
+    if (const auto date = dateCivile(contexte.region(), v.premier))
+        v.date = DateHeure(date->annee, date->mois, date->jour);
+    return v;
+}
+
 } // namespace
 
 std::int64_t placerMois(TypeCalendrier type, std::int64_t annee, std::int64_t nom,
@@ -229,6 +316,8 @@ std::int64_t placerMois(TypeCalendrier type, std::int64_t annee, std::int64_t no
 
 Verdict valider(const Champs& c, const Mots& mots, bool partiel)
 {
+    if (c.civil != nullptr)
+        return validerCivil(c, mots);
     Verdict v;
     v.refus.calendrier = c.calendrier;
     const TypeCalendrier type = c.calendrier;

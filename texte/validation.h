@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/dateheure.h"
+#include "engine/fetes.h"
+#include "engine/styles.h"
 #include "engine/typecalendrier.h"
 #include "texte/mots.h"
 #include "texte/refus.h"
@@ -12,6 +14,8 @@
 // text gives, and the one validator that says, through the engine's own
 // queries, whether they make a date of their calendar.
 namespace chronastre::texte {
+
+class ContexteCivil;
 
 // The fields of one reading of a text. Word places are indices into its
 // Mots, for the messages.
@@ -56,6 +60,15 @@ struct Champs
     // A Julian Day given as such.
     bool jourJulien = false;
     std::int64_t numeroJour = 0;
+    // A date of a region's documents (lireDateCivile): what it is read in,
+    // its style as written (-1: none; styleAncienEcrit: "a. s."), the part
+    // of an Easter-style year, and the feast it is written from (its year
+    // is annee).
+    const ContexteCivil* civil = nullptr;
+    std::int8_t style = -1;
+    PartiePaques partie = PartiePaques::Indifferente;
+    bool fete = false;
+    FormeFete forme;
 };
 
 // What the validator says of a record.
@@ -65,6 +78,7 @@ struct Verdict
     DateHeure date;                        // a whole date
     std::int64_t premier = 0, dernier = 0; // its first and last day numbers
     std::string avertissement;             // a weekday or a ritual calendar that disagrees
+    bool deuxJours = false; // a date of a region's documents names premier and dernier
 };
 
 // Whether the fields make a date of their calendar (a whole one, or for

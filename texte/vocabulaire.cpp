@@ -1,7 +1,10 @@
 #include "texte/vocabulaire.h"
 
 #include "engine/calendrier.h"
+#include "engine/fetes.h"
+#include "engine/styles.h"
 #include "names/noms.h"
+#include "names/noms_fetes.h"
 #include "names/noms_usage.h"
 #include "texte/lecture.h"
 #include "texte/rapport.h"
@@ -351,6 +354,51 @@ constexpr Rangee rangeesPropres[] = {
     {"Nonas", Genre::RepereRomain, tousCalendriers, 2}, {"Idus", Genre::RepereRomain, tousCalendriers, 3},
     {"Ante diem", Genre::AnteDiem, tousCalendriers, 0}, {"a. d.", Genre::AnteDiem, tousCalendriers, 0},
     {"Pridie", Genre::Pridie, tousCalendriers, 0}, {"bis", Genre::Bis, tousCalendriers, 0},
+
+    // Dates of old documents (CIVIL): the relations to a feast, the articles
+    // before its name, the styles of the year's beginning, the part of an
+    // Easter-style year. The feasts' names come from names/noms_fetes.h.
+    {"veille", Genre::RelationFete, civils, static_cast<int>(Relation::VEILLE)},
+    {"vigile", Genre::RelationFete, civils, static_cast<int>(Relation::VEILLE)},
+    {"lendemain", Genre::RelationFete, civils, static_cast<int>(Relation::LENDEMAIN)},
+    {"octave", Genre::RelationFete, civils, static_cast<int>(Relation::OCTAVE)},
+    {"octaves", Genre::RelationFete, civils, static_cast<int>(Relation::OCTAVE)},
+    {"avant", Genre::RelationFete, civils, static_cast<int>(Relation::JOUR_SEMAINE_AVANT)},
+    {"après", Genre::RelationFete, civils, static_cast<int>(Relation::JOUR_SEMAINE_APRES)},
+    {"jour", Genre::RelationFete, civils, static_cast<int>(Relation::NIEME_JOUR_APRES)},
+    {"des", Genre::LiaisonFete, civils, 0}, {"les", Genre::LiaisonFete, civils, 0},
+    {"style de Pâques", Genre::StyleAnnee, civils, static_cast<int>(Style::PAQUES)},
+    {"style de Pasques", Genre::StyleAnnee, civils, static_cast<int>(Style::PAQUES)},
+    {"style gallican", Genre::StyleAnnee, civils, static_cast<int>(Style::PAQUES)},
+    {"mos gallicanus", Genre::StyleAnnee, civils, static_cast<int>(Style::PAQUES)},
+    {"more gallicano", Genre::StyleAnnee, civils, static_cast<int>(Style::PAQUES)},
+    {"style de l'Annonciation", Genre::StyleAnnee, civils, static_cast<int>(Style::ANNONCIATION)},
+    {"style florentin", Genre::StyleAnnee, civils, static_cast<int>(Style::ANNONCIATION)},
+    {"style de Florence", Genre::StyleAnnee, civils, static_cast<int>(Style::ANNONCIATION)},
+    {"calcul florentin", Genre::StyleAnnee, civils, static_cast<int>(Style::ANNONCIATION)},
+    {"more florentino", Genre::StyleAnnee, civils, static_cast<int>(Style::ANNONCIATION)},
+    {"style pisan", Genre::StyleAnnee, civils, static_cast<int>(Style::PISAN)},
+    {"style de Pise", Genre::StyleAnnee, civils, static_cast<int>(Style::PISAN)},
+    {"calcul pisan", Genre::StyleAnnee, civils, static_cast<int>(Style::PISAN)},
+    {"more pisano", Genre::StyleAnnee, civils, static_cast<int>(Style::PISAN)},
+    {"style de Noël", Genre::StyleAnnee, civils, static_cast<int>(Style::NOEL)},
+    {"style de la Nativité", Genre::StyleAnnee, civils, static_cast<int>(Style::NOEL)},
+    {"style de la Circoncision", Genre::StyleAnnee, civils, static_cast<int>(Style::CIRCONCISION)},
+    {"style du 1er janvier", Genre::StyleAnnee, civils, static_cast<int>(Style::CIRCONCISION)},
+    {"style moderne", Genre::StyleAnnee, civils, static_cast<int>(Style::CIRCONCISION)},
+    {"nouveau style", Genre::StyleAnnee, civils, static_cast<int>(Style::CIRCONCISION)},
+    {"n. st.", Genre::StyleAnnee, civils, static_cast<int>(Style::CIRCONCISION)},
+    {"n. s.", Genre::StyleAnnee, civils, static_cast<int>(Style::CIRCONCISION)},
+    {"ancien style", Genre::StyleAnnee, civils, styleAncienEcrit},
+    {"vieux style", Genre::StyleAnnee, civils, styleAncienEcrit},
+    {"a. s.", Genre::StyleAnnee, civils, styleAncienEcrit},
+    {"a. st.", Genre::StyleAnnee, civils, styleAncienEcrit},
+    {"v. st.", Genre::StyleAnnee, civils, styleAncienEcrit},
+    {"v. s.", Genre::StyleAnnee, civils, styleAncienEcrit},
+    {"avant Pâques", Genre::Partie, civils, static_cast<int>(PartiePaques::AvantPaques)},
+    {"avant Pasques", Genre::Partie, civils, static_cast<int>(PartiePaques::AvantPaques)},
+    {"après Pâques", Genre::Partie, civils, static_cast<int>(PartiePaques::ApresPaques)},
+    {"après Pasques", Genre::Partie, civils, static_cast<int>(PartiePaques::ApresPaques)},
 };
 // clang-format on
 
@@ -445,6 +493,17 @@ public:
         for (int k = 0; k < nombreCalendriers; ++k) {
             std::string legende(legendesCalendriers[static_cast<std::size_t>(k)]);
             ajouter(legende, Genre::Calendrier, tousCalendriers, k);
+        }
+        // The feasts by every name the program prints and the variants of
+        // usage.
+        for (const noms::NomFete& f : noms::nomsFetes) {
+            const auto fete = static_cast<std::int32_t>(f.fete);
+            ajouter(f.nom, Genre::Fete, civils, fete);
+            ajouter(f.court, Genre::Fete, civils, fete);
+            for (const noms::Nom variante : f.variantes) {
+                if (!variante.empty())
+                    ajouter(variante, Genre::Fete, civils, fete);
+            }
         }
         fusionner();
         indexer();

@@ -42,7 +42,17 @@ enum class Genre : std::uint8_t
     JourJulien,   // "jour julien"
     Cycle,        // a Chinese year by its stem and branch ("gui-mao"): valeur its rank, 1 to 60
     Animal,       // the animal of a Chinese year ("Lapin"): valeur its branch, 1 to 12
+    // The dates of old documents, read in a region's calendar (CIVIL).
+    Fete,         // a feast by one of its names: valeur is its Fete
+    RelationFete, // "veille", "lendemain", "octave", "avant", "après", "jour": valeur a Relation
+    LiaisonFete,  // "des", "les": the articles before a feast's name
+    StyleAnnee,   // "style de Pâques", "n. st.": valeur a Style, styleAncienEcrit for "a. s."
+    Partie,       // "avant Pâques", "après Pâques": valeur a PartiePaques
 };
+
+// The value of Genre::StyleAnnee for "ancien style" ("a. s.", "v. st."),
+// whose style the region says.
+inline constexpr int styleAncienEcrit = 100;
 
 // The weekday tables of Genre::JourSemaine: the French names, the
 // Republican decade days, a calendar's own names.

@@ -4,8 +4,10 @@
 #include "engine/comput.h"
 #include "engine/dateheure.h"
 #include "engine/romain.h"
+#include "engine/styles.h"
 #include "texte/rapport.h"
 #include "texte/rendu.h"
+#include "texte/textefetes.h"
 #include "ui/accessibilite.h"
 #include "ui/etiquettes.h"
 #include "ui/rapport.h"
@@ -14,6 +16,8 @@
 #include "ui_chronastre.h"
 
 #include <QAbstractSpinBox>
+#include <QActionGroup>
+#include <QChildEvent>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -77,6 +81,7 @@ Chronastre::Chronastre(QWidget* parent) : QMainWindow(parent), ui(new Ui::Chrona
         setWindowIcon(iconeDeRepli());
 
     QSettings& preferences = reglages();
+    region_ = lireRegion(preferences);
     ui->typeCalendrier->setCurrentIndex(lirePanneau(preferences, ui->typeCalendrier->count()));
     if (lireAffichageLitteral(preferences))
         ui->affichageLitteral->setChecked(true);
@@ -92,6 +97,12 @@ Chronastre::~Chronastre()
     QSettings& preferences = reglages();
     preferences.setValue(cleTypeCalendrier, ui->typeCalendrier->currentIndex());
     preferences.setValue(cleAffichageLitteral, ui->affichageLitteral->isChecked());
+    // Rome's, the first start's, is written only over another one.
+    if (region_ != Region::ROME || preferences.contains(cleRegion))
+        preferences.setValue(
+            cleRegion,
+            QString::fromLatin1(reforme(region_).identifiant.data(),
+                                static_cast<qsizetype>(reforme(region_).identifiant.size())));
     preferences.sync();
     delete ui;
 }
@@ -108,6 +119,12 @@ void Chronastre::ajusterSaisie()
     // of the year shown (9999 lowered to 4713 BC, a leap year).
     ui->annee->setMaximum(anneeMaximale(avantJC));
     const std::int64_t annee = anneeSaisie();
+    if (region_ != Region::ROME) {
+        ajusterSaisieRegion(annee, mois, jour);
+        return;
+    }
+    if (ui->jour->minimum() != 1)
+        ui->jour->setMinimum(1); // left by a region whose reform began a month
 
     // 5 to 14 October 1582 do not exist. 5 to 9 go to 15 and 10 to 14 to 4:
     // one step up from the 4th gives the 15th, one step down from the 15th
@@ -116,6 +133,64 @@ void Chronastre::ajusterSaisie()
         ui->jour->setValue(jour - 5 < 15 - jour ? 15 : 4);
 
     ui->jour->setMaximum(static_cast<int>(joursMoisJulien(mois, estBissextile(annee))));
+}
+
+void Chronastre::ajusterSaisieRegion(std::int64_t annee, int mois, int jour)
+{
+    // The days of the month the region's calendar has: the first (a reform
+    // may have skipped the first days, 1 to 13 February 1918 in Russia) to
+    // the last (February 1712 had 30 days in Sweden).
+    const auto existe = [&](std::int64_t j) {
+        return jourCivil(region_, annee, mois, j).refus == Refus::Aucun;
+    };
+    const std::int64_t dernier = joursDuMoisCivil(region_, annee, mois);
+    std::int64_t premier = 1;
+    while (premier < dernier && !existe(premier))
+        ++premier;
+    // Within the month, the days the reform skipped, as in 1582 by the
+    // Roman rule: a day goes to the side beyond it, one step up from the
+    // last Julian day gives the first Gregorian one and one step down the
+    // reverse.
+    if (jour > premier && jour < dernier && !existe(jour)) {
+        std::int64_t bas = jour;
+        std::int64_t haut = jour;
+        while (bas > premier && !existe(bas - 1))
+            --bas;
+        while (haut < dernier && !existe(haut + 1))
+            ++haut;
+        ui->jour->setValue(static_cast<int>(jour - bas < haut + 1 - jour ? haut + 1 : bas - 1));
+    }
+    ui->jour->setMinimum(static_cast<int>(premier));
+    ui->jour->setMaximum(static_cast<int>(std::max(dernier, premier)));
+}
+
+void Chronastre::miseAJourRegion(DateHeure& moment, std::int64_t& jourAnnee)
+{
+    // The region's date is the moment's day in the Roman rule's calendar,
+    // which the Julian Day and the conversions read.
+    const DateHeure ecrite(moment.annee(), moment.mois(), moment.jour(), moment.heure(),
+                           moment.minutes(), moment.secondes());
+    const JourCivil civil = jourCivil(region_, ecrite.annee(), ecrite.mois(), ecrite.jour());
+    const auto romaine = dateCivile(Region::ROME, civil.jour);
+    if (civil.refus != Refus::Aucun || !romaine)
+        return; // never within the window's years, the fields being adjusted
+    moment = DateHeure(romaine->annee, romaine->mois, romaine->jour, ecrite.heure(),
+                       ecrite.minutes(), ecrite.secondes());
+    moment.calculerJourJulien();
+    moment.calculerJourSemaine();
+    moment.calculerJourAnnee();
+    jourAnnee = jourDeLAnneeCivil(
+        region_, DateCivile{ecrite.annee(), ecrite.mois(), ecrite.jour(), civil.regime});
+    ui->date->setText(qtexte(texte::ligneDate(ecrite, moment.jourSemaine())));
+    const bool bissextile = joursDuMoisCivil(region_, ecrite.annee(), 2) >= 29;
+    ui->date->setToolTip(qtexte(nommerJourRomain(ecrite, bissextile)));
+}
+
+QString Chronastre::ligneRegion() const
+{
+    if (region_ == Region::ROME)
+        return {};
+    return tr("Calendrier de la région : %1").arg(qtexte(texte::texteReforme(region_)));
 }
 
 void Chronastre::miseAJour()
@@ -128,16 +203,29 @@ void Chronastre::miseAJour()
     moment.calculerJourJulien();
     moment.calculerJourSemaine();
     moment.calculerJourAnnee();
+    std::int64_t jourAnnee = moment.jourAnnee();
+
+    ui->date->setText(qtexte(texte::ligneDate(moment)));
+    // Screen readers read the tooltip as the label's description.
+    ui->date->setToolTip(qtexte(nommerJourRomain(moment, estBissextile(moment.annee()))));
+    if (region_ != Region::ROME)
+        miseAJourRegion(moment, jourAnnee);
 
     // One converter for every conversion: the day number of the moment is
     // computed once.
     Calendrier source(calendrierCivil(moment.annee(), moment.mois(), moment.jour()));
 
-    ui->date->setText(qtexte(texte::ligneDate(moment)));
-    // Screen readers read the tooltip as the label's description.
-    ui->date->setToolTip(qtexte(nommerJourRomain(moment, estBissextile(moment.annee()))));
+    // The year of the day in the styles of the year's beginning that give
+    // another one, and the region's reform.
+    const std::int64_t numeroJour = source.depuisCalendrier(moment);
+    QString infobulle = ui->date->toolTip();
+    if (const std::string annees = texte::anneesSelonStyles(region_, numeroJour); !annees.empty())
+        infobulle += QLatin1Char('\n') + qtexte(annees);
+    if (region_ != Region::ROME)
+        infobulle += QLatin1Char('\n') + ligneRegion();
+    ui->date->setToolTip(infobulle);
     ui->jourJulien->setText(qtexte(texte::texteJourJulien(moment.jourJulien())));
-    ui->jourAnnee->setText(QString::number(moment.jourAnnee()));
+    ui->jourAnnee->setText(QString::number(jourAnnee));
 
     if (annee < 1) {
         // No Easter nor computus before the year 1: none shown, none saved.
@@ -145,6 +233,19 @@ void Chronastre::miseAJour()
         for (QLabel* valeur : {ui->dimanchePaques, ui->nombreOr, ui->epacte, ui->cycleSolaire,
                                ui->indictionRomaine, ui->lettreDominicale})
             valeur->clear();
+    } else if (region_ != Region::ROME) {
+        // The region's Easter, in its calendar, by its computus.
+        const auto paques = dateCivile(region_, jourPaques(region_, annee).value_or(0));
+        ui->dimanchePaques->setText(qtexte(texte::texteDimanchePaques(
+            static_cast<int>(paques->jour), static_cast<int>(paques->mois))));
+        Comput comput;
+        comput.calculerSelon(annee, paquesGregoriennes(region_, annee));
+        ui->nombreOr->setText(QString::number(comput.nombreOr()));
+        ui->epacte->setText(QString::number(comput.epacte()));
+        ui->cycleSolaire->setText(QString::number(comput.cycleSolaire()));
+        ui->indictionRomaine->setText(QString::number(comput.indictionRomaine()));
+        ui->lettreDominicale->setText(QString::fromLatin1(comput.lettreDominicale()));
+        ui->comput->show();
     } else {
         Paques paques;
         paques.calculer(annee);
@@ -176,6 +277,9 @@ void Chronastre::miseAJour()
 std::int64_t Chronastre::numeroJourAffiche() const
 {
     const DateHeure date(anneeSaisie(), ui->mois->value(), ui->jour->value());
+    if (const JourCivil civil = jourCivil(region_, date.annee(), date.mois(), date.jour());
+        region_ != Region::ROME && civil.refus == Refus::Aucun)
+        return civil.jour;
     return Calendrier(calendrierCivil(date.annee(), date.mois(), date.jour()))
         .depuisCalendrier(date);
 }
@@ -187,7 +291,9 @@ void Chronastre::placerDate(const DateHeure& civile)
     ui->annee->setMaximum(anneeMaximale(avantJC));
     ui->annee->setValue(static_cast<int>(avantJC ? 1 - civile.annee() : civile.annee()));
     ui->mois->setValue(static_cast<int>(civile.mois()));
-    // The bound left by the month shown before must not cut the day.
+    // The bounds left by the month shown before must not cut the day.
+    if (ui->jour->minimum() != 1)
+        ui->jour->setMinimum(1);
     ui->jour->setMaximum(31);
     ui->jour->setValue(static_cast<int>(civile.jour()));
 }
@@ -196,13 +302,52 @@ void Chronastre::allerA(const DateHeure& civile)
 {
     // As "Date actuelle" does: the fields first, then one recompute.
     miseAJourActive = false;
-    placerDate(civile);
+    if (region_ == Region::ROME) {
+        placerDate(civile);
+    } else {
+        // The same day in the region's calendar.
+        const std::int64_t jour =
+            Calendrier(calendrierCivil(civile.annee(), civile.mois(), civile.jour()))
+                .depuisCalendrier(civile);
+        const auto date = dateCivile(region_, jour);
+        placerDate(date ? DateHeure(date->annee, date->mois, date->jour) : civile);
+    }
     miseAJour();
+}
+
+void Chronastre::setRegion(Region region)
+{
+    if (region == region_)
+        return;
+    region_ = region;
+    // The date typed stays, read in the region's calendar.
+    miseAJour();
+}
+
+QMenu* Chronastre::menuRegions(QWidget* parent)
+{
+    auto* menu = new QMenu(tr("Réforme du calendrier"), parent);
+    menu->setObjectName(QStringLiteral("menuRegions"));
+    auto* groupe = new QActionGroup(menu);
+    for (const Reforme& r : reformes) {
+        // The region, and the year of its reform beside it.
+        QAction* action = menu->addAction(qtexte(std::string(r.nom)) + QLatin1Char('\t') +
+                                          QString::number(r.premierGregorien.annee));
+        action->setCheckable(true);
+        action->setChecked(r.region == region_);
+        action->setActionGroup(groupe);
+        action->setData(QString::fromLatin1(r.identifiant.data(),
+                                            static_cast<qsizetype>(r.identifiant.size())));
+        const Region region = r.region;
+        connect(action, &QAction::triggered, this, [this, region] { setRegion(region); });
+    }
+    return menu;
 }
 
 void Chronastre::saisirDate(TypeCalendrier type, const QString& texte)
 {
     SaisieDate dialogue(type, numeroJourAffiche(), this);
+    dialogue.setRegion(region_);
     if (!texte.isEmpty())
         dialogue.setTexte(texte);
     if (dialogue.exec() == QDialog::Accepted && dialogue.modele().confirmable())
@@ -219,8 +364,9 @@ QMenu* Chronastre::menuContextuel(QLabel* etiquette)
     menu->addAction(tr("Copier"), this,
                     [etiquette] { QGuiApplication::clipboard()->setText(etiquette->text()); });
     menu->addSeparator();
-    menu->addAction(tr("Copier le rapport"), this,
-                    [this] { QGuiApplication::clipboard()->setText(texteRapport(*ui)); });
+    menu->addAction(tr("Copier le rapport"), this, [this] {
+        QGuiApplication::clipboard()->setText(texteRapport(*ui, ligneRegion()));
+    });
     return menu;
 }
 
@@ -257,6 +403,12 @@ void Chronastre::installerActions()
     // field): eventFilter leaves the key to this shortcut otherwise.
     for (QAbstractSpinBox* champ : findChildren<QAbstractSpinBox*>())
         champ->installEventFilter(this);
+    // The context menu of the date fields, which their line edit makes, gets
+    // the regions (eventFilter, when the menu is polished before it shows).
+    for (QSpinBox* champ : {ui->annee, ui->mois, ui->jour}) {
+        if (auto* edition = champ->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly))
+            edition->installEventFilter(this);
+    }
     for (QLineEdit* champ : findChildren<QLineEdit*>()) {
         if (qobject_cast<QAbstractSpinBox*>(champ->parentWidget()) == nullptr)
             champ->installEventFilter(this);
@@ -269,7 +421,7 @@ void Chronastre::installerActions()
     });
     auto* rapport = new QShortcut(QKeySequence(tr("Ctrl+Shift+C")), this);
     connect(rapport, &QShortcut::activated, this,
-            [this] { QGuiApplication::clipboard()->setText(texteRapport(*ui)); });
+            [this] { QGuiApplication::clipboard()->setText(texteRapport(*ui, ligneRegion())); });
 }
 
 TypeCalendrier Chronastre::calendrierChoisi() const
@@ -295,6 +447,15 @@ std::optional<TypeCalendrier> Chronastre::calendrierDe(const QWidget* etiquette)
 
 bool Chronastre::eventFilter(QObject* objet, QEvent* evenement)
 {
+    if (evenement->type() == QEvent::ChildPolished) {
+        auto* menu = qobject_cast<QMenu*>(static_cast<QChildEvent*>(evenement)->child());
+        if (menu != nullptr && objet->parent() != nullptr &&
+            (objet->parent() == ui->annee || objet->parent() == ui->mois ||
+             objet->parent() == ui->jour) &&
+            menu->findChild<QMenu*>(QStringLiteral("menuRegions")) == nullptr)
+            menu->addMenu(menuRegions(menu));
+        return false;
+    }
     // A field asks first whether it takes the key as its own: a field that
     // would refuse the clipboard's text does not, and the window's Ctrl+V
     // opens the entry on it.
@@ -388,7 +549,7 @@ void Chronastre::miseAJourSiActive()
 bool Chronastre::enregistrer(const QString& chemin)
 {
     QString raison;
-    if (ecrireRapport(chemin, texteRapport(*ui), &raison))
+    if (ecrireRapport(chemin, texteRapport(*ui, ligneRegion()), &raison))
         return true;
     QMessageBox::warning(this, tr("Enregistrement impossible"),
                          tr("Le rapport n'a pas pu être enregistré dans le fichier « %1 ».\n\n%2")

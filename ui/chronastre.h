@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/dateheure.h"
+#include "engine/reforme.h"
 #include "engine/typecalendrier.h"
 
 #include <QDateTime>
@@ -46,6 +47,17 @@ public:
     // The context menu of a result label: "Copier", "Copier le rapport", and
     // for a calendar's label the entry of a date of that calendar.
     QMenu* menuContextuel(QLabel* etiquette);
+
+    // The region whose reform the date fields follow: its calendar (Julian
+    // before its reform, Gregorian from it), the days its reform skipped
+    // left out, its Easter and computus; Rome's (the 1582 rule) by default.
+    // Choosing one keeps the date typed and reads it in the region's
+    // calendar; it is kept with the preferences.
+    chronastre::Region region() const { return region_; }
+    void setRegion(chronastre::Region region);
+    // The menu "Réforme du calendrier" of the date fields' context menu:
+    // the regions, the one in use checked.
+    QMenu* menuRegions(QWidget* parent);
 
 protected:
     // The mouse and keys of the result labels: the entry of a date of a
@@ -103,7 +115,14 @@ private:
     bool toucheResultat(QLabel* etiquette, std::optional<chronastre::TypeCalendrier> type,
                         const QKeyEvent& touche);
 
+    // ajusterSaisie and miseAJour for a region other than Rome.
+    void ajusterSaisieRegion(std::int64_t annee, int mois, int jour);
+    void miseAJourRegion(chronastre::DateHeure& moment, std::int64_t& jourAnnee);
+    // Line 2 of the report: the region, when it is not Rome.
+    QString ligneRegion() const;
+
     Ui::Chronastre* ui;
+    chronastre::Region region_ = chronastre::Region::ROME;
     // Off until the first recompute and while "Date actuelle" fills the fields.
     bool miseAJourActive = false;
     std::function<QDateTime()> horloge_ = &QDateTime::currentDateTime;

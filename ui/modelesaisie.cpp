@@ -212,7 +212,13 @@ DateHeure ModeleSaisie::dateCivile() const
 
 std::string ModeleSaisie::texteCivil() const
 {
-    return texte::texteDateCivile(dateCivile(), jourSemaine(numeroJour()));
+    const std::int64_t jour = numeroJour();
+    if (region_ != Region::ROME) {
+        if (const auto date = chronastre::dateCivile(region_, jour))
+            return texte::texteDateCivile(DateHeure(date->annee, date->mois, date->jour),
+                                          jourSemaine(jour));
+    }
+    return texte::texteDateCivile(dateCivile(), jourSemaine(jour));
 }
 
 std::string ModeleSaisie::texteEntree() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/dateheure.h"
+#include "engine/reforme.h"
 #include "engine/typecalendrier.h"
 
 #include <array>
@@ -79,8 +80,10 @@ public:
     // The civil date of the entry, in astronomical years: Julian up to
     // 4 October 1582, Gregorian from 15 October 1582, as the window reads it.
     DateHeure dateCivile() const;
-    // "Samedi 9 Novembre 1799 après J. C."
+    // "Samedi 9 Novembre 1799 après J. C."; in the calendar of the region's
+    // documents when one is given (setRegion).
     std::string texteCivil() const;
+    void setRegion(Region region) { region_ = region; }
     // The entry in its own calendar's literal form: "Octidi 18 Brumaire VIII (8)".
     std::string texteEntree() const;
 
@@ -96,6 +99,7 @@ private:
     std::array<std::int64_t, 6> compteLong_{};
     // The day the fields cannot write, while nothing has been entered.
     std::optional<std::int64_t> jourNonEcrit_;
+    Region region_ = Region::ROME;
 };
 
 } // namespace chronastre

@@ -73,7 +73,7 @@ QString raisonOuverture(const QString& chemin, const QString& raisonSysteme)
 
 } // namespace
 
-QString texteRapport(const Ui::Chronastre& ui)
+QString texteRapport(const Ui::Chronastre& ui, const QString& region)
 {
     const auto texte = [](const QLabel* l) {
         return l->text().toStdString();
@@ -83,6 +83,7 @@ QString texteRapport(const Ui::Chronastre& ui)
         return chronastre::texte::Legende{texte(legende(valeur)), texte(valeur)};
     };
     chronastre::texte::ContenuRapport c;
+    c.region = region.toStdString();
     c.date = texte(ui.date);
     c.jourJulien = ligne(ui.jourJulien);
     c.jourAnnee = ligne(ui.jourAnnee);

@@ -41,3 +41,19 @@ bool lireAffichageLitteral(QSettings& preferences)
     preferences.setValue(cleAffichageLitteral, affichageLitteralParDefaut);
     return affichageLitteralParDefaut;
 }
+
+chronastre::Region lireRegion(QSettings& preferences)
+{
+    if (!preferences.contains(cleRegion))
+        return chronastre::Region::ROME;
+    const QVariant valeur = preferences.value(cleRegion);
+    if (valeur.typeId() == QMetaType::QString) {
+        // Written as its keyword, in capitals.
+        const std::string mot = valeur.toString().toStdString();
+        if (const auto region = chronastre::regionParIdentifiant(mot);
+            region && mot == chronastre::reforme(*region).identifiant)
+            return *region;
+    }
+    preferences.setValue(cleRegion, QString::fromLatin1("ROME"));
+    return chronastre::Region::ROME;
+}

@@ -1,7 +1,10 @@
 #include "ui/saisiedate.h"
 
+#include "engine/calendrier.h"
 #include "texte/lecture.h"
+#include "texte/lecturecivile.h"
 #include "texte/rapport.h"
+#include "texte/textefetes.h"
 #include "ui_saisiedate.h"
 
 #include <QPushButton>
@@ -76,6 +79,10 @@ void SaisieDate::lireTexte()
 {
     const std::string texte = ui->texte->text().toStdString();
     erreurTexte_.clear();
+    if (!texte.empty() && lireDateHistorique(texte)) {
+        afficher();
+        return;
+    }
     if (!texte.empty()) {
         const auto type = texte::calendrierDuTexte(texte, modele_.type());
         const texte::Lecture lecture = texte::lireDateEcrite(type.value_or(modele_.type()), texte);
@@ -84,23 +91,55 @@ void SaisieDate::lireTexte()
             modele_.setType(*type);
             erreurTexte_ = QString::fromStdString(lecture.erreur);
         } else if (type && lecture.erreur.empty()) {
-            const DateHeure& d = lecture.date;
-            modele_.setType(*type);
-            if (*type == MAYA) {
-                const std::int64_t places[6] = {d.pictun(), d.baktun(), d.katun(),
-                                                d.tun(),    d.uinal(),  d.kin()};
-                for (std::size_t place = 0; place < 6; ++place)
-                    modele_.setCompteLong(place, places[place]);
-            } else {
-                modele_.setAnnee(d.annee());
-                modele_.setMois(static_cast<int>(d.mois()));
-                modele_.setJour(static_cast<int>(d.jour()));
-            }
+            mettreDate(*type, lecture.date);
         } else {
             erreurTexte_ = QString::fromStdString(lecture.erreur);
         }
     }
     afficher();
+}
+
+void SaisieDate::setRegion(Region region)
+{
+    region_ = region;
+    modele_.setRegion(region);
+    afficher();
+}
+
+bool SaisieDate::lireDateHistorique(const std::string& texte)
+{
+    const texte::ContexteCivil contexte(region_);
+    const texte::LectureCivile lue = texte::lireDateCivile(texte, contexte);
+    if (!lue.historique)
+        return false;
+    if (!lue.erreur.empty()) {
+        erreurTexte_ = QString::fromStdString(lue.erreur);
+    } else if (lue.nombre == 2) {
+        erreurTexte_ =
+            QString::fromStdString(texte::texteDeuxJours(region_, lue.jours[0], lue.jours[1]) +
+                                   " : écrivez « avant Pâques » ou « après Pâques ».");
+    } else {
+        const std::int64_t jour = lue.jours[0];
+        const TypeCalendrier type =
+            regimeDuJour(region_, jour) == Regime::GREGORIEN ? GREGORIEN : JULIEN;
+        mettreDate(type, Calendrier(type).versCalendrier(jour));
+    }
+    return true;
+}
+
+void SaisieDate::mettreDate(TypeCalendrier type, const DateHeure& d)
+{
+    modele_.setType(type);
+    if (type == MAYA) {
+        const std::int64_t places[6] = {d.pictun(), d.baktun(), d.katun(),
+                                        d.tun(),    d.uinal(),  d.kin()};
+        for (std::size_t place = 0; place < 6; ++place)
+            modele_.setCompteLong(place, places[place]);
+    } else {
+        modele_.setAnnee(d.annee());
+        modele_.setMois(static_cast<int>(d.mois()));
+        modele_.setJour(static_cast<int>(d.jour()));
+    }
 }
 
 void SaisieDate::oublierTexte()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/reforme.h"
 #include "engine/typecalendrier.h"
 #include "ui/modelesaisie.h"
 
@@ -9,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class QSpinBox;
 
@@ -37,10 +39,21 @@ public:
     // its fields follow when it reads (a month's name that one calendar has
     // chooses it; where several share it, the chosen calendar stays).
     void setTexte(const QString& texte);
+    // The region whose documents a historian's written date comes from ("la
+    // Toussaint 1350", "10 mars 1500, style de Pâques"): read in its
+    // calendar, the entry shows its day in the Julian or Gregorian calendar,
+    // whichever the region used that day; the live line shows the date in
+    // the region's calendar.
+    void setRegion(chronastre::Region region);
 
 private:
     // Reads the written date of the text field.
     void lireTexte();
+    // A historian's date (a feast, a style): whether the text is one; the
+    // entry or the reason follows.
+    bool lireDateHistorique(const std::string& texte);
+    // The fields set to date d of calendar type.
+    void mettreDate(chronastre::TypeCalendrier type, const chronastre::DateHeure& d);
     // A field changed by hand: the written date no longer says the entry.
     void oublierTexte();
     // Fields from the model, signals held back: one entry, one refresh.
@@ -54,4 +67,5 @@ private:
     // Why the written date cannot be read; empty when it was, or when there
     // is none.
     QString erreurTexte_;
+    chronastre::Region region_ = chronastre::Region::ROME;
 };

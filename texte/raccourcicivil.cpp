@@ -1,0 +1,329 @@
+#include "texte/raccourcicivil.h"
+
+#include "engine/dateheure.h"
+#include "engine/fetes.h"
+#include "names/noms_fetes.h"
+#include "texte/mots.h"
+
+#include <array>
+#include <string>
+#include <unordered_map>
+
+namespace chronastre::texte {
+
+namespace {
+
+constexpr std::size_t motsMaxRapides = 16;
+
+// The Latin-1 letters U+00C0 to U+00FF as the tokenizer keys them ("" for
+// the two signs, which separate words).
+constexpr std::array<std::string_view, 64> sansAccent = {
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+
+// The words of a text, keyed as Mots keys them, for the bytes a feast date
+// is written with: ASCII letters and digits, the Latin-1 letters and œ,
+// blanks, hyphens, commas, full stops and apostrophes (’ too).
+struct Cles
+{
+    std::array<std::string_view, motsMaxRapides> cle{};
+    std::array<std::size_t, motsMaxRapides> chiffres{}; // the digits that open each key
+    std::size_t n = 0;
+    std::array<char, 2 * longueurTexteMax> tampon;
+};
+
+bool elision(std::string_view cle)
+{
+    if (cle.size() == 1)
+        return cle[0] == 'l' || cle[0] == 'd' || cle[0] == 'j' || cle[0] == 'm' || cle[0] == 'n' ||
+               cle[0] == 's' || cle[0] == 't' || cle[0] == 'c';
+    return cle == "qu";
+}
+
+bool blanc(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// False for any other byte, a minus sign, too many words.
+bool decouper(std::string_view texte, Cles& c)
+{
+    if (texte.size() > longueurTexteMax)
+        return false;
+    std::size_t plein = 0;
+    std::size_t debut = 0; // of the key being written
+    bool ouvert = false;   // a word is being read
+    bool lettre = false;   // a letter has come in it
+    // The keys follow each other in tampon, a blank after each: the words
+    // j to k are the one key "saint martin d hiver".
+    const auto terminer = [&] {
+        if (ouvert && plein > debut) {
+            if (c.n == motsMaxRapides)
+                return false;
+            c.cle[c.n++] = std::string_view(c.tampon.data() + debut, plein - debut);
+            c.tampon[plein++] = ' ';
+        }
+        ouvert = false;
+        return true;
+    };
+    const auto ajouter = [&](std::string_view lettres, bool chiffre) {
+        if (!ouvert) {
+            ouvert = true;
+            lettre = false;
+            debut = plein;
+            c.chiffres[c.n] = 0;
+        }
+        for (const char l : lettres)
+            c.tampon[plein++] = l;
+        if (chiffre && !lettre)
+            ++c.chiffres[c.n];
+        if (!chiffre)
+            lettre = true;
+    };
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    while (p < fin) {
+        const auto o = static_cast<unsigned char>(*p);
+        if (o >= 'a' && o <= 'z') {
+            ajouter(std::string_view(p, 1), false);
+            ++p;
+        } else if (o >= 'A' && o <= 'Z') {
+            const char l = static_cast<char>(o - 'A' + 'a');
+            ajouter(std::string_view(&l, 1), false);
+            ++p;
+        } else if (o >= '0' && o <= '9') {
+            ajouter(std::string_view(p, 1), true);
+            ++p;
+        } else if (o == '-' && !ouvert && p + 1 < fin &&
+                   (p == texte.data() || blanc(p[-1]) || p[-1] == '(' || p[-1] == '[')) {
+            return false; // a sign
+        } else if (blanc(*p) || o == '-' || o == ',' || o == '.') {
+            if (!terminer())
+                return false;
+            ++p;
+        } else if (o == '\'' ||
+                   (o == 0xE2 && fin - p >= 3 && static_cast<unsigned char>(p[1]) == 0x80 &&
+                    static_cast<unsigned char>(p[2]) == 0x99)) {
+            // An apostrophe ends an elided word, joins any other.
+            if (ouvert && elision(std::string_view(c.tampon.data() + debut, plein - debut)) &&
+                !terminer())
+                return false;
+            p += o == '\'' ? 1 : 3;
+        } else if (o == 0xC3 && p + 1 < fin && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80) {
+            const std::string_view lettres = sansAccent[static_cast<unsigned char>(p[1]) & 0x3F];
+            if (lettres.empty()) {
+                if (!terminer())
+                    return false;
+            } else {
+                ajouter(lettres, false);
+            }
+            p += 2;
+        } else if (o == 0xC5 && p + 1 < fin &&
+                   (static_cast<unsigned char>(p[1]) == 0x92 ||
+                    static_cast<unsigned char>(p[1]) == 0x93)) {
+            ajouter("oe", false);
+            p += 2;
+        } else {
+            return false;
+        }
+    }
+    return terminer();
+}
+
+// A hash that finds a std::string key from a std::string_view.
+struct Hache
+{
+    using is_transparent = void;
+    std::size_t operator()(std::string_view cle) const { return hacheCle(cle); }
+};
+
+using IndexFetes = std::unordered_map<std::string, Fete, Hache, std::equal_to<>>;
+
+// The feasts by their keys ("saint martin d hiver"), every name and variant,
+// keyed by the tokenizer as the vocabulary keys its rows.
+const IndexFetes& fetesParCle()
+{
+    static const IndexFetes index = [] {
+        IndexFetes t;
+        const auto ajouter = [&t](std::string_view nom, Fete fete) {
+            const Mots mots(nom);
+            std::string cle;
+            for (std::size_t k = 0; k < mots.taille(); ++k) {
+                if (k > 0)
+                    cle += ' ';
+                cle += mots[k].cle;
+            }
+            t.emplace(std::move(cle), fete);
+        };
+        for (const noms::NomFete& f : noms::nomsFetes) {
+            ajouter(f.nom, f.fete);
+            ajouter(f.court, f.fete);
+            for (const noms::Nom v : f.variantes) {
+                if (!v.empty())
+                    ajouter(v, f.fete);
+            }
+        }
+        return t;
+    }();
+    return index;
+}
+
+// The words the grammar passes over: before a date, between a relation and
+// a feast (with the articles "des" and "les"), between a feast and its year
+// (with "an", "année", "anno").
+bool liaison(std::string_view k)
+{
+    return k == "le" || k == "la" || k == "l" || k == "de" || k == "d" || k == "du" || k == "en" ||
+           k == "ce" || k == "die" || k == "mensis";
+}
+
+bool article(std::string_view k)
+{
+    return liaison(k) || k == "des" || k == "les";
+}
+
+bool motAnnee(std::string_view k)
+{
+    return k == "an" || k == "annee" || k == "anno";
+}
+
+// 0 (Sunday) to 6, or -1.
+int semaine(std::string_view k)
+{
+    static constexpr std::array<std::string_view, 7> jours = {
+        "dimanche", "lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi"};
+    for (std::size_t j = 0; j < jours.size(); ++j) {
+        if (k == jours[j])
+            return static_cast<int>(j);
+    }
+    return -1;
+}
+
+// A rank in figures as the grammar reads it ("3e", "1er", "120e"), or -1.
+std::int64_t rang(std::string_view k, std::size_t chiffres)
+{
+    if (chiffres == 0 || chiffres > 3)
+        return -1;
+    const std::string_view suffixe = k.substr(chiffres);
+    std::int64_t n = 0;
+    for (std::size_t i = 0; i < chiffres; ++i)
+        n = n * 10 + (k[i] - '0');
+    if (chiffres == 3)
+        return suffixe == "e" || suffixe == "eme" || suffixe == "ieme" ? n : -1;
+    static constexpr std::array<std::string_view, 13> suffixes = {
+        "er", "re", "ere", "e", "eme", "ieme", "em", "nd", "st", "rd", "th", "o", "d"};
+    for (const std::string_view s : suffixes) {
+        if (s == suffixe)
+            return n;
+    }
+    return -1;
+}
+
+// The feast whose name spans keys [j, j + n) of c, the longest whose words
+// up to the year (at annee) are fillers; its end.
+std::optional<std::pair<Fete, std::size_t>> feteA(const Cles& c, std::size_t j, std::size_t annee)
+{
+    const auto& index = fetesParCle();
+    for (std::size_t fin = annee; fin > j; --fin) {
+        bool remplissage = true;
+        for (std::size_t k = fin; k < annee && remplissage; ++k)
+            remplissage = liaison(c.cle[k]) || motAnnee(c.cle[k]);
+        if (!remplissage)
+            break; // a shorter name leaves a word that is no filler
+        const char* const debut = c.cle[j].data();
+        const std::string_view cle(
+            debut, static_cast<std::size_t>(c.cle[fin - 1].data() + c.cle[fin - 1].size() - debut));
+        if (const auto trouvee = index.find(cle); trouvee != index.end())
+            return std::pair(trouvee->second, fin);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool lireFeteRapidement(std::string_view texte, const ContexteCivil& contexte, LectureCivile& lue)
+{
+    Cles c;
+    if (!decouper(texte, c) || c.n < 2)
+        return false;
+    // The year: figures within 32 bits, the last word.
+    const std::size_t annee = c.n - 1;
+    const std::string_view chiffres = c.cle[annee];
+    if (c.chiffres[annee] != chiffres.size() || chiffres.size() > 10)
+        return false;
+    std::int64_t valeur = 0;
+    for (const char d : chiffres)
+        valeur = valeur * 10 + (d - '0');
+    if (valeur > 2147483647)
+        return false;
+
+    std::size_t i = 0;
+    while (i < annee && liaison(c.cle[i]))
+        ++i;
+    // Two readings, as the grammar tries them: a weekday first, then the
+    // same words without it ("le jeudi saint").
+    const int jourEcrit = i + 1 < annee ? semaine(c.cle[i]) : -1;
+    for (int essai = jourEcrit >= 0 ? 0 : 1; essai < 2; ++essai) {
+        FormeFete forme;
+        forme.annee = valeur;
+        std::size_t j = i;
+        bool verifier = false; // the weekday is the day's
+        bool semaineDe = false;
+        if (essai == 0) {
+            j = i + 1;
+            while (j < annee && liaison(c.cle[j]))
+                ++j;
+            if (c.cle[j] == "avant" || c.cle[j] == "apres") {
+                forme.relation = c.cle[j] == "avant" ? Relation::JOUR_SEMAINE_AVANT
+                                                     : Relation::JOUR_SEMAINE_APRES;
+                forme.jourSemaine = jourEcrit;
+                ++j;
+            } else {
+                semaineDe = true;
+            }
+        } else if (c.cle[j] == "veille" || c.cle[j] == "vigile") {
+            forme.relation = Relation::VEILLE;
+            ++j;
+        } else if (c.cle[j] == "lendemain") {
+            forme.relation = Relation::LENDEMAIN;
+            ++j;
+        } else if (c.cle[j] == "octave" || c.cle[j] == "octaves") {
+            forme.relation = Relation::OCTAVE;
+            ++j;
+        } else if (const std::int64_t n = rang(c.cle[j], c.chiffres[j]);
+                   n >= 0 && j + 2 < annee && c.cle[j + 1] == "jour" && c.cle[j + 2] == "apres") {
+            forme.relation = Relation::NIEME_JOUR_APRES;
+            forme.rang = n;
+            j += 3;
+        }
+        while (j < annee && article(c.cle[j]))
+            ++j;
+        const auto fete = feteA(c, j, annee);
+        if (!fete)
+            continue;
+        forme.fete = fete->first;
+        if (semaineDe) {
+            if (feteDominicale(forme.fete) && jourEcrit != 0) {
+                forme.relation = Relation::JOUR_SEMAINE_APRES;
+                forme.jourSemaine = jourEcrit;
+            } else {
+                verifier = true;
+            }
+        }
+        const Resolution r = resoudre(forme, contexte.fetes(), contexte.style());
+        if (r.refus != chronastre::Refus::Aucun)
+            return false;
+        if (verifier && (r.nombre != 1 || jourSemaine(r.jours[0]) != jourEcrit))
+            return false;
+        lue.jours = r.jours;
+        lue.nombre = r.nombre;
+        lue.reconnu = true;
+        lue.historique = true;
+        return true;
+    }
+    return false;
+}
+
+} // namespace chronastre::texte
