@@ -74,15 +74,19 @@ for paire in GREGORIEN-JULIEN JULIEN-GREGORIEN GREGORIEN-HEBREU GREGORIEN-MAYA G
     parLigne "$mesure/vide" "$mesure/dates" "$paire" build/chronastre "${paire%-*}" "${paire#*-}"
 done
 en_lettres "$mesure/dates" >"$mesure/ecrites"
-parLigne "$mesure/vide" "$mesure/ecrites" GREGORIEN-JULIEN-ECRITES build/chronastre GREGORIEN JULIEN
+# The reader's vocabulary is built once, at the first written date: the file
+# of one date pays it too, so that it cancels out.
+head -n 1 "$mesure/ecrites" >"$mesure/ecrite"
+parLigne "$mesure/ecrite" "$mesure/ecrites" GREGORIEN-JULIEN-ECRITES build/chronastre GREGORIEN JULIEN
 # GEDCOM: a line that is not a date, from the lines four of them after each
 # place add; a date line, from the lines the dates add to the same file
 # without them; a Gregorian date, read and not listed, likewise.
 LC_ALL=C awk -v lignes=20000 -f bench/gedcom.awk >"$mesure/arbre.ged"
 LC_ALL=C awk -v lignes=20000 -v extra=1 -f bench/gedcom.awk >"$mesure/arbre-plus.ged"
 LC_ALL=C awk -v lignes=20000 -v gregorien=1 -f bench/gedcom.awk >"$mesure/arbre-gregorien.ged"
+# The files without their dates keep the first, for the vocabulary.
 for nom in arbre arbre-gregorien; do
-    grep -v '^2 DATE ' "$mesure/$nom.ged" >"$mesure/$nom-sans-dates.ged"
+    awk '!/^2 DATE / || !n++' "$mesure/$nom.ged" >"$mesure/$nom-sans-dates.ged"
 done
 parLigne "$mesure/arbre.ged" "$mesure/arbre-plus.ged" GEDCOM-SANS-DATE build/chronastre GEDCOM
 parLigne "$mesure/arbre-sans-dates.ged" "$mesure/arbre.ged" GEDCOM-DATE build/chronastre GEDCOM

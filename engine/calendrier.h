@@ -73,6 +73,8 @@ public:
     Calendrier() = default;
     explicit Calendrier(TypeCalendrier type);
 
+    TypeCalendrier type() const { return type_; }
+
     // The date of this calendar on day number j.
     DateHeure versCalendrier(std::int64_t numeroJour);
     // The day number of a date of this calendar; remembered in dernierJour().

@@ -370,18 +370,24 @@ private:
     std::vector<char> brut_;
 };
 
-// Whether bytes are all ASCII, eight at a time.
+// Whether bytes are all ASCII, eight at a time; the last eight read once
+// more rather than a byte at a time.
 bool ascii(std::string_view octets)
 {
     std::uint64_t ou = 0;
-    std::size_t k = 0;
-    for (; k + 8 <= octets.size(); k += 8) {
-        std::uint64_t huit;
+    const std::size_t n = octets.size();
+    if (n < 8) {
+        for (const char c : octets)
+            ou |= static_cast<unsigned char>(c);
+        return (ou & 0x80U) == 0;
+    }
+    std::uint64_t huit;
+    for (std::size_t k = 0; k + 8 <= n; k += 8) {
         std::memcpy(&huit, octets.data() + k, 8);
         ou |= huit;
     }
-    for (; k < octets.size(); ++k)
-        ou |= static_cast<unsigned char>(octets[k]);
+    std::memcpy(&huit, octets.data() + n - 8, 8);
+    ou |= huit;
     return (ou & 0x8080808080808080U) == 0;
 }
 
@@ -782,7 +788,8 @@ private:
             phraseEnAttente_ = Attente{l.niveau, lignes_.size() - 1};
             return;
         }
-        const texte::ValeurGedcom v = texte::lireValeurGedcom(sansFin, options_.lecture);
+        texte::ValeurGedcom& v = valeur_;
+        texte::lireValeurGedcom(sansFin, options_.lecture, v);
         if (!v.erreur.empty()) {
             refuser(numero, "date " + texte::entreGuillemets(sansFin) + " : " + v.erreur);
             return;
@@ -884,7 +891,8 @@ private:
     std::string nom_;
     std::vector<std::string> conjoints_;
     Lignes lignes_;
-    std::string personne_; // whom they are about, shown
+    std::string personne_;       // whom they are about, shown
+    texte::ValeurGedcom valeur_; // the last date value read, its room kept
     std::optional<Attente> phraseEnAttente_;
     std::optional<std::size_t> dernierNiveauDate_;
     // The names of the individuals read so far, by identifier.

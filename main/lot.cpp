@@ -292,9 +292,17 @@ public:
     // no digit) and writes its result line.
     void traiter(const char* debut, const char* fin, std::int64_t numero)
     {
-        if (options_.colonne || civil_ ||
-            (!convertirNombres(debut, fin) && (options_.entete || !convertirEcrite(debut, fin))))
+        // The numbers are read here, so that a line of words costs their
+        // reading alone before the written date's.
+        std::int64_t v[6];
+        if (options_.colonne || civil_)
             traiterLigne(debut, fin, numero);
+        else if (depart_ != CHINOIS && lireNombres(debut, fin, attendus_, v)) {
+            if (!convertirNombres(v))
+                traiterLigne(debut, fin, numero);
+        } else if (options_.entete || !convertirEcrite(debut, fin)) {
+            traiterLigne(debut, fin, numero);
+        }
     }
 
     // A line that was too long to keep: an empty result line and a message.
@@ -323,14 +331,12 @@ public:
     }
 
 private:
-    // The common line of a batch, numbers alone (lireNombres) of a date that
-    // exists: neither a written date nor a warning to look for, converted
-    // and written at once. false: the line is left to traiterLigne.
-    bool convertirNombres(const char* debut, const char* fin)
+    // The common line of a batch, numbers alone (v, as lireNombres read
+    // them) of a date that exists: neither a written date nor a warning to
+    // look for, converted and written at once. false: the line is left to
+    // traiterLigne.
+    bool convertirNombres(const std::int64_t* v)
     {
-        std::int64_t v[6];
-        if (depart_ == CHINOIS || !lireNombres(debut, fin, attendus_, v))
-            return false;
         const DateHeure source = dateDesNombres(v);
         Calendrier& calendrier = calendriers_[static_cast<std::size_t>(depart_)];
         const std::int64_t numeroJour = calendrier.numeroJour(source);
@@ -349,8 +355,9 @@ private:
     bool convertirEcrite(const char* debut, const char* fin)
     {
         texte::LectureRapide lue;
-        if (!texte::lireRapidement(
-                depart_, std::string_view(debut, static_cast<std::size_t>(fin - debut)), lue) ||
+        if (!texte::lireRapidement(calendriers_[static_cast<std::size_t>(depart_)],
+                                   std::string_view(debut, static_cast<std::size_t>(fin - debut)),
+                                   lue) ||
             !plageArrivee_.contient(lue.numeroJour))
             return false;
         plein_ = static_cast<std::size_t>(ecrire(lue.numeroJour, sortie_.data() + plein_) -

@@ -284,6 +284,18 @@ ValeurGedcom lireValeurGedcom(std::string_view valeur, const OptionsGedcom& opti
     return lireValeurGedcomGenerale(valeur, options);
 }
 
+void lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options, ValeurGedcom& v)
+{
+    v.qualificatif = Qualificatif::Aucun;
+    v.premiere.reset();
+    v.seconde.reset();
+    v.phrase.clear();
+    v.erreur.clear();
+    v.avertissement.clear();
+    if (!lireValeurRapidement(sansBlancs(valeur), v))
+        v = lireValeurGedcomGenerale(valeur, options);
+}
+
 ValeurGedcom lireValeurGedcomGenerale(std::string_view valeur, const OptionsGedcom& options)
 {
     ValeurGedcom v;

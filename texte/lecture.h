@@ -149,6 +149,9 @@ struct OptionsGedcom
 // "480 BCE"), double years ("12 MAR 1700/01", "1741/42": a year counted
 // from 1 January, the second), date phrases.
 ValeurGedcom lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options = {});
+// The same into v, whose strings keep their room: for a caller that reads
+// many values.
+void lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options, ValeurGedcom& v);
 
 // The first and last day numbers of a date, whole or partial.
 std::int64_t premierJour(const DatePartielle& date);

@@ -58,22 +58,38 @@ const char* sauterBlancs(const char* p, const char* fin)
 
 // The figures at p, at most chiffres of them, then what stops them: a value
 // within 32 bits, or -1.
-std::int64_t nombre(const char*& p, const char* fin, int chiffres)
+[[gnu::always_inline]] inline std::int64_t nombre(const char*& p, const char* fin, int chiffres)
 {
     const char* const debut = p;
-    std::int64_t valeur = 0;
-    // Figures past the limit are skipped, not added: the value stays small.
-    for (; p < fin && classe(p) == CHIFFRE; ++p)
-        if (p - debut < chiffres)
-            valeur = valeur * 10 + (*p - '0');
+    // Unsigned: a run of figures too long to keep wraps around harmlessly
+    // before it is refused.
+    std::uint64_t valeur = 0;
+    for (unsigned c; p < fin && (c = static_cast<unsigned char>(*p) - 48U) < 10; ++p)
+        valeur = valeur * 10 + c;
     const auto lus = p - debut;
-    return lus == 0 || lus > chiffres || valeur > 2147483647 ? -1 : valeur;
+    return lus == 0 || lus > chiffres || valeur > 2147483647 ? -1
+                                                             : static_cast<std::int64_t>(valeur);
 }
 
 } // namespace
 
 bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& lue)
 {
+    // One calendar of each kind, made once: the quick reading only asks.
+    static const auto calendriers = [] {
+        std::array<Calendrier, nombreCalendriers> c;
+        for (int k = 0; k < nombreCalendriers; ++k)
+            c[static_cast<std::size_t>(k)] = Calendrier(static_cast<TypeCalendrier>(k));
+        return c;
+    }();
+    if (type < 0 || type >= nombreCalendriers)
+        return false;
+    return lireRapidement(calendriers[static_cast<std::size_t>(type)], texte, lue);
+}
+
+bool lireRapidement(const Calendrier& calendrier, std::string_view texte, LectureRapide& lue)
+{
+    const TypeCalendrier type = calendrier.type();
     // A Chinese month's word does not say its rank (a leap month may come
     // before it): left to the reader.
     if (type == CHINOIS)
@@ -85,16 +101,21 @@ bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& 
     if (jour < 0 || p == fin || classe(p) != BLANC)
         return false;
     p = sauterBlancs(p, fin);
-    // The month's word, keyed as the tokenizer keys it.
-    std::array<char, 24> cle;
+    // The month's word, keyed as the tokenizer keys it, within 24 bytes (a
+    // longer word is left to the reader).
+    CleRemplie cle{};
     std::size_t longueur = 0;
     std::uint32_t hache = debutHache;
-    for (; p < fin && longueur < cle.size(); ++p) {
+    const char* const finMot = fin - p > 24 ? p + 24 : fin;
+    for (; p < finMot; ++p) {
         unsigned char l = classe(p);
-        if (l == LATIN1 && p + 1 < fin && (static_cast<unsigned char>(p[1]) & 0xC0) == 0x80)
+        if (l < 'a') {
+            if (l != LATIN1 || p + 1 == finMot || (static_cast<unsigned char>(p[1]) & 0xC0) != 0x80)
+                break;
             l = static_cast<unsigned char>(lettresLatin1[static_cast<unsigned char>(*++p) & 0x3F]);
-        if (l < 'a')
-            break;
+            if (l < 'a')
+                break;
+        }
         cle[longueur++] = static_cast<char>(l);
         hache = (hache ^ l) * 16777619u;
     }
@@ -109,7 +130,7 @@ bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& 
     p = sauterBlancs(p, fin);
     if (annee < 0 || p != fin)
         return false;
-    const std::int32_t nom = moisDuMot(std::string_view(cle.data(), longueur), hache, type);
+    const std::int32_t nom = moisDuMot(cle, longueur, hache, type);
     if (nom == 0)
         return false;
     const std::int64_t mois = placerMois(type, annee, nom);
@@ -117,7 +138,6 @@ bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& 
         return false;
     // The day number, computed once, also tells whether the date exists.
     const DateHeure date(annee, mois, jour);
-    Calendrier calendrier(type);
     const std::int64_t numeroJour = calendrier.numeroJour(date);
     if (!calendrier.existe(date, numeroJour))
         return false;

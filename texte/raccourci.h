@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/calendrier.h"
 #include "engine/dateheure.h"
 #include "engine/typecalendrier.h"
 #include "texte/lecture.h"
@@ -23,6 +24,8 @@ struct LectureRapide
 };
 
 bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& lue);
+// The same, with the calendar of the date at hand (a batch keeps one).
+bool lireRapidement(const Calendrier& calendrier, std::string_view texte, LectureRapide& lue);
 
 // The GEDCOM values genealogy files hold most, read the same way: "12 MAR
 // 1700", "1750", after a qualifier in capitals (ABT, CAL, EST, BEF, AFT) and

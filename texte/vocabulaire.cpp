@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -412,6 +413,23 @@ struct Ligne
 
 // The first key's place in the index: the rows that start with it, sorted
 // longest first.
+// A key of the vocabulary (eight zero bytes after it) and a key of at most
+// 24 bytes in a CleRemplie, compared eight bytes at a time: the zero bytes
+// after both keys are alike.
+bool egalesRemplies(const char* a, const CleRemplie& b)
+{
+    for (std::size_t k = 0; k < b.size(); k += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + k, 8);
+        std::memcpy(&y, b.data() + k, 8);
+        if (x != y)
+            return false;
+        if (a[k + 7] == 0)
+            return true;
+    }
+    return true;
+}
+
 struct Case
 {
     std::uint32_t hache = 0;
@@ -545,6 +563,20 @@ public:
             ajouter(v.mot, Genre::Animal, bit(CHINOIS), static_cast<std::int32_t>(v.numero));
     }
 
+    // The rows starting with the key of cle's first longueur bytes (hache
+    // its hash), the rest of cle zero.
+    std::span<const Ligne> commencantPar(std::uint32_t hache, const CleRemplie& cle,
+                                         std::size_t longueur) const
+    {
+        for (std::size_t k = hache & masque_;; k = (k + 1) & masque_) {
+            const Case& c = cases_[k];
+            if (c.nombre == 0)
+                return {};
+            if (c.hache == hache && c.cle.size() == longueur && egalesRemplies(c.cle.data(), cle))
+                return std::span<const Ligne>(lignes_).subspan(c.debut, c.nombre);
+        }
+    }
+
     // The rows starting with key cle (hache its hash).
     std::span<const Ligne> commencantPar(std::uint32_t hache, std::string_view cle) const
     {
@@ -568,8 +600,11 @@ public:
 private:
     std::string_view garder(std::string_view cle)
     {
-        cles_.push_back(std::make_unique<std::string>(cle));
-        return *cles_.back();
+        // Eight zero bytes after the key, for egalesRemplies.
+        auto octets = std::make_unique<char[]>(cle.size() + 8);
+        std::memcpy(octets.get(), cle.data(), cle.size());
+        cles_.push_back(std::move(octets));
+        return std::string_view(cles_.back().get(), cle.size());
     }
 
     // Rows of the same words and meaning in several calendars become one.
@@ -624,7 +659,7 @@ private:
         }
     }
 
-    std::vector<std::unique_ptr<std::string>> cles_;
+    std::vector<std::unique_ptr<char[]>> cles_;
     std::vector<Ligne> lignes_;
     std::vector<Case> cases_;
     std::size_t masque_ = 0;
@@ -680,11 +715,12 @@ Masque Lexique::calendriers(std::size_t i, Genre genre) const
     return m;
 }
 
-std::int32_t moisDuMot(std::string_view cle, std::uint32_t hache, TypeCalendrier type)
+std::int32_t moisDuMot(const CleRemplie& cle, std::size_t longueur, std::uint32_t hache,
+                       TypeCalendrier type)
 {
     const Masque b = bit(type);
     std::int32_t mois = 0;
-    for (const Ligne& l : vocabulaire().commencantPar(hache, cle)) {
+    for (const Ligne& l : vocabulaire().commencantPar(hache, cle, longueur)) {
         if (l.n != 1 || (l.sens.calendriers & b) == 0)
             continue;
         if (l.sens.genre == Genre::Mois) {

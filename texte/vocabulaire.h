@@ -3,6 +3,7 @@
 #include "engine/typecalendrier.h"
 #include "texte/mots.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -109,7 +110,10 @@ private:
 // calendar type, when that is its only one-word reading there but for a
 // weekday or a number word; 0 otherwise. What a quick reading of "12
 // décembre 1047" needs.
-std::int32_t moisDuMot(std::string_view cle, std::uint32_t hache, TypeCalendrier type);
+// cle holds the key's longueur bytes (at most 24), then zeros.
+using CleRemplie = std::array<char, 32>;
+std::int32_t moisDuMot(const CleRemplie& cle, std::size_t longueur, std::uint32_t hache,
+                       TypeCalendrier type);
 
 // How many rows the vocabulary has for calendar type (the rows of every
 // calendar included), and in all.
