@@ -17,21 +17,21 @@ constexpr bool avant(const DateCalendaire& a, const DateCalendaire& b)
     return a.jour < b.jour;
 }
 
+// The day number of a date of the Julian or Gregorian calendar (type).
 std::int64_t numero(TypeCalendrier type, const DateCalendaire& date)
 {
-    return Calendrier(type).depuisCalendrier(DateHeure(date.annee, date.mois, date.jour));
+    static const Calendrier julien(JULIEN), gregorien(GREGORIEN);
+    return (type == GREGORIEN ? gregorien : julien)
+        .numeroJour(DateHeure(date.annee, date.mois, date.jour));
 }
 
-// The day number of a date of calendar type, or none when the date does not
-// exist there (it does not come back to itself through its day number).
+// The same, or none when the date does not exist there: told from the
+// month lengths.
 std::optional<std::int64_t> numeroSiExiste(TypeCalendrier type, const DateCalendaire& date)
 {
-    Calendrier calendrier(type);
-    const std::int64_t n = calendrier.depuisCalendrier(DateHeure(date.annee, date.mois, date.jour));
-    const DateHeure retour = calendrier.versCalendrier(n);
-    if (retour.annee() != date.annee || retour.mois() != date.mois || retour.jour() != date.jour)
+    if (!Calendrier::existeCivile(type == GREGORIEN, date.annee, date.mois, date.jour))
         return std::nullopt;
-    return n;
+    return numero(type, date);
 }
 
 // The day numbers of the table, computed once from its dates.

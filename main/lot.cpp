@@ -510,9 +510,12 @@ private:
             rejeter(numero, lue.erreur);
             return std::nullopt;
         }
-        const std::string ligne = "chronastre : ligne " + std::to_string(numero) + " : ";
+        // The line's name, made only for a message.
+        const auto ligne = [numero] {
+            return "chronastre : ligne " + std::to_string(numero) + " : ";
+        };
         if (!lue.avertissement.empty())
-            signaler(ligne + lue.avertissement);
+            signaler(ligne() + lue.avertissement);
         if (lue.nombre == 2) {
             const std::string deux =
                 texte::texteDeuxJours(civil_->region(), lue.jours[0], lue.jours[1]);
@@ -520,7 +523,7 @@ private:
                 rejeter(numero, deux + " (--strict)");
                 return std::nullopt;
             }
-            signaler(ligne + "attention, " + deux +
+            signaler(ligne() + "attention, " + deux +
                      " : les deux sont écrits, séparés par « ou » ; « avant Pâques » "
                      "ou « après Pâques » n'en garde qu'un");
             second_ = lue.jours[1];

@@ -6,6 +6,10 @@
 #include "texte/mots.h"
 
 #include <array>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <string>
 #include <unordered_map>
 
@@ -28,10 +32,11 @@ constexpr std::array<std::string_view, 64> sansAccent = {
 // blanks, hyphens, commas, full stops and apostrophes (’ too).
 struct Cles
 {
-    std::array<std::string_view, motsMaxRapides> cle{};
-    std::array<std::size_t, motsMaxRapides> chiffres{}; // the digits that open each key
+    // Only the first n are written, and read.
+    std::array<std::string_view, motsMaxRapides> cle;
+    std::array<std::size_t, motsMaxRapides> chiffres; // the digits that open each key
     std::size_t n = 0;
-    std::array<char, 2 * longueurTexteMax> tampon;
+    std::array<char, 2 * longueurTexteMax + 16> tampon; // 16 more for a run of letters
 };
 
 bool elision(std::string_view cle)
@@ -86,12 +91,45 @@ bool decouper(std::string_view texte, Cles& c)
     const char* const fin = p + texte.size();
     while (p < fin) {
         const auto o = static_cast<unsigned char>(*p);
-        if (o >= 'a' && o <= 'z') {
-            ajouter(std::string_view(p, 1), false);
-            ++p;
-        } else if (o >= 'A' && o <= 'Z') {
-            const char l = static_cast<char>(o - 'A' + 'a');
-            ajouter(std::string_view(&l, 1), false);
+#if defined(__SSE2__)
+        // A run of ASCII letters, the common case, put in lower case and
+        // copied up to sixteen at once.
+        if (const auto l = static_cast<unsigned char>(o | 0x20); l >= 'a' && l <= 'z') {
+            // Near the end, the last bytes then zeros, which are no letters.
+            __m128i octets;
+            if (fin - p >= 16) {
+                octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            } else {
+                alignas(16) char bout[16] = {};
+                std::memcpy(bout, p, static_cast<std::size_t>(fin - p));
+                octets = _mm_load_si128(reinterpret_cast<const __m128i*>(bout));
+            }
+            const __m128i minuscules = _mm_or_si128(octets, _mm_set1_epi8(0x20));
+            const auto lettres = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(
+                _mm_add_epi8(minuscules, _mm_set1_epi8(static_cast<char>(0x80 - 'a'))),
+                _mm_set1_epi8(static_cast<char>(0x80 + 26)))));
+            const auto run = static_cast<std::size_t>(__builtin_ctz(~lettres));
+            if (!ouvert) {
+                ouvert = true;
+                debut = plein;
+                c.chiffres[c.n] = 0;
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(c.tampon.data() + plein), minuscules);
+            plein += run;
+            lettre = true;
+            p += run;
+            continue;
+        }
+#endif
+        if (const auto l = static_cast<unsigned char>(o | 0x20); l >= 'a' && l <= 'z') {
+            // An ASCII letter, in lower case: the common byte.
+            if (!ouvert) {
+                ouvert = true;
+                debut = plein;
+                c.chiffres[c.n] = 0;
+            }
+            c.tampon[plein++] = static_cast<char>(l);
+            lettre = true;
             ++p;
         } else if (o >= '0' && o <= '9') {
             ajouter(std::string_view(p, 1), true);
