@@ -456,8 +456,6 @@ int conversionMaya(Arguments arguments, Canaux& canaux, const Options& options)
     return ecrireConversion(MAYA, arguments[1], source, canaux, options);
 }
 
-// Two calendar keywords and nothing else: the dates come from standard input.
-// Two other words read nothing.
 // The movable feasts of a year, one line each (name, date, calendar), by
 // the computus of the region's Easter.
 int fetes(Arguments arguments, Canaux& canaux, const Options& options)
@@ -477,6 +475,8 @@ int fetes(Arguments arguments, Canaux& canaux, const Options& options)
     return 0;
 }
 
+// Two calendar keywords and nothing else: the dates come from standard input.
+// Two other words read nothing.
 int lot(Arguments arguments, Canaux& canaux, const Options& options)
 {
     const std::string_view premier = arguments[0];

@@ -233,26 +233,21 @@ void Chronastre::miseAJour()
         for (QLabel* valeur : {ui->dimanchePaques, ui->nombreOr, ui->epacte, ui->cycleSolaire,
                                ui->indictionRomaine, ui->lettreDominicale})
             valeur->clear();
-    } else if (region_ != Region::ROME) {
-        // The region's Easter, in its calendar, by its computus.
-        const auto paques = dateCivile(region_, jourPaques(region_, annee).value_or(0));
-        ui->dimanchePaques->setText(qtexte(texte::texteDimanchePaques(
-            static_cast<int>(paques->jour), static_cast<int>(paques->mois))));
-        Comput comput;
-        comput.calculerSelon(annee, paquesGregoriennes(region_, annee));
-        ui->nombreOr->setText(QString::number(comput.nombreOr()));
-        ui->epacte->setText(QString::number(comput.epacte()));
-        ui->cycleSolaire->setText(QString::number(comput.cycleSolaire()));
-        ui->indictionRomaine->setText(QString::number(comput.indictionRomaine()));
-        ui->lettreDominicale->setText(QString::fromLatin1(comput.lettreDominicale()));
-        ui->comput->show();
     } else {
-        Paques paques;
-        paques.calculer(annee);
-        ui->dimanchePaques->setText(
-            qtexte(texte::texteDimanchePaques(paques.jour(), paques.mois())));
         Comput comput;
-        comput.calculer(annee);
+        if (region_ != Region::ROME) {
+            // The region's Easter, in its calendar, by its computus.
+            const auto paques = dateCivile(region_, jourPaques(region_, annee).value_or(0));
+            ui->dimanchePaques->setText(qtexte(texte::texteDimanchePaques(
+                static_cast<int>(paques->jour), static_cast<int>(paques->mois))));
+            comput.calculerSelon(annee, paquesGregoriennes(region_, annee));
+        } else {
+            Paques paques;
+            paques.calculer(annee);
+            ui->dimanchePaques->setText(
+                qtexte(texte::texteDimanchePaques(paques.jour(), paques.mois())));
+            comput.calculer(annee);
+        }
         ui->nombreOr->setText(QString::number(comput.nombreOr()));
         ui->epacte->setText(QString::number(comput.epacte()));
         ui->cycleSolaire->setText(QString::number(comput.cycleSolaire()));
