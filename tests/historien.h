@@ -1,10 +1,12 @@
 #pragma once
 
 // Helpers shared by the tests of the historian's dates: day numbers of
-// Julian and Gregorian dates through the engine's plain calendars, the golden
-// files of tests/donnees, and the Latin-1 check of printed names.
+// Julian and Gregorian dates through the engine's plain calendars, feast
+// forms, the golden files of tests/donnees, and the Latin-1 check of
+// printed names.
 
 #include "engine/calendrier.h"
+#include "engine/fetes.h"
 
 #include <cstdint>
 #include <fstream>
@@ -23,6 +25,22 @@ inline std::int64_t julien(std::int64_t annee, std::int64_t mois, std::int64_t j
 inline std::int64_t gregorien(std::int64_t annee, std::int64_t mois, std::int64_t jour)
 {
     return chronastre::Calendrier(chronastre::GREGORIEN).depuisCalendrier({annee, mois, jour});
+}
+
+// A feast form: a relation to a feast of a year.
+inline chronastre::FormeFete
+forme(chronastre::Relation relation, chronastre::Fete fete, std::int64_t annee,
+      std::int64_t jourSemaine = 0, std::int64_t rang = 0,
+      chronastre::PartiePaques partie = chronastre::PartiePaques::Indifferente)
+{
+    chronastre::FormeFete f;
+    f.relation = relation;
+    f.fete = fete;
+    f.annee = annee;
+    f.jourSemaine = jourSemaine;
+    f.rang = rang;
+    f.partie = partie;
+    return f;
 }
 
 // The lines of a file of tests/donnees, comments (#) and blank lines left out.

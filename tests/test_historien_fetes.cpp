@@ -16,6 +16,7 @@
 #include <set>
 
 using namespace chronastre;
+using historien::forme;
 using historien::gregorien;
 using historien::julien;
 
@@ -218,19 +219,6 @@ struct CasForme
     std::int64_t premier, second;
     Refus refus;
 };
-
-FormeFete forme(Relation relation, Fete fete, std::int64_t annee, std::int64_t jourSemaine = 0,
-                std::int64_t rang = 0, PartiePaques partie = PartiePaques::Indifferente)
-{
-    FormeFete f;
-    f.relation = relation;
-    f.fete = fete;
-    f.annee = annee;
-    f.jourSemaine = jourSemaine;
-    f.rang = rang;
-    f.partie = partie;
-    return f;
-}
 
 constexpr auto C = Style::CIRCONCISION;
 

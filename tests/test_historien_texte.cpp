@@ -13,6 +13,7 @@
 #include <array>
 
 using namespace chronastre;
+using historien::forme;
 using historien::gregorien;
 using historien::julien;
 
@@ -30,19 +31,6 @@ TEST(TexteFetes, Articles)
     EXPECT_EQ(texte::deLaFete(Fete::NOEL), "de Noël");
     EXPECT_EQ(texte::deLaFete(Fete::INNOCENTS), "des Innocents");
     EXPECT_EQ(texte::deLaFete(Fete::AVENT_1), "du premier dimanche de l'Avent");
-}
-
-FormeFete forme(Relation relation, Fete fete, std::int64_t annee, std::int64_t jourSemaine = 0,
-                std::int64_t rang = 0, PartiePaques partie = PartiePaques::Indifferente)
-{
-    FormeFete f;
-    f.relation = relation;
-    f.fete = fete;
-    f.annee = annee;
-    f.jourSemaine = jourSemaine;
-    f.rang = rang;
-    f.partie = partie;
-    return f;
 }
 
 TEST(TexteFetes, Formes)
