@@ -333,7 +333,11 @@ TEST(LectureCivile, RaccourciEgalAuLecteur)
          {"la Toussaint 1350, style de Pâques", "la Toussaint -1350", "la Toussaint MCCCL",
           "la Toussaint (1350)", "10 mars 1500", "la Toussaint", "Thursday après la Toussaint 1350",
           "la Saint-Inconnu 1350", "Noël 1582 dans la ville", "la veille de 1350",
-          "la Toussaint 99999999999", "la Sainte-Lucie 1582"})
+          "la Toussaint 99999999999", "la Sainte-Lucie 1582",
+          // More words than it keeps (the second, found by fuzzing).
+          "le jeudi de la semaine après la veille de la Toussaint de la ville de Paris en l'an "
+          "1350",
+          "7-A58'1 1-2-\t 581 1-2-\t4 1 358'1 1-2-\t 581 1-2-\t4 1 3 304"})
         EXPECT_FALSE(texte::lireFeteRapidement(autre, france, l)) << autre;
 }
 

@@ -34,7 +34,10 @@ struct Cles
 {
     // Only the first n are written, and read.
     std::array<std::string_view, motsMaxRapides> cle;
-    std::array<std::size_t, motsMaxRapides> chiffres; // the digits that open each key
+    // The digits that open each key, and the word read when the keys are
+    // full (terminer refuses it): written past the last key, never past
+    // the array.
+    std::array<std::size_t, motsMaxRapides + 1> chiffres;
     std::size_t n = 0;
     std::array<char, 2 * longueurTexteMax + 16> tampon; // 16 more for a run of letters
 };
