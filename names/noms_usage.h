@@ -63,29 +63,16 @@ inline constexpr std::array<Variante, 14> variantesIraniennes = {{
     {"Esfend", 12},
 }};
 
-inline constexpr std::array<Variante, 24> variantesIslamiques = {{
-    {"Mouharram", 1},
-    {"Moharram", 1},
+// Islamic month spellings of the calendars in use today that the written
+// dates' own Islamic rows do not already hold.
+inline constexpr std::array<Variante, 9> variantesIslamiques = {{
     {"Safar", 2},
-    {"Rabia al awal", 3},
     {"Rabi al-awwal", 3},
-    {"Rabia ath-thani", 4},
     {"Rabi al-thani", 4},
-    {"Joumada al oula", 5},
     {"Joumada al-awwal", 5},
-    {"Joumada ath-thania", 6},
     {"Joumada al-thani", 6},
-    {"Rajab", 7},
     {"Rajjab", 7},
-    {"Chaabane", 8},
-    {"Chaaban", 8},
-    {"Ramadhan", 9},
-    {"Ramadane", 9},
-    {"Shawwal", 10},
-    {"Chawal", 10},
-    {"Dhou al qi'da", 11},
     {"Dhoul qi'da", 11},
-    {"Dhou al-hijja", 12},
     {"Dhoul hijja", 12},
     {"Dhou al hijja", 12},
 }};
