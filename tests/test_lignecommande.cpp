@@ -688,12 +688,12 @@ const CasLot casLot[] = {
      "28\t2554 1 20\t5560 2 11\t0.12.9.3.13.19, 7 19 7 8\t1178 8 18\t\t\t-44 13 6\n",
      "",
      0},
-    {"Chinese dates, a leap month as 2i, a note after the numbers",
+    {"Chinese dates, a leap month as 2i, the month after it, a note after the numbers",
      {"CHINOIS", "GREGORIEN"},
      "2023 2i 1\n2023 2 1 fête\n2023/02i/01\n1er jour du 2e mois intercalaire, gui-mao (Lapin) "
-     "2023\n2024 2i 1\n1898 1 1\n",
+     "2023\n2024 2i 1\n1898 1 1\n2023 3 1\n",
      "C.UTF-8",
-     "2023 3 22\n2023 2 20\n2023 3 22\n2023 3 22\n\n\n",
+     "2023 3 22\n2023 2 20\n2023 3 22\n2023 3 22\n\n\n2023 4 20\n",
      "chronastre : ligne 5 : l'an 2024 n'a pas de mois intercalaire\n"
      "chronastre : ligne 6 : l'an 1898 est hors de la plage du calendrier chinois, qui va du 10 "
      "février 1899 au 28 janvier 2101\n",
