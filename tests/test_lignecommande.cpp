@@ -698,6 +698,20 @@ const CasLot casLot[] = {
      "chronastre : ligne 6 : l'an 1898 est hors de la plage du calendrier chinois, qui va du 10 "
      "février 1899 au 28 janvier 2101\n",
      1},
+    {"GEDCOM: a refused date and a warning do not carry over to the next dates",
+     {"GEDCOM"},
+     "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 BIRT\n2 DATE 31 FEB 1700\n1 DEAT\n2 DATE @#DJULIAN@ "
+     "12 MAR 1750\n1 BURI\n2 DATE Tuesday, 20 January 1988\n1 EVEN\n2 DATE @#DJULIAN@ 14 MAR "
+     "1750\n0 TRLR\n",
+     "C.UTF-8",
+     "7\t@I1@\tDEAT\t@#DJULIAN@ 12 MAR 1750\tLundi 23 Mars 1750\t\n"
+     "11\t@I1@\tEVEN\t@#DJULIAN@ 14 MAR 1750\tMercredi 25 Mars 1750\t\n",
+     "chronastre : ligne 5 : date « 31 FEB 1700 » : le 31 Février 1700 n'existe pas : Février a "
+     "28 jours en l'an 1700\n"
+     "chronastre : ligne 9 : date « Tuesday, 20 January 1988 » : attention, cette date est un "
+     "Mercredi, pas un Tuesday\n"
+     "chronastre : 2 dates listées, 1 refusée\n",
+     1},
     {"into the Chinese calendar",
      {"GREGORIEN", "CHINOIS"},
      "2023-03-22\n1987-07-26\n",
