@@ -243,9 +243,7 @@ DateHeure dateDuJour(TypeCalendrier type, std::int64_t numeroJour)
 
 std::int64_t jourDeLaDate(TypeCalendrier type, const DateHeure& date)
 {
-    if (type >= 0 && type < nombreCalendriersParametriques)
-        return versNumero[static_cast<std::size_t>(type)](date);
-    return Calendrier(type).depuisCalendrier(date);
+    return numeroDuJour(type, date);
 }
 
 std::int64_t moisDansAnnee(TypeCalendrier type, std::int64_t annee)

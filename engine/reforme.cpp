@@ -17,12 +17,9 @@ constexpr bool avant(const DateCalendaire& a, const DateCalendaire& b)
     return a.jour < b.jour;
 }
 
-// The day number of a date of the Julian or Gregorian calendar (type).
 std::int64_t numero(TypeCalendrier type, const DateCalendaire& date)
 {
-    static const Calendrier julien(JULIEN), gregorien(GREGORIEN);
-    return (type == GREGORIEN ? gregorien : julien)
-        .numeroJour(DateHeure(date.annee, date.mois, date.jour));
+    return jourDeLaDate(type, DateHeure(date.annee, date.mois, date.jour));
 }
 
 // The same, or none when the date does not exist there: told from the

@@ -215,16 +215,7 @@ private:
         if (nombre(i) && nombre(i + 1) && nombre(i + 2)) {
             const std::int64_t n[3] = {m_[i].nombreSigne(), m_[i + 1].nombreSigne(),
                                        m_[i + 2].nombreSigne()};
-            const auto [annee, mois, jour] = anneeMoisJour(ordre_, n);
-            Champs lu = c;
-            lu.annee = annee;
-            lu.mois = mois;
-            lu.jour = jour;
-            lu.aAnnee = lu.aMois = lu.aJour = true;
-            const std::size_t placeAnnee = ordre_ == Ordre::AnneeMoisJour ? i : i + 2;
-            lu.anneeDebut = static_cast<std::uint8_t>(placeAnnee);
-            lu.anneeFin = static_cast<std::uint8_t>(placeAnnee + 1);
-            if (suffixes(i + 3, lu))
+            if (suffixes(i + 3, troisNombres(i, n, c)))
                 return true;
         }
         if (type_ == CHINOIS && intercalaireEnChiffres(i, c))
@@ -271,17 +262,25 @@ private:
             else
                 return false;
         }
+        Champs lu = troisNombres(i, n, c);
+        lu.intercalaire = true;
+        return suffixes(i + 3, lu);
+    }
+
+    // The fields of the three numbers n of words i to i + 2, in the order
+    // given, added to c.
+    Champs troisNombres(std::size_t i, const std::int64_t (&n)[3], const Champs& c) const
+    {
         const auto [annee, mois, jour] = anneeMoisJour(ordre_, n);
         Champs lu = c;
         lu.annee = annee;
         lu.mois = mois;
         lu.jour = jour;
-        lu.intercalaire = true;
         lu.aAnnee = lu.aMois = lu.aJour = true;
         const std::size_t placeAnnee = ordre_ == Ordre::AnneeMoisJour ? i : i + 2;
         lu.anneeDebut = static_cast<std::uint8_t>(placeAnnee);
         lu.anneeFin = static_cast<std::uint8_t>(placeAnnee + 1);
-        return suffixes(i + 3, lu);
+        return lu;
     }
 
     // "jour" after a Chinese day ("1er jour du 2e mois"), and the words that

@@ -277,11 +277,9 @@ std::optional<TypeCalendrier> calendrierDuTexte(std::string_view texte, TypeCale
 
 ValeurGedcom lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options)
 {
-    // The values files hold most, read at once (a double year aside, which
-    // --doubles-juliennes may read otherwise).
-    if (ValeurGedcom v; lireValeurRapidement(sansBlancs(valeur), v))
-        return v;
-    return lireValeurGedcomGenerale(valeur, options);
+    ValeurGedcom v;
+    lireValeurGedcom(valeur, options, v);
+    return v;
 }
 
 void lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options, ValeurGedcom& v)
@@ -292,6 +290,8 @@ void lireValeurGedcom(std::string_view valeur, const OptionsGedcom& options, Val
     v.phrase.clear();
     v.erreur.clear();
     v.avertissement.clear();
+    // The values files hold most, read at once (a double year aside, which
+    // --doubles-juliennes may read otherwise).
     if (!lireValeurRapidement(sansBlancs(valeur), v))
         v = lireValeurGedcomGenerale(valeur, options);
 }

@@ -117,16 +117,6 @@ bool separateur(char32_t point)
            point == 0x2212 || point == 0x3000;
 }
 
-// Whether an apostrophe after the word key elides it: "l'an", "d'été",
-// "qu'il".
-bool elision(std::string_view cle)
-{
-    if (cle.size() == 1)
-        return cle[0] == 'l' || cle[0] == 'd' || cle[0] == 'j' || cle[0] == 'm' || cle[0] == 'n' ||
-               cle[0] == 's' || cle[0] == 't' || cle[0] == 'c';
-    return cle == "qu";
-}
-
 bool blancOuOuvrant(char c)
 {
     return c == ' ' || c == '\t' || c == '(' || c == '[' || c == '\n' || c == '\r';

@@ -46,6 +46,16 @@ struct Mot
 
 static_assert(std::is_trivially_destructible_v<Mot>);
 
+// Whether an apostrophe after the word key elides it: "l'an", "d'été",
+// "qu'il".
+inline bool elision(std::string_view cle)
+{
+    if (cle.size() == 1)
+        return cle[0] == 'l' || cle[0] == 'd' || cle[0] == 'j' || cle[0] == 'm' || cle[0] == 'n' ||
+               cle[0] == 's' || cle[0] == 't' || cle[0] == 'c';
+    return cle == "qu";
+}
+
 // FNV-1a of a key: what the vocabulary indexes its words by.
 inline constexpr std::uint32_t debutHache = 2166136261u;
 constexpr std::uint32_t hacheCle(std::string_view cle)

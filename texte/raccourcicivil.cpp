@@ -42,14 +42,6 @@ struct Cles
     std::array<char, 2 * longueurTexteMax + 16> tampon; // 16 more for a run of letters
 };
 
-bool elision(std::string_view cle)
-{
-    if (cle.size() == 1)
-        return cle[0] == 'l' || cle[0] == 'd' || cle[0] == 'j' || cle[0] == 'm' || cle[0] == 'n' ||
-               cle[0] == 's' || cle[0] == 't' || cle[0] == 'c';
-    return cle == "qu";
-}
-
 bool blanc(char c)
 {
     return c == ' ' || c == '\t';

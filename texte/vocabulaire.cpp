@@ -568,25 +568,15 @@ public:
     std::span<const Ligne> commencantPar(std::uint32_t hache, const CleRemplie& cle,
                                          std::size_t longueur) const
     {
-        for (std::size_t k = hache & masque_;; k = (k + 1) & masque_) {
-            const Case& c = cases_[k];
-            if (c.nombre == 0)
-                return {};
-            if (c.hache == hache && c.cle.size() == longueur && egalesRemplies(c.cle.data(), cle))
-                return std::span<const Ligne>(lignes_).subspan(c.debut, c.nombre);
-        }
+        return chercher(hache, [&](std::string_view c) {
+            return c.size() == longueur && egalesRemplies(c.data(), cle);
+        });
     }
 
     // The rows starting with key cle (hache its hash).
     std::span<const Ligne> commencantPar(std::uint32_t hache, std::string_view cle) const
     {
-        for (std::size_t k = hache & masque_;; k = (k + 1) & masque_) {
-            const Case& c = cases_[k];
-            if (c.nombre == 0)
-                return {};
-            if (c.hache == hache && egales(c.cle, cle))
-                return std::span<const Ligne>(lignes_).subspan(c.debut, c.nombre);
-        }
+        return chercher(hache, [&](std::string_view c) { return egales(c, cle); });
     }
 
     std::size_t rangees(Masque calendriers) const
@@ -598,6 +588,19 @@ public:
     std::size_t rangees() const { return lignes_.size(); }
 
 private:
+    // The rows of the case of hash hache whose key egale accepts.
+    template <typename Egale>
+    std::span<const Ligne> chercher(std::uint32_t hache, Egale egale) const
+    {
+        for (std::size_t k = hache & masque_;; k = (k + 1) & masque_) {
+            const Case& c = cases_[k];
+            if (c.nombre == 0)
+                return {};
+            if (c.hache == hache && egale(c.cle))
+                return std::span<const Ligne>(lignes_).subspan(c.debut, c.nombre);
+        }
+    }
+
     std::string_view garder(std::string_view cle)
     {
         // Eight zero bytes after the key, for egalesRemplies.
