@@ -56,12 +56,13 @@ bool blanc(char c)
 
 // A tag in capitals, cut at 31 bytes: GEDCOM tags are short (31 bytes at
 // most), a longer one is kept cut.
+// The tag starts at byte 2 of texte, so that a line's first 16 bytes, its
+// level and a blank before the tag, are kept as they are.
 struct Etiquette
 {
-    std::array<char, 48> texte; // 64 bytes in all
-    std::size_t debut = 0;      // where the tag starts in texte
+    std::array<char, 56> texte; // 64 bytes in all
     std::size_t longueur = 0;
-    std::string_view vue() const { return std::string_view(texte.data() + debut, longueur); }
+    std::string_view vue() const { return std::string_view(texte.data() + 2, longueur); }
 };
 
 // The tags of the levels above a line, its own included.
@@ -127,8 +128,7 @@ struct LigneGedcom
                                                  _mm_cmplt_epi8(octets, _mm_set1_epi8('z' + 1)));
         const __m128i capitales =
             _mm_sub_epi8(octets, _mm_and_si128(minuscules, _mm_set1_epi8('a' - 'A')));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()), capitales);
-        etiquette.debut = 0;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data() + 2), capitales);
         etiquette.longueur = static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(fins)));
         return p + etiquette.longueur;
     }
@@ -136,11 +136,10 @@ struct LigneGedcom
     const char* const debut = p;
     while (p != fin && !blanc(*p))
         ++p;
-    etiquette.debut = 0;
     etiquette.longueur = std::min(static_cast<std::size_t>(p - debut), std::size_t{32});
     for (std::size_t k = 0; k < etiquette.longueur; ++k) {
         const char c = debut[k];
-        etiquette.texte[k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        etiquette.texte[2 + k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
     return p;
 }
@@ -159,11 +158,11 @@ struct LigneCourante
 // value is not looked at.
 // false: the line is left to decouper. Reads 16 bytes from p; the line must
 // end with a CR or a LF.
-[[gnu::always_inline]] inline bool decouperCourante(const char* p, LigneCourante& l,
-                                                    Etiquettes& etiquettes)
-{
 #if defined(__SSE2__)
-    const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+// The same, from the line's first 16 bytes already loaded.
+[[gnu::always_inline]] inline bool decouperCourante(const char* p, const __m128i octets,
+                                                    LigneCourante& l, Etiquettes& etiquettes)
+{
     // The controls and blanks: a word ends at the first of them.
     const __m128i blanc16 = _mm_set1_epi8(' ');
     const auto basses = static_cast<unsigned>(
@@ -189,11 +188,18 @@ struct LigneCourante
     // The tag starts at byte 2: the line's 16 bytes are kept from byte 0.
     Etiquette& etiquette = etiquettes[niveau];
     _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()), capitales);
-    etiquette.debut = 2;
     etiquette.longueur = longueur;
     l.niveau = niveau;
     l.finEtiquette = fin;
     return true;
+}
+#endif
+
+[[gnu::always_inline]] inline bool decouperCourante(const char* p, LigneCourante& l,
+                                                    Etiquettes& etiquettes)
+{
+#if defined(__SSE2__)
+    return decouperCourante(p, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), l, etiquettes);
 #else
     (void)p, (void)l, (void)etiquettes;
     return false;
@@ -548,7 +554,10 @@ public:
             [this](const char* debut, const char* fin, std::int64_t numero)
                 __attribute__((always_inline)) { return ligne(debut, fin, numero); },
             [this](std::int64_t numero, std::string_view debut) { ligneTropLongue(numero, debut); },
-            [this] { return sortie_.vider(); });
+            [this] { return sortie_.vider(); },
+            [this](const char* debut, const char* bout, std::int64_t& numero) {
+                return passer(debut, bout, numero);
+            });
         if (entree_.pasDuTexte()) {
             signaler("chronastre : ce fichier n'est pas du texte (il contient l'octet 0x00) : ce "
                      "n'est pas un fichier GEDCOM");
@@ -625,11 +634,18 @@ private:
 
     // The event or attribute a date at level niveau belongs to: the nearest
     // enclosing tag but DATA, and but a source citation's SOUR (the date is
-    // the citing event's), a SOUR at the record's level aside.
-    std::string_view evenement(std::size_t niveau) const
+    // the citing event's), a SOUR at the record's level aside. In
+    // capitals: the tags of the lines passed over are kept as written.
+    std::string_view evenement(std::size_t niveau)
     {
         for (std::size_t k = niveau; k-- > 0;) {
-            const std::string_view tag = etiquettes_[k].vue();
+            Etiquette& etiquette = etiquettes_[k];
+            for (std::size_t i = 0; i < etiquette.longueur; ++i) {
+                char& c = etiquette.texte[2 + i];
+                if (c >= 'a' && c <= 'z')
+                    c = static_cast<char>(c - 'a' + 'A');
+            }
+            const std::string_view tag = etiquette.vue();
             if (tag == "DATA" || (tag == "SOUR" && k >= 2))
                 continue;
             return tag;
@@ -677,6 +693,95 @@ private:
         phraseEnAttente_.reset();
     }
 
+    // Whether the lines after the one read are looked at: an empty DATE
+    // waits for its PHRASE, or a listed date for its own.
+    bool attente() const { return phraseEnAttente_.has_value() | dernierNiveauDate_.has_value(); }
+
+    // Passes over the lines from p on that need nothing done, the most of
+    // any file: common lines, each whole before bout, neither a record's
+    // first line, nor one after a date, nor one of the tags looked for.
+    // Counts them into numero and returns where it stopped. Their tags are
+    // kept as written, not put in capitals (evenement puts them). Its own
+    // loop, not inlined, so that what it holds stays in registers.
+    [[gnu::noinline]] const char* passer(const char* p, const char* bout, std::int64_t& numero)
+    {
+#if defined(__SSE2__)
+        if (attente())
+            return p;
+        const __m128i lf = _mm_set1_epi8('\n');
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i blanc16 = _mm_set1_epi8(' ');
+        Etiquette* const etiquettes = etiquettes_.data();
+        std::int64_t lignes = 0;
+        for (;;) {
+            const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const auto fins = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_or_si128(_mm_cmpeq_epi8(octets, lf), _mm_cmpeq_epi8(octets, cr))));
+            // A level of 1 to 9 and a blank (their two bytes, little-endian,
+            // taken "1 " from), a byte that opens a tag, the tag's end within
+            // the 16 bytes at a blank, a tab, a CR or a LF. The bytes from
+            // the tag's first on that are blanks or controls: the first is
+            // its end (16 bits set past them, so that none found gives 14).
+            std::uint16_t deux;
+            std::memcpy(&deux, p, 2);
+            const unsigned basses = static_cast<unsigned>(_mm_movemask_epi8(
+                                        _mm_cmpeq_epi8(_mm_max_epu8(octets, blanc16), blanc16))) >>
+                                        2 |
+                                    0xFFFF0000U >> 2;
+            const auto longueur = static_cast<std::size_t>(__builtin_ctz(basses));
+            if (static_cast<std::uint16_t>(deux - ('1' | ' ' << 8)) >= 9 || longueur - 1 >= 13 ||
+                p[2] == '@' ||
+                ((1ULL << ' ' | 1ULL << '\t' | 1ULL << '\r' | 1ULL << '\n') >>
+                     static_cast<unsigned char>(p[2 + longueur]) &
+                 1) == 0)
+                break;
+            // The line's end: among the 16 bytes, or in the next ones, 32 at a
+            // time; none before bout leaves the line to ligne.
+            const char* fin;
+            if (fins != 0) [[likely]] {
+                fin = p + __builtin_ctz(fins);
+            } else {
+                const char* q = p + 16;
+                std::uint32_t masque = 0;
+                for (; q < bout; q += 32) {
+                    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+                    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 16));
+                    masque = static_cast<std::uint32_t>(_mm_movemask_epi8(
+                                 _mm_or_si128(_mm_cmpeq_epi8(a, lf), _mm_cmpeq_epi8(a, cr)))) |
+                             static_cast<std::uint32_t>(_mm_movemask_epi8(
+                                 _mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr))))
+                                 << 16;
+                    if (masque != 0)
+                        break;
+                }
+                if (masque == 0)
+                    break;
+                fin = q + __builtin_ctz(masque);
+            }
+            if (fin >= bout)
+                break;
+            const unsigned niveau = (deux & 0xFFU) - 48U;
+            Etiquette& etiquette = etiquettes[niveau];
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()), octets);
+            etiquette.longueur = longueur;
+            if (cherchee(niveau, etiquette.vue()))
+                break;
+            // LF, CR LF, or a CR alone when the byte after it is known.
+            if (*fin == '\n') [[likely]]
+                p = fin + 1;
+            else if (fin + 1 < bout)
+                p = fin + (fin[1] == '\n' ? 2 : 1);
+            else
+                break;
+            ++lignes;
+        }
+        numero += lignes;
+#else
+        (void)bout, (void)numero;
+#endif
+        return p;
+    }
+
     // Reads one line; false once the output has failed.
     [[gnu::always_inline]] bool ligne(const char* debut, const char* fin, std::int64_t numero)
     {
@@ -685,8 +790,7 @@ private:
         LigneCourante c;
         if (decouperCourante(debut, c, etiquettes_)) {
             const std::string_view tag = etiquettes_[c.niveau].vue();
-            if (c.niveau == 0 || phraseEnAttente_ || dernierNiveauDate_ || cherchee(c.niveau, tag))
-                [[unlikely]] {
+            if (c.niveau == 0 || attente() || cherchee(c.niveau, tag)) [[unlikely]] {
                 const char* valeur = c.finEtiquette;
                 while (blanc(*valeur))
                     ++valeur;
@@ -701,22 +805,41 @@ private:
         }
         LigneGedcom l;
         if (decouper(debut, fin, l, etiquettes_) &&
-            (l.niveau == 0 || phraseEnAttente_ || dernierNiveauDate_ || cherchee(l.niveau, l.tag)))
+            (l.niveau == 0 || attente() || cherchee(l.niveau, l.tag)))
             return autreLigne(l, numero);
         return true;
     }
 
-    // Whether a tag is one the listing looks at: its length, then its bytes
-    // compared at once.
+    // Whether a tag is one the listing looks at, in any case: its length,
+    // then its bytes compared at once, in lower case (a byte with 0x20 added
+    // is a lower-case letter only if it was that letter).
     [[gnu::always_inline]] static bool cherchee(std::size_t niveau, std::string_view tag)
     {
-        const auto est = [&tag](const char(&mot)[5]) {
-            return std::memcmp(tag.data(), mot, 4) == 0;
-        };
-        if (tag.size() == 4) [[likely]]
-            return est("DATE") ||
-                   (niveau == 1 && (est("CHAR") || est("NAME") || est("HUSB") || est("WIFE")));
-        return tag == "SDATE" || tag == "PHRASE";
+        if (tag.size() == 4) [[likely]] {
+            std::uint32_t mot;
+            std::memcpy(&mot, tag.data(), 4);
+            mot |= 0x20202020U;
+            const auto est = [mot](const char(&cherche)[5]) {
+                std::uint32_t m;
+                std::memcpy(&m, cherche, 4);
+                return mot == m;
+            };
+            return est("date") ||
+                   (niveau == 1 && (est("char") || est("name") || est("husb") || est("wife")));
+        }
+        return egalEnCapitales(tag, "SDATE") || egalEnCapitales(tag, "PHRASE");
+    }
+
+    // Whether a tag in any case is the one given in capitals.
+    static bool egalEnCapitales(std::string_view tag, std::string_view capitales)
+    {
+        if (tag.size() != capitales.size())
+            return false;
+        for (std::size_t k = 0; k < tag.size(); ++k) {
+            if ((tag[k] | 0x20) != (capitales[k] | 0x20))
+                return false;
+        }
+        return true;
     }
 
     // A line that may be listed or change what is listed; false once the

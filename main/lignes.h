@@ -26,8 +26,8 @@ inline constexpr std::size_t debutGarde = 256;
 namespace detail {
 
 // Bytes of the block that may be read past its end: the search for a line's
-// end reads 16 bytes at a time.
-inline constexpr std::size_t marge = 16;
+// end reads 16 bytes at a time, a raccourci up to 32.
+inline constexpr std::size_t marge = 32;
 
 // The first CR or LF of [p, fin); at or past fin when there is none. Reads
 // up to marge - 1 bytes past fin, which must be readable.
@@ -81,6 +81,12 @@ inline std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, 
 
 } // namespace detail
 
+// No line is passed over before the search for its end.
+struct SansRaccourci
+{
+    const char* operator()(const char* debut, const char*, std::int64_t&) const { return debut; }
+};
+
 // Reads lines through lire (bytes read, 0 at the end, -1 on an error) and
 // calls ligne(debut, fin, numero) for each, the byte at fin its CR or LF (a
 // newline is put after a last line without one) and the 15 bytes after it
@@ -89,9 +95,16 @@ inline std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, 
 // tailleBloc - 1), given its first bytes (up to debutGarde); avantLecture()
 // before each read that may wait. ligne and avantLecture return false to
 // stop. Returns false when the input could not be read.
-template <class Lire, class Ligne, class TropLongue, class AvantLecture>
+// raccourci(debut, bout, numero), called before each line of the block
+// [debut, bout) is looked for (32 bytes readable from any byte before
+// bout), may pass over
+// the lines from debut on that need nothing done, each whole before bout:
+// it counts them into numero and returns where it stopped, the start of a
+// line left to ligne.
+template <class Lire, class Ligne, class TropLongue, class AvantLecture,
+          class Raccourci = SansRaccourci>
 bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLongue&& tropLongue,
-                     AvantLecture&& avantLecture)
+                     AvantLecture&& avantLecture, Raccourci&& raccourci = {})
 {
     // Room for a last newline, and bytes the search for a line's end reads.
     std::vector<char> entree(tailleBloc + 1 + detail::marge);
@@ -127,6 +140,7 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
                 }
             }
             while (!trop) {
+                ici = raccourci(ici, bout, numero);
                 const auto fl = detail::finDeLigne(ici, bout, finEntree);
                 if (!fl)
                     break;
