@@ -68,6 +68,27 @@ struct Etiquette
 // The tags of the levels above a line, its own included.
 using Etiquettes = std::array<Etiquette, niveauMax>;
 
+// A tag kept as written, put in capitals. A tag that does not fit the first
+// 16 bytes of texte was read in capitals (decouper puts them).
+void enCapitales(Etiquette& etiquette)
+{
+#if defined(__SSE2__)
+    // 'a' to 'z' moved to the lowest signed bytes, taken 0x20 from.
+    const __m128i octets =
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(etiquette.texte.data()));
+    const __m128i decales = _mm_add_epi8(octets, _mm_set1_epi8(static_cast<char>(0x80 - 'a')));
+    const __m128i minuscules = _mm_cmplt_epi8(decales, _mm_set1_epi8(static_cast<char>(0x80 + 26)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()),
+                     _mm_sub_epi8(octets, _mm_and_si128(minuscules, _mm_set1_epi8('a' - 'A'))));
+#else
+    for (std::size_t i = 0; i < etiquette.longueur; ++i) {
+        char& c = etiquette.texte[2 + i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+#endif
+}
+
 // What a date phrase names when it is a historian's date (a feast, a style)
 // that reads as a date of the region's documents; none otherwise.
 std::optional<texte::LectureCivile> phraseHistorique(std::string_view phrase,
@@ -142,68 +163,6 @@ struct LigneGedcom
         etiquette.texte[2 + k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
     return p;
-}
-
-// The level of a common line, and where its tag ends; its tag is in
-// etiquettes[niveau].
-struct LigneCourante
-{
-    std::size_t niveau;
-    const char* finEtiquette;
-};
-
-// The common line "N TAG", "N TAG value": a one-digit level, a blank, a tag
-// that is no identifier and ends within the first 16 bytes, read into l and
-// etiquettes[l.niveau] as decouper reads it, from one 16-byte load; its
-// value is not looked at.
-// false: the line is left to decouper. Reads 16 bytes from p; the line must
-// end with a CR or a LF.
-#if defined(__SSE2__)
-// The same, from the line's first 16 bytes already loaded.
-[[gnu::always_inline]] inline bool decouperCourante(const char* p, const __m128i octets,
-                                                    LigneCourante& l, Etiquettes& etiquettes)
-{
-    // The controls and blanks: a word ends at the first of them.
-    const __m128i blanc16 = _mm_set1_epi8(' ');
-    const auto basses = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(octets, blanc16), blanc16)));
-    const unsigned niveau = static_cast<unsigned char>(p[0]) - 48U;
-    // A digit, a blank, a byte that opens a tag, the tag's end.
-    if (niveau >= 10 || p[1] != ' ' || (basses & 0b100U) != 0 || p[2] == '@' || (basses >> 3) == 0)
-        return false;
-    const auto longueur = static_cast<std::size_t>(__builtin_ctz(basses >> 3)) + 1;
-    // The tag ends at a blank, a tab or the line's end, not at another
-    // control.
-    const char* const fin = p + 2 + longueur;
-    if (((1ULL << ' ' | 1ULL << '\t' | 1ULL << '\r' | 1ULL << '\n') >>
-             static_cast<unsigned char>(*fin) &
-         1) == 0)
-        return false;
-    // In capitals: 'a' to 'z' moved to the lowest signed bytes, taken 0x20
-    // from.
-    const __m128i decales = _mm_add_epi8(octets, _mm_set1_epi8(static_cast<char>(0x80 - 'a')));
-    const __m128i minuscules = _mm_cmplt_epi8(decales, _mm_set1_epi8(static_cast<char>(0x80 + 26)));
-    const __m128i capitales =
-        _mm_sub_epi8(octets, _mm_and_si128(minuscules, _mm_set1_epi8('a' - 'A')));
-    // The tag starts at byte 2: the line's 16 bytes are kept from byte 0.
-    Etiquette& etiquette = etiquettes[niveau];
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()), capitales);
-    etiquette.longueur = longueur;
-    l.niveau = niveau;
-    l.finEtiquette = fin;
-    return true;
-}
-#endif
-
-[[gnu::always_inline]] inline bool decouperCourante(const char* p, LigneCourante& l,
-                                                    Etiquettes& etiquettes)
-{
-#if defined(__SSE2__)
-    return decouperCourante(p, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), l, etiquettes);
-#else
-    (void)p, (void)l, (void)etiquettes;
-    return false;
-#endif
 }
 
 // Reads the line [p, fin) into l, its tag into etiquettes[l.niveau], its
@@ -551,12 +510,13 @@ public:
         const bool lectureOk = parcourirLignes(
             [this](char* tampon, std::size_t taille) { return entree_.lire(tampon, taille); },
             longueurLigneMax,
-            [this](const char* debut, const char* fin, std::int64_t numero)
-                __attribute__((always_inline)) { return ligne(debut, fin, numero); },
+            [this](const char* debut, const char* fin, std::int64_t numero) {
+                return ligne(debut, fin, numero);
+            },
             [this](std::int64_t numero, std::string_view debut) { ligneTropLongue(numero, debut); },
             [this] { return sortie_.vider(); },
-            [this](const char* debut, const char* bout, std::int64_t& numero) {
-                return passer(debut, bout, numero);
+            [this](const char* debut, const char* bout, std::int64_t& numero, bool sansCr) {
+                return passer(debut, bout, numero, sansCr);
             });
         if (entree_.pasDuTexte()) {
             signaler("chronastre : ce fichier n'est pas du texte (il contient l'octet 0x00) : ce "
@@ -640,11 +600,7 @@ private:
     {
         for (std::size_t k = niveau; k-- > 0;) {
             Etiquette& etiquette = etiquettes_[k];
-            for (std::size_t i = 0; i < etiquette.longueur; ++i) {
-                char& c = etiquette.texte[2 + i];
-                if (c >= 'a' && c <= 'z')
-                    c = static_cast<char>(c - 'a' + 'A');
-            }
+            enCapitales(etiquette);
             const std::string_view tag = etiquette.vue();
             if (tag == "DATA" || (tag == "SOUR" && k >= 2))
                 continue;
@@ -697,40 +653,55 @@ private:
     // waits for its PHRASE, or a listed date for its own.
     bool attente() const { return phraseEnAttente_.has_value() | dernierNiveauDate_.has_value(); }
 
-    // Passes over the lines from p on that need nothing done, the most of
-    // any file: common lines, each whole before bout, neither a record's
-    // first line, nor one after a date, nor one of the tags looked for.
-    // Counts them into numero and returns where it stopped. Their tags are
-    // kept as written, not put in capitals (evenement puts them). Its own
-    // loop, not inlined, so that what it holds stays in registers.
+    // Reads the common lines from p on, the most of any file: a one-digit
+    // level, a blank, a tag that is no identifier and ends within the first
+    // 16 bytes, each line whole before bout. Those that need nothing done
+    // (neither a record's first line, nor one after a date, nor one of the
+    // tags looked for) are passed over from their first 16 bytes, their tags
+    // kept as written (evenement puts them in capitals); the others go to
+    // autreLigne. Counts the lines read into numero and returns where it
+    // stopped, nullptr once the output has failed. Its own loop, not
+    // inlined, so that what it holds stays in registers.
+    // A block without CR has its lines' ends found by their LF alone.
+    const char* passer(const char* p, const char* bout, std::int64_t& numero, bool sansCr)
+    {
+        if (attente())
+            return p;
+        return sansCr ? passer<false>(p, bout, numero) : passer<true>(p, bout, numero);
+    }
+
+    template <bool avecCr>
     [[gnu::noinline]] const char* passer(const char* p, const char* bout, std::int64_t& numero)
     {
 #if defined(__SSE2__)
-        if (attente())
-            return p;
         const __m128i lf = _mm_set1_epi8('\n');
         const __m128i cr = _mm_set1_epi8('\r');
         const __m128i blanc16 = _mm_set1_epi8(' ');
-        Etiquette* const etiquettes = etiquettes_.data();
+        // The LF (and CR) of 16 bytes.
+        const auto finsDe = [lf, cr](__m128i octets) {
+            __m128i egaux = _mm_cmpeq_epi8(octets, lf);
+            if constexpr (avecCr)
+                egaux = _mm_or_si128(egaux, _mm_cmpeq_epi8(octets, cr));
+            return static_cast<std::uint32_t>(_mm_movemask_epi8(egaux));
+        };
         std::int64_t lignes = 0;
         for (;;) {
             const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            const auto fins = static_cast<unsigned>(_mm_movemask_epi8(
-                _mm_or_si128(_mm_cmpeq_epi8(octets, lf), _mm_cmpeq_epi8(octets, cr))));
-            // A level of 1 to 9 and a blank (their two bytes, little-endian,
-            // taken "1 " from), a byte that opens a tag, the tag's end within
+            const std::uint32_t fins = finsDe(octets);
+            // A level of 0 to 9 and a blank (their two bytes, little-endian,
+            // taken "0 " from), a byte that opens a tag, the tag's end within
             // the 16 bytes at a blank, a tab, a CR or a LF. The bytes from
             // the tag's first on that are blanks or controls: the first is
             // its end (16 bits set past them, so that none found gives 14).
             std::uint16_t deux;
             std::memcpy(&deux, p, 2);
+            const unsigned niveau = deux - (0x30U | 0x20U << 8);
             const unsigned basses = static_cast<unsigned>(_mm_movemask_epi8(
                                         _mm_cmpeq_epi8(_mm_max_epu8(octets, blanc16), blanc16))) >>
                                         2 |
                                     0xFFFF0000U >> 2;
-            const auto longueur = static_cast<std::size_t>(__builtin_ctz(basses));
-            if (static_cast<std::uint16_t>(deux - ('1' | ' ' << 8)) >= 9 || longueur - 1 >= 13 ||
-                p[2] == '@' ||
+            const auto longueur = static_cast<unsigned>(__builtin_ctz(basses));
+            if (niveau >= 10 || longueur - 1 >= 13 || p[2] == '@' ||
                 ((1ULL << ' ' | 1ULL << '\t' | 1ULL << '\r' | 1ULL << '\n') >>
                      static_cast<unsigned char>(p[2 + longueur]) &
                  1) == 0)
@@ -746,11 +717,7 @@ private:
                 for (; q < bout; q += 32) {
                     const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
                     const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 16));
-                    masque = static_cast<std::uint32_t>(_mm_movemask_epi8(
-                                 _mm_or_si128(_mm_cmpeq_epi8(a, lf), _mm_cmpeq_epi8(a, cr)))) |
-                             static_cast<std::uint32_t>(_mm_movemask_epi8(
-                                 _mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr))))
-                                 << 16;
+                    masque = finsDe(a) | finsDe(b) << 16;
                     if (masque != 0)
                         break;
                 }
@@ -758,22 +725,40 @@ private:
                     break;
                 fin = q + __builtin_ctz(masque);
             }
+            // Where the next line starts: after a LF, a CR LF, or a CR alone
+            // when the byte after it is known.
+            const char* suite;
             if (fin >= bout)
                 break;
-            const unsigned niveau = (deux & 0xFFU) - 48U;
-            Etiquette& etiquette = etiquettes[niveau];
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()), octets);
-            etiquette.longueur = longueur;
-            if (cherchee(niveau, etiquette.vue()))
-                break;
-            // LF, CR LF, or a CR alone when the byte after it is known.
-            if (*fin == '\n') [[likely]]
-                p = fin + 1;
+            if (!avecCr || *fin == '\n') [[likely]]
+                suite = fin + 1;
             else if (fin + 1 < bout)
-                p = fin + (fin[1] == '\n' ? 2 : 1);
+                suite = fin + (fin[1] == '\n' ? 2 : 1);
             else
                 break;
+            Etiquette& etiquette = etiquettes_[niveau];
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()), octets);
+            etiquette.longueur = longueur;
+            const char* const debut = p;
+            p = suite;
             ++lignes;
+            if (niveau == 0 || cherchee(niveau, etiquette.vue())) [[unlikely]] {
+                enCapitales(etiquette);
+                const char* valeur = debut + 2 + longueur;
+                while (blanc(*valeur))
+                    ++valeur;
+                if (!autreLigne({niveau,
+                                 {},
+                                 etiquette.vue(),
+                                 std::string_view(valeur, static_cast<std::size_t>(fin - valeur))},
+                                numero + lignes)) {
+                    numero += lignes;
+                    return nullptr;
+                }
+                // The lines after it are looked at: by ligne.
+                if (attente())
+                    break;
+            }
         }
         numero += lignes;
 #else
@@ -782,27 +767,9 @@ private:
         return p;
     }
 
-    // Reads one line; false once the output has failed.
-    [[gnu::always_inline]] bool ligne(const char* debut, const char* fin, std::int64_t numero)
+    // Reads one line that passer left; false once the output has failed.
+    bool ligne(const char* debut, const char* fin, std::int64_t numero)
     {
-        // Most lines end here, their tag kept: neither a record's first
-        // line, nor one after a date, nor one of the tags looked for.
-        LigneCourante c;
-        if (decouperCourante(debut, c, etiquettes_)) {
-            const std::string_view tag = etiquettes_[c.niveau].vue();
-            if (c.niveau == 0 || attente() || cherchee(c.niveau, tag)) [[unlikely]] {
-                const char* valeur = c.finEtiquette;
-                while (blanc(*valeur))
-                    ++valeur;
-                return autreLigne(
-                    {c.niveau,
-                     {},
-                     tag,
-                     std::string_view(valeur, static_cast<std::size_t>(fin - valeur))},
-                    numero);
-            }
-            return true;
-        }
         LigneGedcom l;
         if (decouper(debut, fin, l, etiquettes_) &&
             (l.niveau == 0 || attente() || cherchee(l.niveau, l.tag)))

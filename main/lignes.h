@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -84,7 +85,10 @@ inline std::optional<FinDeLigne> finDeLigne(const char* debut, const char* fin, 
 // No line is passed over before the search for its end.
 struct SansRaccourci
 {
-    const char* operator()(const char* debut, const char*, std::int64_t&) const { return debut; }
+    const char* operator()(const char* debut, const char*, std::int64_t&, bool) const
+    {
+        return debut;
+    }
 };
 
 // Reads lines through lire (bytes read, 0 at the end, -1 on an error) and
@@ -95,12 +99,12 @@ struct SansRaccourci
 // tailleBloc - 1), given its first bytes (up to debutGarde); avantLecture()
 // before each read that may wait. ligne and avantLecture return false to
 // stop. Returns false when the input could not be read.
-// raccourci(debut, bout, numero), called before each line of the block
-// [debut, bout) is looked for (32 bytes readable from any byte before
-// bout), may pass over
-// the lines from debut on that need nothing done, each whole before bout:
+// raccourci(debut, bout, numero, sansCr), called before each line of the
+// block [debut, bout) is looked for (32 bytes readable from any byte before
+// bout; sansCr when the block holds no CR, so that a LF alone ends its
+// lines), may read the lines from debut on itself, each whole before bout:
 // it counts them into numero and returns where it stopped, the start of a
-// line left to ligne.
+// line left to ligne, or nullptr to stop as ligne's false does.
 template <class Lire, class Ligne, class TropLongue, class AvantLecture,
           class Raccourci = SansRaccourci>
 bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLongue&& tropLongue,
@@ -120,7 +124,11 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
     bool trop = false;    // the current line is dropped for its length
     bool premiere = true; // a byte-order mark may open the input
     std::int64_t numero = 0;
+    constexpr bool avecRaccourci = !std::is_same_v<std::remove_cvref_t<Raccourci>, SansRaccourci>;
     for (;;) {
+        // Whether the unread bytes hold a CR, for a raccourci.
+        const bool sansCr =
+            avecRaccourci && std::memchr(entree.data() + debut, '\r', fin - debut) == nullptr;
         if (premiere && (fin - debut >= 3 || finEntree)) {
             if (fin - debut >= 3 && std::memcmp(entree.data() + debut, "\xEF\xBB\xBF", 3) == 0)
                 debut += 3;
@@ -140,7 +148,9 @@ bool parcourirLignes(Lire&& lire, std::size_t longueurMax, Ligne&& ligne, TropLo
                 }
             }
             while (!trop) {
-                ici = raccourci(ici, bout, numero);
+                ici = raccourci(ici, bout, numero, sansCr);
+                if (ici == nullptr)
+                    return lectureOk;
                 const auto fl = detail::finDeLigne(ici, bout, finEntree);
                 if (!fl)
                     break;

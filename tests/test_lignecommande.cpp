@@ -1328,7 +1328,8 @@ TEST(LigneCommande, GedcomConjointsDeMilliersDIndividus)
 // tests/gedcom/ (CR LF, a byte-order mark, 8-bit character sets) and for
 // lines at the edges of the quick reading (tags of 1 to 20 bytes, in any
 // case, followed by a tab, a control or nothing; levels of 2 and 3 digits;
-// identifiers; tabs after the level).
+// identifiers; tabs after the level; LF, CR LF and CR in one file of
+// several blocks).
 TEST(LigneCommande, GedcomLignesCourantesCommeLaLectureGenerale)
 {
     const std::string dossier = CHRONASTRE_DOSSIER_TESTS "/gedcom/";
@@ -1362,6 +1363,16 @@ TEST(LigneCommande, GedcomLignesCourantesCommeLaLectureGenerale)
                        "0 @F1@ FAM\n1 HUSB @I1@\n1 wife @I2@\n1 MARR\n"
                        "2 DATE @#DJULIAN@ 20 JAN 1700\n"
                        "0 @I2@ INDI\n1 name Marie /Martin/\n0 TRLR\n");
+    // Over several blocks of input, its lines ended by LF, CR LF and CR in
+    // turn, long notes among them.
+    std::string melange = "0 HEAD\r\n";
+    const char* const fins[] = {"\n", "\r\n", "\r"};
+    for (int i = 1; i <= 6000; ++i)
+        melange += "0 @I" + std::to_string(i) + "@ INDI" + fins[i % 3] + "1 BIRT" +
+                   fins[(i + 1) % 3] + "2 DATE @#DJULIAN@ " + std::to_string(1 + i % 28) +
+                   " MAR 1700" + fins[(i + 2) % 3] + "2 NOTE " + std::string(i % 70, 'n') +
+                   fins[i % 3] + "1 sex F" + fins[(i + 1) % 3];
+    fichiers.push_back(melange);
     for (const std::string& fichier : fichiers) {
         // A blank after each line's end, and after the byte-order mark.
         std::string apresUnBlanc;
