@@ -411,8 +411,6 @@ struct Ligne
     Sens sens;
 };
 
-// The first key's place in the index: the rows that start with it, sorted
-// longest first.
 // A key of the vocabulary (eight zero bytes after it) and a key of at most
 // 24 bytes in a CleRemplie, compared eight bytes at a time: the zero bytes
 // after both keys are alike.
@@ -430,13 +428,37 @@ bool egalesRemplies(const char* a, const CleRemplie& b)
     return true;
 }
 
+// The first key's place in the index: the rows that start with it, sorted
+// longest first; and, when it is a month's one-word name, the month it
+// names in each calendar (moisSeuls, from 1; 0 when none).
 struct Case
 {
     std::uint32_t hache = 0;
     std::string_view cle;
     std::uint16_t debut = 0;
     std::uint16_t nombre = 0;
+    std::uint16_t moisSeuls = 0;
 };
+
+// The month a word alone names among the rows that start with it, in
+// calendar type: 0 when it names none, or could name something else there.
+std::int32_t moisDesLignes(std::span<const Ligne> lignes, TypeCalendrier type)
+{
+    const Masque b = bit(type);
+    std::int32_t mois = 0;
+    for (const Ligne& l : lignes) {
+        if (l.n != 1 || (l.sens.calendriers & b) == 0)
+            continue;
+        if (l.sens.genre == Genre::Mois) {
+            if (mois != 0)
+                return 0;
+            mois = l.sens.valeur;
+        } else if (l.sens.genre != Genre::JourSemaine && l.sens.genre != Genre::Nombre) {
+            return 0;
+        }
+    }
+    return mois;
+}
 
 class Vocabulaire
 {
@@ -579,6 +601,19 @@ public:
         return chercher(hache, [&](std::string_view c) { return egales(c, cle); });
     }
 
+    // The month the word of key cle names alone in calendar type (its
+    // rows' reading, made once when the index is built); 0 when none.
+    std::int32_t moisSeul(std::uint32_t hache, const CleRemplie& cle, std::size_t longueur,
+                          TypeCalendrier type) const
+    {
+        const Case* c = caseDe(hache, [&](std::string_view k) {
+            return k.size() == longueur && egalesRemplies(k.data(), cle);
+        });
+        if (c == nullptr || c->moisSeuls == 0 || type < 0 || type >= nombreCalendriers)
+            return 0;
+        return moisSeuls_[c->moisSeuls - 1u][static_cast<std::size_t>(type)];
+    }
+
     std::size_t rangees(Masque calendriers) const
     {
         return static_cast<std::size_t>(
@@ -592,12 +627,23 @@ private:
     template <typename Egale>
     std::span<const Ligne> chercher(std::uint32_t hache, Egale egale) const
     {
+        const Case* c = caseDe(hache, egale);
+        if (c == nullptr)
+            return {};
+        return std::span<const Ligne>(lignes_).subspan(c->debut, c->nombre);
+    }
+
+    // The case of hash hache whose key egale accepts; none when there is no
+    // such key.
+    template <typename Egale>
+    const Case* caseDe(std::uint32_t hache, Egale egale) const
+    {
         for (std::size_t k = hache & masque_;; k = (k + 1) & masque_) {
             const Case& c = cases_[k];
             if (c.nombre == 0)
-                return {};
+                return nullptr;
             if (c.hache == hache && egale(c.cle))
-                return std::span<const Ligne>(lignes_).subspan(c.debut, c.nombre);
+                return &c;
         }
     }
 
@@ -657,7 +703,19 @@ private:
             while (cases_[place].nombre != 0)
                 place = (place + 1) & masque_;
             cases_[place] = {h, cle, static_cast<std::uint16_t>(k),
-                             static_cast<std::uint16_t>(j - k)};
+                             static_cast<std::uint16_t>(j - k), 0};
+            std::array<std::uint8_t, nombreCalendriers> mois{};
+            bool unMois = false;
+            for (int t = 0; t < nombreCalendriers; ++t) {
+                const std::int32_t m = moisDesLignes(
+                    std::span<const Ligne>(lignes_).subspan(k, j - k), static_cast<TypeCalendrier>(t));
+                mois[static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(m);
+                unMois = unMois || m != 0;
+            }
+            if (unMois) {
+                moisSeuls_.push_back(mois);
+                cases_[place].moisSeuls = static_cast<std::uint16_t>(moisSeuls_.size());
+            }
             k = j;
         }
     }
@@ -666,6 +724,7 @@ private:
     std::vector<Ligne> lignes_;
     std::vector<Case> cases_;
     std::size_t masque_ = 0;
+    std::vector<std::array<std::uint8_t, nombreCalendriers>> moisSeuls_;
 };
 
 const Vocabulaire& vocabulaire()
@@ -721,20 +780,7 @@ Masque Lexique::calendriers(std::size_t i, Genre genre) const
 std::int32_t moisDuMot(const CleRemplie& cle, std::size_t longueur, std::uint32_t hache,
                        TypeCalendrier type)
 {
-    const Masque b = bit(type);
-    std::int32_t mois = 0;
-    for (const Ligne& l : vocabulaire().commencantPar(hache, cle, longueur)) {
-        if (l.n != 1 || (l.sens.calendriers & b) == 0)
-            continue;
-        if (l.sens.genre == Genre::Mois) {
-            if (mois != 0)
-                return 0;
-            mois = l.sens.valeur;
-        } else if (l.sens.genre != Genre::JourSemaine && l.sens.genre != Genre::Nombre) {
-            return 0;
-        }
-    }
-    return mois;
+    return vocabulaire().moisSeul(hache, cle, longueur, type);
 }
 
 std::size_t rangeesDuCalendrier(TypeCalendrier type)
