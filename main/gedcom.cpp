@@ -566,6 +566,12 @@ private:
     {
         if (ascii(octets) || entree_.utf16())
             return octets;
+        return decoderAutres(octets, numero);
+    }
+
+    // The same, for bytes that are not all ASCII.
+    [[gnu::noinline]] std::string_view decoderAutres(std::string_view octets, std::int64_t numero)
+    {
         const bool utf8 = texte::estUtf8(octets);
         const texte::JeuCaracteres declare = declare_.value_or(texte::JeuCaracteres::Utf8);
         if (utf8) {
@@ -602,7 +608,7 @@ private:
             Etiquette& etiquette = etiquettes_[k];
             enCapitales(etiquette);
             const std::string_view tag = etiquette.vue();
-            if (tag == "DATA" || (tag == "SOUR" && k >= 2))
+            if (est(tag, "DATA") || (est(tag, "SOUR") && k >= 2))
                 continue;
             return tag;
         }
@@ -743,7 +749,10 @@ private:
             p = suite;
             ++lignes;
             if (niveau == 0 || cherchee(niveau, etiquette.vue())) [[unlikely]] {
-                enCapitales(etiquette);
+                // A record's tag in capitals; the others are compared in any
+                // case.
+                if (niveau == 0)
+                    enCapitales(etiquette);
                 const char* valeur = debut + 2 + longueur;
                 while (blanc(*valeur))
                     ++valeur;
@@ -777,23 +786,27 @@ private:
         return true;
     }
 
+    // Whether a tag in any case is the four-letter one given in capitals,
+    // its bytes compared at once in lower case (a byte with 0x20 added is a
+    // lower-case letter only if it was that letter).
+    static bool est(std::string_view tag, const char (&mot)[5])
+    {
+        if (tag.size() != 4)
+            return false;
+        std::uint32_t a, b;
+        std::memcpy(&a, tag.data(), 4);
+        std::memcpy(&b, mot, 4);
+        return (a | 0x20202020U) == (b | 0x20202020U);
+    }
+
     // Whether a tag is one the listing looks at, in any case: its length,
     // then its bytes compared at once, in lower case (a byte with 0x20 added
     // is a lower-case letter only if it was that letter).
     [[gnu::always_inline]] static bool cherchee(std::size_t niveau, std::string_view tag)
     {
-        if (tag.size() == 4) [[likely]] {
-            std::uint32_t mot;
-            std::memcpy(&mot, tag.data(), 4);
-            mot |= 0x20202020U;
-            const auto est = [mot](const char(&cherche)[5]) {
-                std::uint32_t m;
-                std::memcpy(&m, cherche, 4);
-                return mot == m;
-            };
-            return est("date") ||
-                   (niveau == 1 && (est("char") || est("name") || est("husb") || est("wife")));
-        }
+        if (tag.size() == 4) [[likely]]
+            return est(tag, "DATE") || (niveau == 1 && (est(tag, "CHAR") || est(tag, "NAME") ||
+                                                        est(tag, "HUSB") || est(tag, "WIFE")));
         return egalEnCapitales(tag, "SDATE") || egalEnCapitales(tag, "PHRASE");
     }
 
@@ -826,16 +839,16 @@ private:
         if (dernierNiveauDate_ && l.niveau <= *dernierNiveauDate_)
             dernierNiveauDate_.reset();
 
-        if (tag == "DATE" || tag == "SDATE") {
+        if (est(tag, "DATE") || egalEnCapitales(tag, "SDATE")) {
             dateLue(l, numero);
-        } else if (tag == "PHRASE") {
+        } else if (egalEnCapitales(tag, "PHRASE")) {
             phrase(l, numero);
         } else if (l.niveau == 1) {
-            if (tag == "CHAR" && etiquettes_[0].vue() == "HEAD")
+            if (est(tag, "CHAR") && est(etiquettes_[0].vue(), "HEAD"))
                 jeuDeclare(l.valeur, numero);
-            else if (tag == "NAME" && typeEnregistrement_ == "INDI" && nom_.empty())
+            else if (est(tag, "NAME") && typeEnregistrement_ == "INDI" && nom_.empty())
                 sansBarres(decoder(l.valeur, numero), nom_);
-            else if ((tag == "HUSB" || tag == "WIFE") && typeEnregistrement_ == "FAM")
+            else if ((est(tag, "HUSB") || est(tag, "WIFE")) && typeEnregistrement_ == "FAM")
                 conjoints_.emplace_back(l.valeur.substr(0, longueurNomMax));
         }
         return !sortie_.pleine() || sortie_.vider();
@@ -861,10 +874,10 @@ private:
                                 " (UTF-16), mais ses octets n'en sont pas : ils sont lus en UTF-8");
     }
 
-    void dateLue(const LigneGedcom& l, std::int64_t numero)
+    [[gnu::always_inline]] void dateLue(const LigneGedcom& l, std::int64_t numero)
     {
         const std::string_view evenement = this->evenement(l.niveau);
-        if ((evenement == "CHAN" || evenement == "CREA") && !options_.modifications)
+        if ((est(evenement, "CHAN") || est(evenement, "CREA")) && !options_.modifications)
             return;
         // The bytes of the line, or decode_: nothing decodes again before
         // the line is listed.

@@ -97,7 +97,7 @@ constexpr std::array<TypeCalendrier, nombreCalendriers> preferes = {
     BAHAI,     SAKA,      MACEDONIEN,  ROMAIN_I, ROMAIN_II,    SYRIEN,
     MAYA,      IRANIEN,   UMM_AL_QURA, CHINOIS,  BAHAI_TEHERAN};
 
-std::string_view sansBlancs(std::string_view texte)
+[[gnu::always_inline]] inline std::string_view sansBlancs(std::string_view texte)
 {
     const auto blanc = [](char c) {
         return c == ' ' || c == '\t' || c == '\r' || c == '\n';

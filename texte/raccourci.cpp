@@ -73,31 +73,18 @@ const char* sauterBlancs(const char* p, const char* fin)
 
 } // namespace
 
-bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& lue)
-{
-    // One calendar of each kind, made once: the quick reading only asks.
-    static const auto calendriers = [] {
-        std::array<Calendrier, nombreCalendriers> c;
-        for (int k = 0; k < nombreCalendriers; ++k)
-            c[static_cast<std::size_t>(k)] = Calendrier(static_cast<TypeCalendrier>(k));
-        return c;
-    }();
-    if (type < 0 || type >= nombreCalendriers)
-        return false;
-    return lireRapidement(calendriers[static_cast<std::size_t>(type)], texte, lue);
-}
+namespace {
 
-bool lireRapidement(const Calendrier& calendrier, std::string_view texte, LectureRapide& lue)
+// The rest of "12 décembre 1047" from p, after its day (its figures read):
+// blanks, the month's word, blanks, the year.
+bool lireApresLeJour(const Calendrier& calendrier, std::int64_t jour, const char* p,
+                     const char* const fin, LectureRapide& lue)
 {
     const TypeCalendrier type = calendrier.type();
     // A Chinese month's word does not say its rank (a leap month may come
     // before it): left to the reader.
     if (type == CHINOIS)
         return false;
-    const char* p = texte.data();
-    const char* const fin = p + texte.size();
-    p = sauterBlancs(p, fin);
-    const std::int64_t jour = nombre(p, fin, 9);
     if (jour < 0 || p == fin || classe(p) != BLANC)
         return false;
     p = sauterBlancs(p, fin);
@@ -145,6 +132,37 @@ bool lireRapidement(const Calendrier& calendrier, std::string_view texte, Lectur
     return true;
 }
 
+// One calendar of each kind, made at start: the quick reading only asks.
+const std::array<Calendrier, nombreCalendriers> calendriers = [] {
+    std::array<Calendrier, nombreCalendriers> c;
+    for (int k = 0; k < nombreCalendriers; ++k)
+        c[static_cast<std::size_t>(k)] = Calendrier(static_cast<TypeCalendrier>(k));
+    return c;
+}();
+
+const Calendrier& calendrierDe(TypeCalendrier type)
+{
+    return calendriers[static_cast<std::size_t>(type)];
+}
+
+} // namespace
+
+bool lireRapidement(const Calendrier& calendrier, std::string_view texte, LectureRapide& lue)
+{
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    p = sauterBlancs(p, fin);
+    const std::int64_t jour = nombre(p, fin, 9);
+    return lireApresLeJour(calendrier, jour, p, fin, lue);
+}
+
+bool lireRapidement(TypeCalendrier type, std::string_view texte, LectureRapide& lue)
+{
+    if (type < 0 || type >= nombreCalendriers)
+        return false;
+    return lireRapidement(calendrierDe(type), texte, lue);
+}
+
 bool lireValeurRapidement(std::string_view valeur, ValeurGedcom& v)
 {
     struct Mot
@@ -177,45 +195,57 @@ bool lireValeurRapidement(std::string_view valeur, ValeurGedcom& v)
         !valeur.empty() && ((valeur[0] >= 'A' && valeur[0] <= 'Z') || valeur[0] == '@');
     Qualificatif qualificatif = Qualificatif::Aucun;
     auto type = GREGORIEN;
+    // Each word compared from its first byte.
+    const auto ouvre = [&valeur](std::string_view texte) {
+        return !valeur.empty() && valeur[0] == texte[0] && valeur.starts_with(texte);
+    };
     if (mot) {
         for (const Mot& q : qualificatifs) {
-            if (valeur.starts_with(q.texte)) {
+            if (ouvre(q.texte)) {
                 qualificatif = static_cast<Qualificatif>(q.sens);
                 valeur.remove_prefix(q.texte.size());
                 break;
             }
         }
         for (const Mot& e : echappements) {
-            if (valeur.starts_with(e.texte)) {
+            if (ouvre(e.texte)) {
                 type = static_cast<TypeCalendrier>(e.sens);
                 valeur.remove_prefix(e.texte.size());
                 break;
             }
         }
     }
-    DatePartielle d;
-    d.calendrier = type;
-    // A year alone: figures, up to the end.
+    // A year alone (figures up to the end), or the day of "12 MAR 1700".
     const char* p = valeur.data();
     const char* const fin = p + valeur.size();
-    const std::int64_t annee = nombre(p, fin, 9);
-    if (annee >= 0 && p == fin && !valeur.empty() && valeur[0] != '0') {
-        if (type == HEBREU && annee < 1)
+    std::int64_t nombreLu = nombre(p, fin, 9);
+    if (p == valeur.data()) {
+        // No figure first: the day after blanks.
+        p = sauterBlancs(p, fin);
+        nombreLu = nombre(p, fin, 9);
+    } else if (nombreLu >= 0 && p == fin && valeur[0] != '0') {
+        if (type == HEBREU && nombreLu < 1)
             return false;
-        d.annee = annee;
-        d.premier = jourDeLaDate(type, DateHeure(annee, 1, 1));
-        d.dernier = jourDeLaDate(type, DateHeure(annee + 1, 1, 1)) - 1;
-    } else {
+        DatePartielle& d = v.premiere.emplace();
+        d.calendrier = type;
+        d.annee = nombreLu;
+        d.premier = jourDeLaDate(type, DateHeure(nombreLu, 1, 1));
+        d.dernier = jourDeLaDate(type, DateHeure(nombreLu + 1, 1, 1)) - 1;
+        v.qualificatif = qualificatif;
+        return true;
+    }
+    {
         LectureRapide lue;
-        if (!lireRapidement(type, valeur, lue))
+        if (!lireApresLeJour(calendrierDe(type), nombreLu, p, fin, lue))
             return false;
+        DatePartielle& d = v.premiere.emplace();
+        d.calendrier = type;
         d.annee = lue.annee;
         d.mois = lue.mois;
         d.jour = lue.jour;
         d.premier = d.dernier = lue.numeroJour;
     }
     v.qualificatif = qualificatif;
-    v.premiere = d;
     return true;
 }
 
