@@ -32,21 +32,34 @@ constexpr std::size_t niveauMax = 100;
 // A name kept for a listing is cut at this many bytes.
 constexpr std::size_t longueurNomMax = 200;
 
-// A day in calendar arrivee, in its literal form.
-std::string jour(TypeCalendrier arrivee, std::int64_t numeroJour)
+// A day in calendar arrivee, in its literal form, at the end of texte.
+void ajouterJour(std::string& texte, TypeCalendrier arrivee, std::int64_t numeroJour)
 {
-    return texte::texteCalendrier(arrivee, Calendrier(arrivee).versCalendrier(numeroJour),
-                                  jourSemaine(numeroJour), false);
+    texte::ajouterTexteCalendrier(texte, arrivee, Calendrier(arrivee).versCalendrier(numeroJour),
+                                  jourSemaine(numeroJour));
 }
 
-// A date, whole ("Samedi 9 Novembre 1799") or partial ("entre ... et ...").
-std::string date(const texte::DatePartielle& d, TypeCalendrier arrivee)
+std::string jour(TypeCalendrier arrivee, std::int64_t numeroJour)
+{
+    std::string texte;
+    ajouterJour(texte, arrivee, numeroJour);
+    return texte;
+}
+
+// A date, whole ("Samedi 9 Novembre 1799") or partial ("entre ... et ..."),
+// at the end of texte.
+void ajouterDate(std::string& texte, const texte::DatePartielle& d, TypeCalendrier arrivee)
 {
     const std::int64_t premier = texte::premierJour(d);
     const std::int64_t dernier = texte::dernierJour(d);
-    if (premier == dernier)
-        return jour(arrivee, premier);
-    return "entre " + jour(arrivee, premier) + " et " + jour(arrivee, dernier);
+    if (premier == dernier) {
+        ajouterJour(texte, arrivee, premier);
+        return;
+    }
+    texte += "entre ";
+    ajouterJour(texte, arrivee, premier);
+    texte += " et ";
+    ajouterJour(texte, arrivee, dernier);
 }
 
 bool blanc(char c)
@@ -887,8 +900,9 @@ private:
         if (sansFin.empty()) {
             // GEDCOM 7: the date, if any, is in its PHRASE; its line keeps
             // its place until the PHRASE fills it.
-            lister(numero, evenement, {}, {});
+            nouvelleLigne(numero, evenement, {});
             phraseEnAttente_ = Attente{l.niveau, lignes_.size() - 1};
+            ligneFaite();
             return;
         }
         texte::ValeurGedcom& v = valeur_;
@@ -904,7 +918,8 @@ private:
         if (v.premiere && v.premiere->calendrier == arrivee_ &&
             (!v.seconde || v.seconde->calendrier == arrivee_))
             return;
-        lister(numero, evenement, sansFin, texteValeurGedcom(v, arrivee_, &civil_));
+        ajouterValeurGedcom(nouvelleLigne(numero, evenement, sansFin), v, arrivee_, &civil_);
+        ligneFaite();
         dernierNiveauDate_ = l.niveau;
     }
 
@@ -921,8 +936,10 @@ private:
         }
     }
 
-    void lister(std::int64_t numero, std::string_view evenement, std::string_view valeur,
-                const std::string& conversion)
+    // A listing line begun: its number, the record, the event, the value;
+    // the value in the arrival calendar goes after it.
+    std::string& nouvelleLigne(std::int64_t numero, std::string_view evenement,
+                               std::string_view valeur)
     {
         std::string& l = lignes_.nouvelle();
         char chiffres[24];
@@ -934,9 +951,15 @@ private:
         l += '\t';
         texte::montrerDans(l, valeur);
         l += '\t';
-        l += conversion;
+        return l;
+    }
+
+    // The line begun is whole, or waits for its PHRASE.
+    void ligneFaite()
+    {
         ++listees_;
-        // A record of that many dates goes out as it is read.
+        // A record of that many dates goes out as it is read, but for a
+        // line that waits for its PHRASE.
         if (lignes_.size() > 10000 && !phraseEnAttente_)
             ecrireLignes();
     }
@@ -1008,45 +1031,59 @@ private:
 
 } // namespace
 
-std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arrivee,
-                              const texte::ContexteCivil* civil)
+void ajouterValeurGedcom(std::string& texte, const texte::ValeurGedcom& v, TypeCalendrier arrivee,
+                         const texte::ContexteCivil* civil)
 {
     using texte::Qualificatif;
-    if (!v.premiere)
-        return phraseLue(v.phrase, arrivee, civil); // a date phrase alone
+    if (!v.premiere) {
+        texte += phraseLue(v.phrase, arrivee, civil); // a date phrase alone
+        return;
+    }
     const texte::DatePartielle& d = *v.premiere;
-    std::string texte;
     switch (v.qualificatif) {
     case Qualificatif::Aucun:
     case Qualificatif::Et:
-        texte = date(d, arrivee);
+        ajouterDate(texte, d, arrivee);
         break;
     case Qualificatif::Vers:
-        texte = "vers " + date(d, arrivee);
+        texte += "vers ";
+        ajouterDate(texte, d, arrivee);
         break;
     case Qualificatif::Calculee:
-        texte = "vers " + date(d, arrivee) + " (calculée)";
+        texte += "vers ";
+        ajouterDate(texte, d, arrivee);
+        texte += " (calculée)";
         break;
     case Qualificatif::Estimee:
-        texte = "vers " + date(d, arrivee) + " (estimée)";
+        texte += "vers ";
+        ajouterDate(texte, d, arrivee);
+        texte += " (estimée)";
         break;
     case Qualificatif::Avant:
-        texte = "avant " + jour(arrivee, texte::premierJour(d));
+        texte += "avant ";
+        ajouterJour(texte, arrivee, texte::premierJour(d));
         break;
     case Qualificatif::Apres:
-        texte = "après " + jour(arrivee, texte::dernierJour(d));
+        texte += "après ";
+        ajouterJour(texte, arrivee, texte::dernierJour(d));
         break;
     case Qualificatif::Entre:
-        texte = "entre " + jour(arrivee, texte::premierJour(d)) + " et " +
-                jour(arrivee, texte::dernierJour(*v.seconde));
+        texte += "entre ";
+        ajouterJour(texte, arrivee, texte::premierJour(d));
+        texte += " et ";
+        ajouterJour(texte, arrivee, texte::dernierJour(*v.seconde));
         break;
     case Qualificatif::De:
-        texte = v.seconde ? "de " + jour(arrivee, texte::premierJour(d)) + " à " +
-                                jour(arrivee, texte::dernierJour(*v.seconde))
-                          : "à partir de " + jour(arrivee, texte::premierJour(d));
+        texte += v.seconde ? "de " : "à partir de ";
+        ajouterJour(texte, arrivee, texte::premierJour(d));
+        if (v.seconde) {
+            texte += " à ";
+            ajouterJour(texte, arrivee, texte::dernierJour(*v.seconde));
+        }
         break;
     case Qualificatif::A:
-        texte = "jusqu'à " + jour(arrivee, texte::dernierJour(d));
+        texte += "jusqu'à ";
+        ajouterJour(texte, arrivee, texte::dernierJour(d));
         break;
     case Qualificatif::Interpretee:
         if (const auto lue = phraseHistorique(v.phrase, civil);
@@ -1058,14 +1095,25 @@ std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arriv
                 if (n >= texte::premierJour(d) && n <= texte::dernierJour(d))
                     dedans = dedans ? std::nullopt : std::optional(n);
             }
-            if (dedans)
-                return jour(arrivee, *dedans) + " (interprétée de " +
-                       texte::entreGuillemets(v.phrase) + ")";
+            if (dedans) {
+                ajouterJour(texte, arrivee, *dedans);
+                texte += " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
+                return;
+            }
         }
-        return date(d, arrivee) + " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
+        ajouterDate(texte, d, arrivee);
+        texte += " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
+        return;
     }
     if (!v.phrase.empty())
         texte += " (" + texte::entreGuillemets(v.phrase) + ")";
+}
+
+std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arrivee,
+                              const texte::ContexteCivil* civil)
+{
+    std::string texte;
+    ajouterValeurGedcom(texte, v, arrivee, civil);
     return texte;
 }
 

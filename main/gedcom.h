@@ -34,6 +34,9 @@ struct OptionsListe
 // day within it.
 std::string texteValeurGedcom(const texte::ValeurGedcom& valeur, TypeCalendrier arrivee,
                               const texte::ContexteCivil* civil = nullptr);
+// The same, at the end of texte (a listing's line).
+void ajouterValeurGedcom(std::string& texte, const texte::ValeurGedcom& valeur,
+                         TypeCalendrier arrivee, const texte::ContexteCivil* civil = nullptr);
 
 // Lists the dates of a GEDCOM file (5.5.1 or 7) read from canaux.lire, in
 // any character set a GEDCOM file declares or has (UTF-8, UTF-16 of either

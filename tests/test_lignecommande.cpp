@@ -1298,6 +1298,24 @@ TEST(LigneCommande, GedcomLigneLongue)
     EXPECT_EQ(r.code, 1);
 }
 
+// A record of more dates than a listing keeps before writing them out: the
+// empty DATE that comes when they go out still gets its PHRASE (it was lost,
+// and the program ended on a bad memory access).
+TEST(LigneCommande, GedcomPhraseApresDixMilleDates)
+{
+    std::string fichier = "0 @I1@ INDI\n1 BIRT\n";
+    for (int i = 0; i < 10000; ++i)
+        fichier += "2 DATE @#DJULIAN@ 1 JAN 1700\n";
+    fichier += "2 DATE\n3 PHRASE le jour de la fête\n0 TRLR\n";
+    const Resultat r = executer(programme, {"GEDCOM"}, fichier);
+    const std::vector<std::string> lignes = decouper(r.sortie, '\n');
+    ASSERT_EQ(lignes.size(), 10001U);
+    EXPECT_EQ(lignes[9999], "10002\t@I1@\tBIRT\t@#DJULIAN@ 1 JAN 1700\tLundi 11 Janvier 1700\t");
+    EXPECT_EQ(lignes[10000], "10003\t@I1@\tBIRT\t\t« le jour de la fête »\t");
+    EXPECT_EQ(r.erreurs, "");
+    EXPECT_EQ(r.code, 0);
+}
+
 // A family names its spouses however many individuals came before it (the
 // table of names grows as they are read), an identifier given twice by its
 // last name.

@@ -96,12 +96,11 @@ void ajouterNom(std::string& texte, const std::array<noms::Nom, N>& table, std::
         texte += trouve;
 }
 
-// Julian and Gregorian: "Samedi 1er Janvier 2000", the year as given; built
-// in one string, the form the listings write most.
-std::string civil(const DateHeure& d, std::int64_t jourSemaine, std::int64_t annee)
+// Julian and Gregorian: "Samedi 1er Janvier 2000", the year as given, at
+// the end of texte; the form the listings write most.
+void ajouterCivil(std::string& texte, const DateHeure& d, std::int64_t jourSemaine,
+                  std::int64_t annee)
 {
-    std::string texte;
-    texte.reserve(48);
     ajouterNom(texte, noms::joursFrancais, jourSemaine, 0);
     texte += ' ';
     if (d.jour() == 1)
@@ -112,6 +111,13 @@ std::string civil(const DateHeure& d, std::int64_t jourSemaine, std::int64_t ann
     ajouterNom(texte, noms::moisFrancais, d.mois(), 1);
     texte += ' ';
     ajouterNombre(texte, annee);
+}
+
+std::string civil(const DateHeure& d, std::int64_t jourSemaine, std::int64_t annee)
+{
+    std::string texte;
+    texte.reserve(48);
+    ajouterCivil(texte, d, jourSemaine, annee);
     return texte;
 }
 
@@ -334,6 +340,15 @@ std::string texteHorsPlage(TypeCalendrier type)
 bool bissextileRomainI(std::int64_t annee)
 {
     return joursDuMois(ROMAIN_I, annee, 2) == 29;
+}
+
+void ajouterTexteCalendrier(std::string& texte, TypeCalendrier type, const DateHeure& d,
+                            std::int64_t jourSemaine)
+{
+    if (type == JULIEN || type == GREGORIEN)
+        ajouterCivil(texte, d, jourSemaine, d.annee());
+    else
+        texte += texteCalendrier(type, d, jourSemaine, false);
 }
 
 std::string texteCalendrier(TypeCalendrier type, const DateHeure& d, std::int64_t jourSemaine,

@@ -48,6 +48,10 @@ std::string texteDimanchePaques(int jour, int mois);
 // literal form.
 std::string texteCalendrier(TypeCalendrier type, const DateHeure& resultat,
                             std::int64_t jourSemaine, bool numerique);
+// Its literal form at the end of texte (a listing's line, written without a
+// string of its own).
+void ajouterTexteCalendrier(std::string& texte, TypeCalendrier type, const DateHeure& resultat,
+                            std::int64_t jourSemaine);
 
 // The name of month mois of calendar type, in that calendar's language; for
 // HEBREU, embolismique says whether the year has 13 months (Veadar is then
