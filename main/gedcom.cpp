@@ -628,18 +628,18 @@ private:
         return {};
     }
 
-    // Whom the record being read is about, shown into texte: an
+    // Whom the record being read is about, shown at the end of texte: an
     // individual's name, a family's spouses ("Jean Dupont et Marie Martin"),
     // their identifiers for those not read yet.
     void qui(std::string& texte) const
     {
-        texte.clear();
-        if (typeEnregistrement_ == "INDI") {
+        if (typeEnregistrement_ == Enregistrement::Individu) {
             texte::montrerDans(texte, nom_);
             return;
         }
+        const std::size_t debut = texte.size();
         for (const std::string& conjoint : conjoints_) {
-            if (!texte.empty())
+            if (texte.size() != debut)
                 texte += " et ";
             const std::string_view nom = noms_.nom(conjoint);
             texte::montrerDans(texte, nom.empty() ? std::string_view(conjoint) : nom);
@@ -652,7 +652,7 @@ private:
     {
         if (phraseEnAttente_)
             abandonnerPhrase();
-        if (typeEnregistrement_ == "INDI" && !identifiant_.empty())
+        if (typeEnregistrement_ == Enregistrement::Individu && !identifiant_.empty())
             noms_.ranger(identifiant_, nom_);
         if (!lignes_.empty())
             ecrireLignes();
@@ -843,7 +843,11 @@ private:
         if (l.niveau == 0) {
             terminerEnregistrement();
             identifiant_ = l.identifiant;
-            typeEnregistrement_ = tag;
+            identifiantMontre_.clear();
+            texte::montrerDans(identifiantMontre_, l.identifiant);
+            typeEnregistrement_ = est(tag, "INDI") ? Enregistrement::Individu
+                                  : tag == "FAM"   ? Enregistrement::Famille
+                                                   : Enregistrement::Autre;
             nom_.clear();
             conjoints_.clear();
         }
@@ -859,9 +863,11 @@ private:
         } else if (l.niveau == 1) {
             if (est(tag, "CHAR") && est(etiquettes_[0].vue(), "HEAD"))
                 jeuDeclare(l.valeur, numero);
-            else if (est(tag, "NAME") && typeEnregistrement_ == "INDI" && nom_.empty())
+            else if (est(tag, "NAME") && typeEnregistrement_ == Enregistrement::Individu &&
+                     nom_.empty())
                 sansBarres(decoder(l.valeur, numero), nom_);
-            else if ((est(tag, "HUSB") || est(tag, "WIFE")) && typeEnregistrement_ == "FAM")
+            else if ((est(tag, "HUSB") || est(tag, "WIFE")) &&
+                     typeEnregistrement_ == Enregistrement::Famille)
                 conjoints_.emplace_back(l.valeur.substr(0, longueurNomMax));
         }
         return !sortie_.pleine() || sortie_.vider();
@@ -945,7 +951,7 @@ private:
         char chiffres[24];
         l.append(chiffres, std::to_chars(chiffres, chiffres + sizeof chiffres, numero).ptr);
         l += '\t';
-        texte::montrerDans(l, identifiant_);
+        l += identifiantMontre_;
         l += '\t';
         texte::montrerDans(l, evenement);
         l += '\t';
@@ -967,12 +973,13 @@ private:
     // The record's lines so far, each with whom it is about.
     void ecrireLignes()
     {
+        // Each line's end: a tab, whom it is about, a newline.
+        personne_.assign(1, '\t');
         qui(personne_);
+        personne_ += '\n';
         for (const std::string& l : lignes_) {
             sortie_.ajouter(l);
-            sortie_.ajouter("\t");
             sortie_.ajouter(personne_);
-            sortie_.ajouter("\n");
         }
         lignes_.clear();
     }
@@ -1013,7 +1020,14 @@ private:
     Etiquettes etiquettes_{};
     // The record being read, and its listing lines without their last field.
     std::string identifiant_;
-    std::string typeEnregistrement_;
+    std::string identifiantMontre_; // as the listing shows it
+    enum class Enregistrement
+    {
+        Individu,
+        Famille,
+        Autre
+    };
+    Enregistrement typeEnregistrement_ = Enregistrement::Autre;
     std::string nom_;
     std::vector<std::string> conjoints_;
     Lignes lignes_;

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <initializer_list>
 #include <string_view>
 
@@ -97,20 +98,44 @@ void ajouterNom(std::string& texte, const std::array<noms::Nom, N>& table, std::
 }
 
 // Julian and Gregorian: "Samedi 1er Janvier 2000", the year as given, at
-// the end of texte; the form the listings write most.
+// the end of texte; the form the listings write most, built in a buffer and
+// added at once (the names are short, a number has at most 20 figures).
 void ajouterCivil(std::string& texte, const DateHeure& d, std::int64_t jourSemaine,
                   std::int64_t annee)
 {
-    ajouterNom(texte, noms::joursFrancais, jourSemaine, 0);
-    texte += ' ';
+    const noms::Nom jour = noms::nomA(noms::joursFrancais, jourSemaine);
+    const noms::Nom mois = noms::nomA(noms::moisFrancais, d.mois() - 1);
+    std::array<char, 128> tampon;
+    if (jour.empty() || mois.empty() || jour.size() + mois.size() > 64) {
+        // A day outside the tables: its numbers.
+        ajouterNom(texte, noms::joursFrancais, jourSemaine, 0);
+        texte += ' ';
+        if (d.jour() == 1)
+            texte += "1er";
+        else
+            ajouterNombre(texte, d.jour());
+        texte += ' ';
+        ajouterNom(texte, noms::moisFrancais, d.mois(), 1);
+        texte += ' ';
+        ajouterNombre(texte, annee);
+        return;
+    }
+    char* p = tampon.data();
+    const auto copier = [&p](std::string_view mot) {
+        std::memcpy(p, mot.data(), mot.size());
+        p += mot.size();
+    };
+    copier(jour);
+    *p++ = ' ';
     if (d.jour() == 1)
-        texte += "1er";
+        copier("1er");
     else
-        ajouterNombre(texte, d.jour());
-    texte += ' ';
-    ajouterNom(texte, noms::moisFrancais, d.mois(), 1);
-    texte += ' ';
-    ajouterNombre(texte, annee);
+        p = std::to_chars(p, p + 24, d.jour()).ptr;
+    *p++ = ' ';
+    copier(mois);
+    *p++ = ' ';
+    p = std::to_chars(p, p + 24, annee).ptr;
+    texte.append(tampon.data(), p);
 }
 
 std::string civil(const DateHeure& d, std::int64_t jourSemaine, std::int64_t annee)

@@ -114,19 +114,29 @@ void montrerDans(std::string& texte, std::string_view octets)
     }
     const char* p = octets.data();
     const char* const fin = p + octets.size();
+    // The characters shown as they are go out by runs.
+    const char* suite = p;
     while (p < fin) {
-        const Caractere c = lireUtf8(p, fin);
-        if (c.longueur == 0) {
-            texte += '<' + valeurOctet(*p) + '>';
+        if (*p >= 0x20 && *p < 0x7F) {
             ++p;
             continue;
         }
-        if (aMontrerParSonCode(c.point))
+        const Caractere c = lireUtf8(p, fin);
+        if (c.longueur != 0 && !aMontrerParSonCode(c.point)) {
+            p += c.longueur;
+            continue;
+        }
+        texte.append(suite, p);
+        if (c.longueur == 0) {
+            texte += '<' + valeurOctet(*p) + '>';
+            ++p;
+        } else {
             texte += '<' + codePoint(c.point) + '>';
-        else
-            texte.append(p, static_cast<std::size_t>(c.longueur));
-        p += c.longueur;
+            p += c.longueur;
+        }
+        suite = p;
     }
+    texte.append(suite, p);
 }
 
 std::string montrer(std::string_view octets)
