@@ -208,13 +208,24 @@ const IndexFetes& fetesParCle()
 // (with "an", "année", "anno").
 bool liaison(std::string_view k)
 {
-    return k == "le" || k == "la" || k == "l" || k == "de" || k == "d" || k == "du" || k == "en" ||
-           k == "ce" || k == "die" || k == "mensis";
+    // By length first: most words are none of them.
+    switch (k.size()) {
+    case 1:
+        return k[0] == 'l' || k[0] == 'd';
+    case 2:
+        return k == "le" || k == "la" || k == "de" || k == "du" || k == "en" || k == "ce";
+    case 3:
+        return k == "die";
+    case 6:
+        return k == "mensis";
+    default:
+        return false;
+    }
 }
 
 bool article(std::string_view k)
 {
-    return liaison(k) || k == "des" || k == "les";
+    return liaison(k) || (k.size() == 3 && (k == "des" || k == "les"));
 }
 
 bool motAnnee(std::string_view k)
