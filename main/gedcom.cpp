@@ -398,11 +398,15 @@ class Noms
 public:
     void ranger(std::string_view identifiant, std::string_view nom)
     {
-        if (entrees_.size() >= 10'000'000)
+        // Their places kept in 32 bits, their lengths in 16.
+        if (entrees_.size() >= 10'000'000 || identifiant.size() > 0xFFFF || nom.size() > 0xFFFF ||
+            texte_.size() + identifiant.size() + nom.size() > 0xFFFFFFFFU)
             return;
         if (2 * (entrees_.size() + 1) > cases_.size())
             agrandir();
-        const Entree e{texte_.size(), identifiant.size(), nom.size()};
+        const Entree e{static_cast<std::uint32_t>(texte_.size()),
+                       static_cast<std::uint16_t>(identifiant.size()),
+                       static_cast<std::uint16_t>(nom.size())};
         texte_ += identifiant;
         texte_ += nom;
         std::uint32_t& c = cases_[caseDe(identifiant, hache(identifiant))];
@@ -429,9 +433,9 @@ public:
 private:
     struct Entree
     {
-        std::size_t debut;
-        std::size_t longueurIdentifiant;
-        std::size_t longueurNom;
+        std::uint32_t debut;
+        std::uint16_t longueurIdentifiant;
+        std::uint16_t longueurNom;
     };
 
     static std::uint64_t hache(std::string_view octets)
