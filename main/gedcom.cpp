@@ -747,6 +747,8 @@ private:
                 if (masque == 0)
                     break;
                 fin = q + __builtin_ctz(masque);
+                if (static_cast<std::size_t>(fin - p) > longueurLigneMax)
+                    break; // too long: said by ligne
             }
             // Where the next line starts: after a LF, a CR LF, or a CR alone
             // when the byte after it is known.
@@ -796,6 +798,12 @@ private:
     // Reads one line that passer left; false once the output has failed.
     bool ligne(const char* debut, const char* fin, std::int64_t numero)
     {
+        // A line too long is so whether or not the block it was read in held
+        // it whole.
+        if (static_cast<std::size_t>(fin - debut) > longueurLigneMax) [[unlikely]] {
+            ligneTropLongue(numero, std::string_view(debut, debutGarde));
+            return true;
+        }
         LigneGedcom l;
         if (decouper(debut, fin, l, etiquettes_) &&
             (l.niveau == 0 || attente() || cherchee(l.niveau, l.tag)))
