@@ -316,19 +316,17 @@ private:
         } else if (lus >= 2 && octet(0) == 0 && octet(1) != 0) {
             grosBoutiste_ = true;
         } else {
-            // Not UTF-16: the bytes pass, their first block checked.
+            // Not UTF-16: the bytes pass, their first block checked, whole
+            // however the input comes (a pipe may give it in pieces).
+            while (lus < taille) {
+                const std::ptrdiff_t suite = canaux_.lire(tampon + lus, taille - lus);
+                if (suite <= 0)
+                    break;
+                lus += static_cast<std::size_t>(suite);
+            }
             if (std::memchr(tampon, 0, lus) != nullptr) {
                 pasDuTexte_ = true;
                 return 0;
-            }
-            const std::ptrdiff_t suite =
-                lus < taille ? canaux_.lire(tampon + lus, taille - lus) : 0;
-            if (suite > 0) {
-                if (std::memchr(tampon + lus, 0, static_cast<std::size_t>(suite)) != nullptr) {
-                    pasDuTexte_ = true;
-                    return 0;
-                }
-                lus += static_cast<std::size_t>(suite);
             }
             return static_cast<std::ptrdiff_t>(lus);
         }
@@ -530,7 +528,10 @@ public:
             [this](const char* debut, const char* fin, std::int64_t numero) {
                 return ligne(debut, fin, numero);
             },
-            [this](std::int64_t numero, std::string_view debut) { ligneTropLongue(numero, debut); },
+            // An output that failed stops the reading at the next block.
+            [this](std::int64_t numero, std::string_view debut) {
+                (void)ligneTropLongue(numero, debut);
+            },
             [this] { return sortie_.vider(); },
             [this](const char* debut, const char* bout, std::int64_t& numero, bool sansCr) {
                 return passer(debut, bout, numero, sansCr);
@@ -800,10 +801,8 @@ private:
     {
         // A line too long is so whether or not the block it was read in held
         // it whole.
-        if (static_cast<std::size_t>(fin - debut) > longueurLigneMax) [[unlikely]] {
-            ligneTropLongue(numero, std::string_view(debut, debutGarde));
-            return true;
-        }
+        if (static_cast<std::size_t>(fin - debut) > longueurLigneMax) [[unlikely]]
+            return ligneTropLongue(numero, std::string_view(debut, debutGarde));
         LigneGedcom l;
         if (decouper(debut, fin, l, etiquettes_) &&
             (l.niveau == 0 || attente() || cherchee(l.niveau, l.tag)))
@@ -849,7 +848,11 @@ private:
 
     // A line that may be listed or change what is listed; false once the
     // output has failed.
-    [[gnu::noinline]] bool autreLigne(const LigneGedcom l, std::int64_t numero)
+    // tropLongue: the line was longer than the bound, l holds its first
+    // bytes; a date or a phrase that long is refused, any other line keeps
+    // its place in the structure and what its first bytes say.
+    [[gnu::noinline]] bool autreLigne(const LigneGedcom l, std::int64_t numero,
+                                      bool tropLongue = false)
     {
         const std::string_view tag = l.tag;
         if (l.niveau == 0) {
@@ -868,7 +871,11 @@ private:
         if (dernierNiveauDate_ && l.niveau <= *dernierNiveauDate_)
             dernierNiveauDate_.reset();
 
-        if (est(tag, "DATE") || egalEnCapitales(tag, "SDATE")) {
+        if (tropLongue && (est(tag, "DATE") || egalEnCapitales(tag, "SDATE"))) {
+            refuser(numero, "date de plus de " + std::to_string(longueurLigneMax) + " octets");
+        } else if (tropLongue && egalEnCapitales(tag, "PHRASE")) {
+            refuser(numero, "phrase de plus de " + std::to_string(longueurLigneMax) + " octets");
+        } else if (est(tag, "DATE") || egalEnCapitales(tag, "SDATE")) {
             dateLue(l, numero);
         } else if (egalEnCapitales(tag, "PHRASE")) {
             phrase(l, numero);
@@ -996,19 +1003,32 @@ private:
         lignes_.clear();
     }
 
-    // A line too long to keep: its first bytes still say where it stands;
-    // a date that long is refused.
-    void ligneTropLongue(std::int64_t numero, std::string_view debut)
+    // A line too long to keep: its first bytes still say where it stands
+    // (a record's start, a name cut as names are) and what it is; a date or
+    // a phrase that long is refused. False once the output has failed.
+    bool ligneTropLongue(std::int64_t numero, std::string_view debut)
     {
-        // Its first bytes, and a newline after them.
+        // Its first bytes, but for a character they cut, and a newline
+        // after them.
         std::array<char, debutGarde + 16> texte;
-        std::memcpy(texte.data(), debut.data(), debut.size());
-        texte[debut.size()] = '\n';
+        std::size_t n = debut.size();
+        for (std::size_t k = 1; k <= std::min<std::size_t>(n, 3); ++k) {
+            const auto octet = static_cast<unsigned char>(debut[n - k]);
+            if (octet >= 0xC0) {
+                if (k < (octet >= 0xF0 ? 4U : octet >= 0xE0 ? 3U : 2U))
+                    n -= k;
+                break;
+            }
+            if (octet < 0x80)
+                break;
+        }
+        std::memcpy(texte.data(), debut.data(), n);
+        texte[n] = '\n';
         LigneGedcom l;
-        if (!decouper(texte.data(), texte.data() + debut.size(), l, etiquettes_))
-            return;
-        if (l.tag == "DATE" || l.tag == "SDATE")
-            refuser(numero, "date de plus de " + std::to_string(longueurLigneMax) + " octets");
+        if (!decouper(texte.data(), texte.data() + n, l, etiquettes_) ||
+            !(l.niveau == 0 || attente() || cherchee(l.niveau, l.tag)))
+            return true;
+        return autreLigne(l, numero, true);
     }
 
     // An empty GEDCOM 7 DATE waiting for its PHRASE: its level, its line

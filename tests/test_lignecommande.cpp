@@ -1282,22 +1282,29 @@ TEST(LigneCommande, GedcomJeuxDeCaracteres)
 }
 
 // A line of any length (a long NOTE) is passed over, and the dates after it
-// are listed; a date that long is refused, whether or not a block of input
-// held it whole (the first one, of 40 000 bytes, was read as a date). The
-// messages, in the locale's encoding, are read in UTF-8 (in the C locale
-// they are Latin-1).
+// are listed; a date or a phrase that long is refused, whether or not a
+// block of input held it whole (the first date, of 40 000 bytes, was read
+// as a date); a record's line or a name that long still starts its record
+// or names it, the name cut as names are. The messages, in the locale's
+// encoding, are read in UTF-8 (in the C locale they are Latin-1).
 TEST(LigneCommande, GedcomLigneLongue)
 {
     const std::string note = "1 NOTE " + std::string(200000, 'x') + "\n";
+    const std::string z(40000, 'z');
     const Resultat r =
         executer(programme, {"GEDCOM"},
                  "0 @I1@ INDI\n1 BIRT\n2 DATE " + std::string(40000, '2') + "\n" + note +
-                     "1 BIRT\n2 DATE JULIAN 1 JAN 1700\n2 DATE " + std::string(100000, '1') + "\n",
+                     "1 BIRT\n2 DATE JULIAN 1 JAN 1700\n2 DATE " + std::string(100000, '1') + "\n" +
+                     "0 @I2@ INDI " + z + "\n1 NAME Jean /Dupont/ " + z +
+                     "\n1 BIRT\n2 DATE\n3 PHRASE " + z + "\n2 DATE JULIAN 2 JAN 1700\n",
                  {"LC_ALL=C.UTF-8"});
-    EXPECT_EQ(r.sortie, "6\t@I1@\tBIRT\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\t\n");
+    EXPECT_EQ(r.sortie, "6\t@I1@\tBIRT\tJULIAN 1 JAN 1700\tLundi 11 Janvier 1700\t\n"
+                        "13\t@I2@\tBIRT\tJULIAN 2 JAN 1700\tMardi 12 Janvier 1700\tJean Dupont " +
+                            std::string(188, 'z') + "\n");
     EXPECT_EQ(r.erreurs, "chronastre : ligne 3 : date de plus de 32768 octets\n"
                          "chronastre : ligne 7 : date de plus de 32768 octets\n"
-                         "chronastre : 1 date listée, 2 refusées\n");
+                         "chronastre : ligne 12 : phrase de plus de 32768 octets\n"
+                         "chronastre : 2 dates listées, 3 refusées\n");
     EXPECT_EQ(r.code, 1);
 }
 
