@@ -675,7 +675,7 @@ private:
 
     // Whether the lines after the one read are looked at: an empty DATE
     // waits for its PHRASE, or a listed date for its own.
-    bool attente() const { return phraseEnAttente_.has_value() | dernierNiveauDate_.has_value(); }
+    bool attente() const { return phraseEnAttente_.has_value() || dernierNiveauDate_.has_value(); }
 
     // Reads the common lines from p on, the most of any file: a one-digit
     // level, a blank, a tag that is no identifier and ends within the first
@@ -702,7 +702,7 @@ private:
         const __m128i cr = _mm_set1_epi8('\r');
         const __m128i blanc16 = _mm_set1_epi8(' ');
         // The LF (and CR) of 16 bytes.
-        const auto finsDe = [lf, cr](__m128i octets) {
+        const auto finsDe = [=](__m128i octets) {
             __m128i egaux = _mm_cmpeq_epi8(octets, lf);
             if constexpr (avecCr)
                 egaux = _mm_or_si128(egaux, _mm_cmpeq_epi8(octets, cr));
