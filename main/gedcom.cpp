@@ -848,34 +848,11 @@ private:
 
     // A line that may be listed or change what is listed; false once the
     // output has failed.
-    // tropLongue: the line was longer than the bound, l holds its first
-    // bytes; a date or a phrase that long is refused, any other line keeps
-    // its place in the structure and what its first bytes say.
-    [[gnu::noinline]] bool autreLigne(const LigneGedcom l, std::int64_t numero,
-                                      bool tropLongue = false)
+    [[gnu::noinline]] bool autreLigne(const LigneGedcom l, std::int64_t numero)
     {
+        placer(l);
         const std::string_view tag = l.tag;
-        if (l.niveau == 0) {
-            terminerEnregistrement();
-            identifiant_ = l.identifiant;
-            identifiantMontre_.clear();
-            texte::montrerDans(identifiantMontre_, l.identifiant);
-            typeEnregistrement_ = est(tag, "INDI") ? Enregistrement::Individu
-                                  : tag == "FAM"   ? Enregistrement::Famille
-                                                   : Enregistrement::Autre;
-            nom_.clear();
-            conjoints_.clear();
-        }
-        if (phraseEnAttente_ && l.niveau <= phraseEnAttente_->niveau)
-            abandonnerPhrase();
-        if (dernierNiveauDate_ && l.niveau <= *dernierNiveauDate_)
-            dernierNiveauDate_.reset();
-
-        if (tropLongue && (est(tag, "DATE") || egalEnCapitales(tag, "SDATE"))) {
-            refuser(numero, "date de plus de " + std::to_string(longueurLigneMax) + " octets");
-        } else if (tropLongue && egalEnCapitales(tag, "PHRASE")) {
-            refuser(numero, "phrase de plus de " + std::to_string(longueurLigneMax) + " octets");
-        } else if (est(tag, "DATE") || egalEnCapitales(tag, "SDATE")) {
+        if (est(tag, "DATE") || egalEnCapitales(tag, "SDATE")) {
             dateLue(l, numero);
         } else if (egalEnCapitales(tag, "PHRASE")) {
             phrase(l, numero);
@@ -890,6 +867,28 @@ private:
                 conjoints_.emplace_back(l.valeur.substr(0, longueurNomMax));
         }
         return !sortie_.pleine() || sortie_.vider();
+    }
+
+    // What a line changes by its place alone: a record's first line starts
+    // a record; a line at the level of an empty DATE or above gives up its
+    // PHRASE, at the level of a listed date or above ends what follows it.
+    [[gnu::always_inline]] void placer(const LigneGedcom& l)
+    {
+        if (l.niveau == 0) {
+            terminerEnregistrement();
+            identifiant_ = l.identifiant;
+            identifiantMontre_.clear();
+            texte::montrerDans(identifiantMontre_, l.identifiant);
+            typeEnregistrement_ = est(l.tag, "INDI") ? Enregistrement::Individu
+                                  : l.tag == "FAM"   ? Enregistrement::Famille
+                                                     : Enregistrement::Autre;
+            nom_.clear();
+            conjoints_.clear();
+        }
+        if (phraseEnAttente_ && l.niveau <= phraseEnAttente_->niveau)
+            abandonnerPhrase();
+        if (dernierNiveauDate_ && l.niveau <= *dernierNiveauDate_)
+            dernierNiveauDate_.reset();
     }
 
     void jeuDeclare(std::string_view valeur, std::int64_t numero)
@@ -1028,7 +1027,13 @@ private:
         if (!decouper(texte.data(), texte.data() + n, l, etiquettes_) ||
             !(l.niveau == 0 || attente() || cherchee(l.niveau, l.tag)))
             return true;
-        return autreLigne(l, numero, true);
+        const bool date = est(l.tag, "DATE") || egalEnCapitales(l.tag, "SDATE");
+        if (!date && !egalEnCapitales(l.tag, "PHRASE"))
+            return autreLigne(l, numero);
+        placer(l);
+        refuser(numero, std::string(date ? "date" : "phrase") + " de plus de " +
+                            std::to_string(longueurLigneMax) + " octets");
+        return true;
     }
 
     // An empty GEDCOM 7 DATE waiting for its PHRASE: its level, its line
