@@ -1485,6 +1485,13 @@ TEST(LigneCommande, Gedcom)
          lire(dossier + "programmes-doubles.liste"),
          "",
          0},
+        {"an event's tag in lower case listed in capitals; a PHRASE under the place after a "
+         "date is the place's, not the date's",
+         {"GEDCOM"},
+         "0 @I1@ INDI\n1 birt\n2 DATE @#DJULIAN@ 1 JAN 1700\n2 PLAC Paris\n3 PHRASE sous le lieu\n",
+         "3\t@I1@\tBIRT\t@#DJULIAN@ 1 JAN 1700\tLundi 11 Janvier 1700\t\n",
+         "",
+         0},
         {"TOUS is no GEDCOM arrival",
          {"GEDCOM", "TOUS"},
          "",
