@@ -39,13 +39,6 @@ void ajouterJour(std::string& texte, TypeCalendrier arrivee, std::int64_t numero
                                   jourSemaine(numeroJour));
 }
 
-std::string jour(TypeCalendrier arrivee, std::int64_t numeroJour)
-{
-    std::string texte;
-    ajouterJour(texte, arrivee, numeroJour);
-    return texte;
-}
-
 // A date, whole ("Samedi 9 Novembre 1799") or partial ("entre ... et ..."),
 // at the end of texte.
 void ajouterDate(std::string& texte, const texte::DatePartielle& d, TypeCalendrier arrivee)
@@ -81,18 +74,24 @@ struct Etiquette
 // The tags of the levels above a line, its own included.
 using Etiquettes = std::array<Etiquette, niveauMax>;
 
+#if defined(__SSE2__)
+// 16 bytes, 'a' to 'z' put in capitals: moved to the lowest signed bytes,
+// taken 0x20 from.
+inline __m128i capitales(__m128i octets)
+{
+    const __m128i decales = _mm_add_epi8(octets, _mm_set1_epi8(static_cast<char>(0x80 - 'a')));
+    const __m128i minuscules = _mm_cmplt_epi8(decales, _mm_set1_epi8(static_cast<char>(0x80 + 26)));
+    return _mm_sub_epi8(octets, _mm_and_si128(minuscules, _mm_set1_epi8('a' - 'A')));
+}
+#endif
+
 // A tag kept as written, put in capitals. A tag that does not fit the first
 // 16 bytes of texte was read in capitals (decouper puts them).
 void enCapitales(Etiquette& etiquette)
 {
 #if defined(__SSE2__)
-    // 'a' to 'z' moved to the lowest signed bytes, taken 0x20 from.
-    const __m128i octets =
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(etiquette.texte.data()));
-    const __m128i decales = _mm_add_epi8(octets, _mm_set1_epi8(static_cast<char>(0x80 - 'a')));
-    const __m128i minuscules = _mm_cmplt_epi8(decales, _mm_set1_epi8(static_cast<char>(0x80 + 26)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data()),
-                     _mm_sub_epi8(octets, _mm_and_si128(minuscules, _mm_set1_epi8('a' - 'A'))));
+    __m128i* const octets = reinterpret_cast<__m128i*>(etiquette.texte.data());
+    _mm_storeu_si128(octets, capitales(_mm_loadu_si128(octets)));
 #else
     for (std::size_t i = 0; i < etiquette.longueur; ++i) {
         char& c = etiquette.texte[2 + i];
@@ -124,10 +123,98 @@ std::string phraseLue(std::string_view phrase, TypeCalendrier arrivee,
     const auto lue = phraseHistorique(phrase, civil);
     if (!lue)
         return citee;
-    std::string jours = jour(arrivee, lue->jours[0]);
-    if (lue->nombre == 2)
-        jours += " ou " + jour(arrivee, lue->jours[1]);
+    std::string jours;
+    ajouterJour(jours, arrivee, lue->jours[0]);
+    if (lue->nombre == 2) {
+        jours += " ou ";
+        ajouterJour(jours, arrivee, lue->jours[1]);
+    }
     return jours + " (" + citee + ")";
+}
+
+// A GEDCOM date value in calendar arrivee, in French, its qualifier
+// included, at the end of texte: "vers Samedi 9 Novembre 1799", "entre ...
+// et ...", "de ... à ...". A partial date gives its first and last day; a
+// date phrase alone is given between quotation marks. With civil, a phrase
+// that names a feast or a style and reads as a date of the region's
+// documents gives its day (or its two days) before it, and an INT date of
+// more than one day the phrase's day within it.
+void ajouterValeurGedcom(std::string& texte, const texte::ValeurGedcom& v, TypeCalendrier arrivee,
+                         const texte::ContexteCivil* civil)
+{
+    using texte::Qualificatif;
+    if (!v.premiere) {
+        texte += phraseLue(v.phrase, arrivee, civil); // a date phrase alone
+        return;
+    }
+    const texte::DatePartielle& d = *v.premiere;
+    switch (v.qualificatif) {
+    case Qualificatif::Aucun:
+    case Qualificatif::Et:
+        ajouterDate(texte, d, arrivee);
+        break;
+    case Qualificatif::Vers:
+        texte += "vers ";
+        ajouterDate(texte, d, arrivee);
+        break;
+    case Qualificatif::Calculee:
+        texte += "vers ";
+        ajouterDate(texte, d, arrivee);
+        texte += " (calculée)";
+        break;
+    case Qualificatif::Estimee:
+        texte += "vers ";
+        ajouterDate(texte, d, arrivee);
+        texte += " (estimée)";
+        break;
+    case Qualificatif::Avant:
+        texte += "avant ";
+        ajouterJour(texte, arrivee, texte::premierJour(d));
+        break;
+    case Qualificatif::Apres:
+        texte += "après ";
+        ajouterJour(texte, arrivee, texte::dernierJour(d));
+        break;
+    case Qualificatif::Entre:
+        texte += "entre ";
+        ajouterJour(texte, arrivee, texte::premierJour(d));
+        texte += " et ";
+        ajouterJour(texte, arrivee, texte::dernierJour(*v.seconde));
+        break;
+    case Qualificatif::De:
+        texte += v.seconde ? "de " : "à partir de ";
+        ajouterJour(texte, arrivee, texte::premierJour(d));
+        if (v.seconde) {
+            texte += " à ";
+            ajouterJour(texte, arrivee, texte::dernierJour(*v.seconde));
+        }
+        break;
+    case Qualificatif::A:
+        texte += "jusqu'à ";
+        ajouterJour(texte, arrivee, texte::dernierJour(d));
+        break;
+    case Qualificatif::Interpretee:
+        if (const auto lue = phraseHistorique(v.phrase, civil);
+            lue && texte::premierJour(d) != texte::dernierJour(d)) {
+            // The phrase's day, when it is one of the days of the date.
+            std::optional<std::int64_t> dedans;
+            for (int k = 0; k < lue->nombre; ++k) {
+                const std::int64_t n = lue->jours[static_cast<std::size_t>(k)];
+                if (n >= texte::premierJour(d) && n <= texte::dernierJour(d))
+                    dedans = dedans ? std::nullopt : std::optional(n);
+            }
+            if (dedans) {
+                ajouterJour(texte, arrivee, *dedans);
+                texte += " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
+                return;
+            }
+        }
+        ajouterDate(texte, d, arrivee);
+        texte += " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
+        return;
+    }
+    if (!v.phrase.empty())
+        texte += " (" + texte::entreGuillemets(v.phrase) + ")";
 }
 
 // What a GEDCOM line holds: its level, the identifier it opens (a record's
@@ -158,11 +245,7 @@ struct LigneGedcom
     const int fins = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(egaux(' '), egaux('\t')),
                                                     _mm_or_si128(egaux('\r'), egaux('\n'))));
     if (fins != 0) {
-        const __m128i minuscules = _mm_and_si128(_mm_cmpgt_epi8(octets, _mm_set1_epi8('a' - 1)),
-                                                 _mm_cmplt_epi8(octets, _mm_set1_epi8('z' + 1)));
-        const __m128i capitales =
-            _mm_sub_epi8(octets, _mm_and_si128(minuscules, _mm_set1_epi8('a' - 'A')));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data() + 2), capitales);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(etiquette.texte.data() + 2), capitales(octets));
         etiquette.longueur = static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(fins)));
         return p + etiquette.longueur;
     }
@@ -684,9 +767,8 @@ private:
     // tags looked for) are passed over from their first 16 bytes, their tags
     // kept as written (evenement puts them in capitals); the others go to
     // autreLigne. Counts the lines read into numero and returns where it
-    // stopped, nullptr once the output has failed. Its own loop, not
-    // inlined, so that what it holds stays in registers.
-    // A block without CR has its lines' ends found by their LF alone.
+    // stopped, nullptr once the output has failed. A block without CR has
+    // its lines' ends found by their LF alone.
     const char* passer(const char* p, const char* bout, std::int64_t& numero, bool sansCr)
     {
         if (attente())
@@ -694,6 +776,7 @@ private:
         return sansCr ? passer<false>(p, bout, numero) : passer<true>(p, bout, numero);
     }
 
+    // Its own loop, not inlined, so that what it holds stays in registers.
     template <bool avecCr>
     [[gnu::noinline]] const char* passer(const char* p, const char* bout, std::int64_t& numero)
     {
@@ -804,10 +887,22 @@ private:
         if (static_cast<std::size_t>(fin - debut) > longueurLigneMax) [[unlikely]]
             return ligneTropLongue(numero, std::string_view(debut, debutGarde));
         LigneGedcom l;
-        if (decouper(debut, fin, l, etiquettes_) &&
-            (l.niveau == 0 || attente() || cherchee(l.niveau, l.tag)))
+        if (decouper(debut, fin, l, etiquettes_) && regardee(l))
             return autreLigne(l, numero);
         return true;
+    }
+
+    // Whether a line read by decouper goes to autreLigne: a record's first
+    // line, a line after a date, one of the tags looked for.
+    bool regardee(const LigneGedcom& l) const
+    {
+        return l.niveau == 0 || attente() || cherchee(l.niveau, l.tag);
+    }
+
+    // A date's tag, in any case.
+    static bool estDate(std::string_view tag)
+    {
+        return est(tag, "DATE") || egalEnCapitales(tag, "SDATE");
     }
 
     // Whether a tag in any case is the four-letter one given in capitals,
@@ -824,14 +919,13 @@ private:
     }
 
     // Whether a tag is one the listing looks at, in any case: its length,
-    // then its bytes compared at once, in lower case (a byte with 0x20 added
-    // is a lower-case letter only if it was that letter).
+    // then its bytes compared at once.
     [[gnu::always_inline]] static bool cherchee(std::size_t niveau, std::string_view tag)
     {
         if (tag.size() == 4) [[likely]]
             return est(tag, "DATE") || (niveau == 1 && (est(tag, "CHAR") || est(tag, "NAME") ||
                                                         est(tag, "HUSB") || est(tag, "WIFE")));
-        return egalEnCapitales(tag, "SDATE") || egalEnCapitales(tag, "PHRASE");
+        return estDate(tag) || egalEnCapitales(tag, "PHRASE");
     }
 
     // Whether a tag in any case is the one given in capitals.
@@ -852,7 +946,7 @@ private:
     {
         placer(l);
         const std::string_view tag = l.tag;
-        if (est(tag, "DATE") || egalEnCapitales(tag, "SDATE")) {
+        if (estDate(tag)) {
             dateLue(l, numero);
         } else if (egalEnCapitales(tag, "PHRASE")) {
             phrase(l, numero);
@@ -1024,10 +1118,9 @@ private:
         std::memcpy(texte.data(), debut.data(), n);
         texte[n] = '\n';
         LigneGedcom l;
-        if (!decouper(texte.data(), texte.data() + n, l, etiquettes_) ||
-            !(l.niveau == 0 || attente() || cherchee(l.niveau, l.tag)))
+        if (!decouper(texte.data(), texte.data() + n, l, etiquettes_) || !regardee(l))
             return true;
-        const bool date = est(l.tag, "DATE") || egalEnCapitales(l.tag, "SDATE");
+        const bool date = estDate(l.tag);
         if (!date && !egalEnCapitales(l.tag, "PHRASE"))
             return autreLigne(l, numero);
         placer(l);
@@ -1081,92 +1174,6 @@ private:
 };
 
 } // namespace
-
-void ajouterValeurGedcom(std::string& texte, const texte::ValeurGedcom& v, TypeCalendrier arrivee,
-                         const texte::ContexteCivil* civil)
-{
-    using texte::Qualificatif;
-    if (!v.premiere) {
-        texte += phraseLue(v.phrase, arrivee, civil); // a date phrase alone
-        return;
-    }
-    const texte::DatePartielle& d = *v.premiere;
-    switch (v.qualificatif) {
-    case Qualificatif::Aucun:
-    case Qualificatif::Et:
-        ajouterDate(texte, d, arrivee);
-        break;
-    case Qualificatif::Vers:
-        texte += "vers ";
-        ajouterDate(texte, d, arrivee);
-        break;
-    case Qualificatif::Calculee:
-        texte += "vers ";
-        ajouterDate(texte, d, arrivee);
-        texte += " (calculée)";
-        break;
-    case Qualificatif::Estimee:
-        texte += "vers ";
-        ajouterDate(texte, d, arrivee);
-        texte += " (estimée)";
-        break;
-    case Qualificatif::Avant:
-        texte += "avant ";
-        ajouterJour(texte, arrivee, texte::premierJour(d));
-        break;
-    case Qualificatif::Apres:
-        texte += "après ";
-        ajouterJour(texte, arrivee, texte::dernierJour(d));
-        break;
-    case Qualificatif::Entre:
-        texte += "entre ";
-        ajouterJour(texte, arrivee, texte::premierJour(d));
-        texte += " et ";
-        ajouterJour(texte, arrivee, texte::dernierJour(*v.seconde));
-        break;
-    case Qualificatif::De:
-        texte += v.seconde ? "de " : "à partir de ";
-        ajouterJour(texte, arrivee, texte::premierJour(d));
-        if (v.seconde) {
-            texte += " à ";
-            ajouterJour(texte, arrivee, texte::dernierJour(*v.seconde));
-        }
-        break;
-    case Qualificatif::A:
-        texte += "jusqu'à ";
-        ajouterJour(texte, arrivee, texte::dernierJour(d));
-        break;
-    case Qualificatif::Interpretee:
-        if (const auto lue = phraseHistorique(v.phrase, civil);
-            lue && texte::premierJour(d) != texte::dernierJour(d)) {
-            // The phrase's day, when it is one of the days of the date.
-            std::optional<std::int64_t> dedans;
-            for (int k = 0; k < lue->nombre; ++k) {
-                const std::int64_t n = lue->jours[static_cast<std::size_t>(k)];
-                if (n >= texte::premierJour(d) && n <= texte::dernierJour(d))
-                    dedans = dedans ? std::nullopt : std::optional(n);
-            }
-            if (dedans) {
-                ajouterJour(texte, arrivee, *dedans);
-                texte += " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
-                return;
-            }
-        }
-        ajouterDate(texte, d, arrivee);
-        texte += " (interprétée de " + texte::entreGuillemets(v.phrase) + ")";
-        return;
-    }
-    if (!v.phrase.empty())
-        texte += " (" + texte::entreGuillemets(v.phrase) + ")";
-}
-
-std::string texteValeurGedcom(const texte::ValeurGedcom& v, TypeCalendrier arrivee,
-                              const texte::ContexteCivil* civil)
-{
-    std::string texte;
-    ajouterValeurGedcom(texte, v, arrivee, civil);
-    return texte;
-}
 
 int listerGedcom(TypeCalendrier arrivee, const Canaux& canaux, const OptionsListe& options)
 {

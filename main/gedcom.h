@@ -25,19 +25,6 @@ struct OptionsListe
     std::optional<Style> style;
 };
 
-// A GEDCOM date value in calendar arrivee, in French, its qualifier
-// included: "vers Samedi 9 Novembre 1799", "entre ... et ...", "de ... à
-// ...". A partial date gives its first and last day; a date phrase alone is
-// given between quotation marks. With civil, a phrase that names a feast or
-// a style and reads as a date of the region's documents gives its day (or
-// its two days) before it, and an INT date of more than one day the phrase's
-// day within it.
-std::string texteValeurGedcom(const texte::ValeurGedcom& valeur, TypeCalendrier arrivee,
-                              const texte::ContexteCivil* civil = nullptr);
-// The same, at the end of texte (a listing's line).
-void ajouterValeurGedcom(std::string& texte, const texte::ValeurGedcom& valeur,
-                         TypeCalendrier arrivee, const texte::ContexteCivil* civil = nullptr);
-
 // Lists the dates of a GEDCOM file (5.5.1 or 7) read from canaux.lire, in
 // any character set a GEDCOM file declares or has (UTF-8, UTF-16 of either
 // order with or without a byte-order mark, ANSEL, ANSI, IBMPC, MACINTOSH,

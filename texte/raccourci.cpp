@@ -234,17 +234,15 @@ bool lireValeurRapidement(std::string_view valeur, ValeurGedcom& v)
         v.qualificatif = qualificatif;
         return true;
     }
-    {
-        LectureRapide lue;
-        if (!lireApresLeJour(calendrierDe(type), nombreLu, p, fin, lue))
-            return false;
-        DatePartielle& d = v.premiere.emplace();
-        d.calendrier = type;
-        d.annee = lue.annee;
-        d.mois = lue.mois;
-        d.jour = lue.jour;
-        d.premier = d.dernier = lue.numeroJour;
-    }
+    LectureRapide lue;
+    if (!lireApresLeJour(calendrierDe(type), nombreLu, p, fin, lue))
+        return false;
+    DatePartielle& d = v.premiere.emplace();
+    d.calendrier = type;
+    d.annee = lue.annee;
+    d.mois = lue.mois;
+    d.jour = lue.jour;
+    d.premier = d.dernier = lue.numeroJour;
     v.qualificatif = qualificatif;
     return true;
 }

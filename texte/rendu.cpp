@@ -7,6 +7,7 @@
 #include "names/noms.h"
 #include "names/noms_usage.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -78,63 +79,48 @@ std::string semaineJourMoisAnnee(const std::array<noms::Nom, J>& jours, std::int
     return joindre({nom(jours, jourSemaine), nombre(d.jour()), mois, nombre(d.annee())});
 }
 
-// n in figures at the end of texte.
-void ajouterNombre(std::string& texte, std::int64_t n)
-{
-    char chiffres[24];
-    texte.append(chiffres, std::to_chars(chiffres, chiffres + sizeof chiffres, n).ptr);
-}
-
-// The name of numero at the end of texte, as nom() writes it.
+// The longest name of a table.
 template <std::size_t N>
-void ajouterNom(std::string& texte, const std::array<noms::Nom, N>& table, std::int64_t numero,
-                std::int64_t premier)
+constexpr std::size_t plusLong(const std::array<noms::Nom, N>& table)
 {
-    const noms::Nom trouve = noms::nomA(table, numero - premier);
-    if (trouve.empty())
-        ajouterNombre(texte, numero);
-    else
-        texte += trouve;
+    std::size_t n = 0;
+    for (const noms::Nom nom : table)
+        n = std::max(n, nom.size());
+    return n;
 }
 
 // Julian and Gregorian: "Samedi 1er Janvier 2000", the year as given, at
-// the end of texte; the form the listings write most, built in a buffer and
-// added at once (the names are short, a number has at most 20 figures).
+// the end of texte; the form the listings write most, built in a buffer
+// and added at once. A weekday or a month outside the tables is written in
+// figures, as nom() writes it.
 void ajouterCivil(std::string& texte, const DateHeure& d, std::int64_t jourSemaine,
                   std::int64_t annee)
 {
-    const noms::Nom jour = noms::nomA(noms::joursFrancais, jourSemaine);
-    const noms::Nom mois = noms::nomA(noms::moisFrancais, d.mois() - 1);
-    std::array<char, 128> tampon;
-    if (jour.empty() || mois.empty() || jour.size() + mois.size() > 64) {
-        // A day outside the tables: its numbers.
-        ajouterNom(texte, noms::joursFrancais, jourSemaine, 0);
-        texte += ' ';
-        if (d.jour() == 1)
-            texte += "1er";
-        else
-            ajouterNombre(texte, d.jour());
-        texte += ' ';
-        ajouterNom(texte, noms::moisFrancais, d.mois(), 1);
-        texte += ' ';
-        ajouterNombre(texte, annee);
-        return;
-    }
+    // Two names, three blanks, three numbers of at most 20 bytes.
+    std::array<char, plusLong(noms::joursFrancais) + plusLong(noms::moisFrancais) + 3 + 3 * 20>
+        tampon;
     char* p = tampon.data();
-    const auto copier = [&p](std::string_view mot) {
-        std::memcpy(p, mot.data(), mot.size());
-        p += mot.size();
+    const auto nombre = [&p](std::int64_t n) {
+        p = std::to_chars(p, p + 20, n).ptr;
     };
-    copier(jour);
+    const auto nomOuNombre = [&](noms::Nom nom, std::int64_t n) {
+        if (nom.empty()) {
+            nombre(n);
+            return;
+        }
+        std::memcpy(p, nom.data(), nom.size());
+        p += nom.size();
+    };
+    nomOuNombre(noms::nomA(noms::joursFrancais, jourSemaine), jourSemaine);
     *p++ = ' ';
     if (d.jour() == 1)
-        copier("1er");
+        nomOuNombre("1er", 1);
     else
-        p = std::to_chars(p, p + 24, d.jour()).ptr;
+        nombre(d.jour());
     *p++ = ' ';
-    copier(mois);
+    nomOuNombre(noms::nomA(noms::moisFrancais, d.mois() - 1), d.mois());
     *p++ = ' ';
-    p = std::to_chars(p, p + 24, annee).ptr;
+    nombre(annee);
     texte.append(tampon.data(), p);
 }
 

@@ -585,16 +585,6 @@ public:
             ajouter(v.mot, Genre::Animal, bit(CHINOIS), static_cast<std::int32_t>(v.numero));
     }
 
-    // The rows starting with the key of cle's first longueur bytes (hache
-    // its hash), the rest of cle zero.
-    std::span<const Ligne> commencantPar(std::uint32_t hache, const CleRemplie& cle,
-                                         std::size_t longueur) const
-    {
-        return chercher(hache, [&](std::string_view c) {
-            return c.size() == longueur && egalesRemplies(c.data(), cle);
-        });
-    }
-
     // The rows starting with key cle (hache its hash).
     std::span<const Ligne> commencantPar(std::uint32_t hache, std::string_view cle) const
     {
@@ -707,8 +697,9 @@ private:
             std::array<std::uint8_t, nombreCalendriers> mois{};
             bool unMois = false;
             for (int t = 0; t < nombreCalendriers; ++t) {
-                const std::int32_t m = moisDesLignes(
-                    std::span<const Ligne>(lignes_).subspan(k, j - k), static_cast<TypeCalendrier>(t));
+                const std::int32_t m =
+                    moisDesLignes(std::span<const Ligne>(lignes_).subspan(k, j - k),
+                                  static_cast<TypeCalendrier>(t));
                 mois[static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(m);
                 unMois = unMois || m != 0;
             }
