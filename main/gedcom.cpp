@@ -154,18 +154,14 @@ void ajouterValeurGedcom(std::string& texte, const texte::ValeurGedcom& v, TypeC
         ajouterDate(texte, d, arrivee);
         break;
     case Qualificatif::Vers:
-        texte += "vers ";
-        ajouterDate(texte, d, arrivee);
-        break;
     case Qualificatif::Calculee:
-        texte += "vers ";
-        ajouterDate(texte, d, arrivee);
-        texte += " (calculée)";
-        break;
     case Qualificatif::Estimee:
         texte += "vers ";
         ajouterDate(texte, d, arrivee);
-        texte += " (estimée)";
+        if (v.qualificatif == Qualificatif::Calculee)
+            texte += " (calculée)";
+        else if (v.qualificatif == Qualificatif::Estimee)
+            texte += " (estimée)";
         break;
     case Qualificatif::Avant:
         texte += "avant ";
