@@ -279,18 +279,20 @@ TEST(LectureCivile, RaccourciEgalAuLecteur)
                                   {Region::PAYS_BAS_ESPAGNOLS, Style::PAQUES},
                                   {Region::RUSSIE, Style::ANNONCIATION}};
     std::size_t textes = 0, rapides = 0;
-    for (const Contexte& ctx : contextes) {
-        const texte::ContexteCivil contexte(ctx.region, ctx.style);
-        for (const noms::NomFete& n : noms::nomsFetes) {
-            std::vector<std::string> noms = {texte::feteAvecArticle(n.fete), std::string(n.nom),
-                                             std::string(n.court)};
-            for (const noms::Nom v : n.variantes) {
-                if (!v.empty())
-                    noms.emplace_back(v);
-            }
-            for (const std::string& nom : noms) {
-                for (const std::string& relation : relations) {
-                    for (const char* annee : {" 1350", " 1582", " 1700", " de l'an 1918"}) {
+    // Year by year, so that the quick reading meets each wording again after
+    // all the others.
+    for (const char* annee : {" 1350", " 1582", " 1700", " de l'an 1918"}) {
+        for (const Contexte& ctx : contextes) {
+            const texte::ContexteCivil contexte(ctx.region, ctx.style);
+            for (const noms::NomFete& n : noms::nomsFetes) {
+                std::vector<std::string> noms = {texte::feteAvecArticle(n.fete), std::string(n.nom),
+                                                 std::string(n.court)};
+                for (const noms::Nom v : n.variantes) {
+                    if (!v.empty())
+                        noms.emplace_back(v);
+                }
+                for (const std::string& nom : noms) {
+                    for (const std::string& relation : relations) {
                         std::string t = relation + nom + annee;
                         std::string majuscules = t;
                         for (char& c : majuscules) {

@@ -6,6 +6,7 @@
 #include "texte/mots.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -285,24 +286,21 @@ std::optional<std::pair<Fete, std::size_t>> feteA(const Cles& c, std::size_t j, 
     return std::nullopt;
 }
 
-} // namespace
-
-bool lireFeteRapidement(std::string_view texte, const ContexteCivil& contexte, LectureCivile& lue)
+// What the words before the year say, whatever the year: the form of the
+// first reading whose feast is found (its year left to fill), and the
+// weekday written when it must be the day's.
+struct Forme
 {
-    Cles c;
-    if (!decouper(texte, c) || c.n < 2)
-        return false;
-    // The year: figures within 32 bits, the last word.
-    const std::size_t annee = c.n - 1;
-    const std::string_view chiffres = c.cle[annee];
-    if (c.chiffres[annee] != chiffres.size() || chiffres.size() > 10)
-        return false;
-    std::int64_t valeur = 0;
-    for (const char d : chiffres)
-        valeur = valeur * 10 + (d - '0');
-    if (valeur > 2147483647)
-        return false;
+    bool lue = false;
+    bool verifier = false;
+    int jourEcrit = -1;
+    FormeFete forme{};
+};
 
+// The form the keys of c name, its last key the year.
+Forme lireForme(const Cles& c)
+{
+    const std::size_t annee = c.n - 1;
     std::size_t i = 0;
     while (i < annee && liaison(c.cle[i]))
         ++i;
@@ -310,10 +308,10 @@ bool lireFeteRapidement(std::string_view texte, const ContexteCivil& contexte, L
     // same words without it ("le jeudi saint").
     const int jourEcrit = i + 1 < annee ? semaine(c.cle[i]) : -1;
     for (int essai = jourEcrit >= 0 ? 0 : 1; essai < 2; ++essai) {
-        FormeFete forme;
-        forme.annee = valeur;
+        Forme f;
+        f.jourEcrit = jourEcrit;
+        FormeFete& forme = f.forme;
         std::size_t j = i;
-        bool verifier = false; // the weekday is the day's
         bool semaineDe = false;
         if (essai == 0) {
             j = i + 1;
@@ -353,21 +351,114 @@ bool lireFeteRapidement(std::string_view texte, const ContexteCivil& contexte, L
                 forme.relation = Relation::JOUR_SEMAINE_APRES;
                 forme.jourSemaine = jourEcrit;
             } else {
-                verifier = true;
+                f.verifier = true;
             }
         }
-        const Resolution r = resoudre(forme, contexte.fetes(), contexte.style());
-        if (r.refus != chronastre::Refus::Aucun)
-            return false;
-        if (verifier && (r.nombre != 1 || jourSemaine(r.jours[0]) != jourEcrit))
-            return false;
-        lue.jours = r.jours;
-        lue.nombre = r.nombre;
-        lue.reconnu = true;
-        lue.historique = true;
-        return true;
+        f.lue = true;
+        return f;
     }
-    return false;
+    return {};
+}
+
+// The form of a whole text and its year; none read when the text is not of
+// the forms read here.
+Forme lireTexte(std::string_view texte)
+{
+    Cles c;
+    if (!decouper(texte, c) || c.n < 2)
+        return {};
+    // The year: figures within 32 bits, the last word.
+    const std::string_view chiffres = c.cle[c.n - 1];
+    if (c.chiffres[c.n - 1] != chiffres.size() || chiffres.size() > 10)
+        return {};
+    std::int64_t valeur = 0;
+    for (const char d : chiffres)
+        valeur = valeur * 10 + (d - '0');
+    if (valeur > 2147483647)
+        return {};
+    Forme f = lireForme(c);
+    f.forme.annee = valeur;
+    return f;
+}
+
+// The forms read last, by the bytes of the words before their year ("la
+// Toussaint "): a batch of dates from registers writes the same feasts
+// again and again, with other years. Direct-mapped, the newest kept.
+struct FormesLues
+{
+    static constexpr std::size_t longueurMax = 63;
+    struct Entree
+    {
+        std::uint8_t longueur = 0; // 0: empty
+        std::array<char, longueurMax> octets{};
+        Forme forme{};
+    };
+    std::array<Entree, 64> entrees{};
+
+    // The entry of these bytes: theirs, or the one to fill.
+    Entree& entree(std::string_view octets)
+    {
+        std::uint64_t h = octets.size();
+        std::size_t k = 0;
+        for (; k + 8 <= octets.size(); k += 8) {
+            std::uint64_t huit;
+            std::memcpy(&huit, octets.data() + k, 8);
+            h = (h ^ huit) * 0x9E3779B97F4A7C15ULL;
+        }
+        for (; k < octets.size(); ++k)
+            h = (h ^ static_cast<unsigned char>(octets[k])) * 0x100000001B3ULL;
+        return entrees[(h >> 32 ^ h) & (entrees.size() - 1)];
+    }
+};
+
+constinit thread_local FormesLues formesLues{};
+
+} // namespace
+
+bool lireFeteRapidement(std::string_view texte, const ContexteCivil& contexte, LectureCivile& lue)
+{
+    if (texte.size() > longueurTexteMax)
+        return false;
+    // A text of words, a blank and a year of up to 10 figures (the common
+    // form) has the words before its year read once for all their years:
+    // they read the same whatever figures follow the blank.
+    std::size_t debutAnnee = texte.size();
+    while (debutAnnee > 0 && texte[debutAnnee - 1] >= '0' && texte[debutAnnee - 1] <= '9')
+        --debutAnnee;
+    const std::size_t chiffres = texte.size() - debutAnnee;
+    Forme f;
+    if (chiffres >= 1 && chiffres <= 10 && debutAnnee >= 2 && texte[debutAnnee - 1] == ' ' &&
+        debutAnnee <= FormesLues::longueurMax) {
+        std::int64_t annee = 0;
+        for (const char d : texte.substr(debutAnnee))
+            annee = annee * 10 + (d - '0');
+        if (annee > 2147483647)
+            return false;
+        const std::string_view mots = texte.substr(0, debutAnnee);
+        FormesLues::Entree& e = formesLues.entree(mots);
+        if (e.longueur != mots.size() ||
+            std::memcmp(e.octets.data(), mots.data(), mots.size()) != 0) {
+            e.forme = lireTexte(texte);
+            e.longueur = static_cast<std::uint8_t>(mots.size());
+            std::memcpy(e.octets.data(), mots.data(), mots.size());
+        }
+        f = e.forme;
+        f.forme.annee = annee;
+    } else {
+        f = lireTexte(texte);
+    }
+    if (!f.lue)
+        return false;
+    const Resolution r = resoudre(f.forme, contexte.fetes(), contexte.style());
+    if (r.refus != chronastre::Refus::Aucun)
+        return false;
+    if (f.verifier && (r.nombre != 1 || jourSemaine(r.jours[0]) != f.jourEcrit))
+        return false;
+    lue.jours = r.jours;
+    lue.nombre = r.nombre;
+    lue.reconnu = true;
+    lue.historique = true;
+    return true;
 }
 
 } // namespace chronastre::texte
