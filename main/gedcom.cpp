@@ -451,16 +451,21 @@ bool ascii(std::string_view octets)
 void sansBarres(std::string_view nom, std::string& texte)
 {
     texte.clear();
-    bool espace = false;
-    for (const char c : nom) {
-        if (c == '/' || blanc(c)) {
-            espace = !texte.empty();
-            continue;
-        }
-        if (espace)
+    const auto separe = [](char c) { return c == '/' || blanc(c); };
+    const char* p = nom.data();
+    const char* const fin = p + nom.size();
+    // Word by word, a blank between two.
+    while (texte.size() <= longueurNomMax) {
+        while (p < fin && separe(*p))
+            ++p;
+        if (p == fin)
+            break;
+        const char* const mot = p;
+        while (p < fin && !separe(*p))
+            ++p;
+        if (!texte.empty())
             texte += ' ';
-        espace = false;
-        texte += c;
+        texte.append(mot, p);
     }
     if (texte.size() > longueurNomMax)
         texte.resize(longueurNomMax);
@@ -756,19 +761,27 @@ private:
     // waits for its PHRASE, or a listed date for its own.
     bool attente() const { return phraseEnAttente_.has_value() || dernierNiveauDate_.has_value(); }
 
+    // The deepest level whose lines end what waits: those of this level or
+    // above change it by their place alone (placer); a deeper one only by
+    // its tag, a PHRASE or a DATE that cherchee finds.
+    std::size_t seuil() const
+    {
+        return std::max(phraseEnAttente_ ? phraseEnAttente_->niveau : 0,
+                        dernierNiveauDate_.value_or(0));
+    }
+
     // Reads the common lines from p on, the most of any file: a one-digit
     // level, a blank, a tag that is no identifier and ends within the first
     // 16 bytes, each line whole before bout. Those that need nothing done
-    // (neither a record's first line, nor one after a date, nor one of the
-    // tags looked for) are passed over from their first 16 bytes, their tags
-    // kept as written (evenement puts them in capitals); the others go to
-    // autreLigne. Counts the lines read into numero and returns where it
-    // stopped, nullptr once the output has failed. A block without CR has
-    // its lines' ends found by their LF alone.
+    // (neither a record's first line, nor one at the level of what waits or
+    // above, nor one of the tags looked for) are passed over from their
+    // first 16 bytes, their tags kept as written (evenement puts them in
+    // capitals); the others go to autreLigne. Counts the lines read into
+    // numero and returns where it stopped, nullptr once the output has
+    // failed. A block without CR has its lines' ends found by their LF
+    // alone.
     const char* passer(const char* p, const char* bout, std::int64_t& numero, bool sansCr)
     {
-        if (attente())
-            return p;
         return sansCr ? passer<false>(p, bout, numero) : passer<true>(p, bout, numero);
     }
 
@@ -788,6 +801,7 @@ private:
             return static_cast<std::uint32_t>(_mm_movemask_epi8(egaux));
         };
         std::int64_t lignes = 0;
+        std::size_t seuil = this->seuil();
         for (;;) {
             const __m128i octets = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
             const std::uint32_t fins = finsDe(octets);
@@ -847,7 +861,7 @@ private:
             const char* const debut = p;
             p = suite;
             ++lignes;
-            if (niveau == 0 || cherchee(niveau, etiquette.vue())) [[unlikely]] {
+            if (niveau <= seuil || cherchee(niveau, etiquette.vue())) [[unlikely]] {
                 // A record's tag in capitals; the others are compared in any
                 // case.
                 if (niveau == 0)
@@ -863,9 +877,7 @@ private:
                     numero += lignes;
                     return nullptr;
                 }
-                // The lines after it are looked at: by ligne.
-                if (attente())
-                    break;
+                seuil = this->seuil();
             }
         }
         numero += lignes;
