@@ -33,15 +33,15 @@ constexpr std::size_t niveauMax = 100;
 constexpr std::size_t longueurNomMax = 200;
 
 // A day in calendar arrivee, in its literal form, at the end of texte.
-void ajouterJour(std::string& texte, TypeCalendrier arrivee, std::int64_t numeroJour)
+void ajouterJour(std::string& texte, Calendrier& arrivee, std::int64_t numeroJour)
 {
-    texte::ajouterTexteCalendrier(texte, arrivee, Calendrier(arrivee).versCalendrier(numeroJour),
+    texte::ajouterTexteCalendrier(texte, arrivee.type(), arrivee.versCalendrier(numeroJour),
                                   jourSemaine(numeroJour));
 }
 
 // A date, whole ("Samedi 9 Novembre 1799") or partial ("entre ... et ..."),
 // at the end of texte.
-void ajouterDate(std::string& texte, const texte::DatePartielle& d, TypeCalendrier arrivee)
+void ajouterDate(std::string& texte, const texte::DatePartielle& d, Calendrier& arrivee)
 {
     const std::int64_t premier = texte::premierJour(d);
     const std::int64_t dernier = texte::dernierJour(d);
@@ -58,6 +58,14 @@ void ajouterDate(std::string& texte, const texte::DatePartielle& d, TypeCalendri
 bool blanc(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+// texte made octets: emptied and appended to, the short path of
+// std::string (an assignment goes through its general replace).
+void remplacer(std::string& texte, std::string_view octets)
+{
+    texte.clear();
+    texte.append(octets.data(), octets.size());
 }
 
 // A tag in capitals, cut at 31 bytes: GEDCOM tags are short (31 bytes at
@@ -116,7 +124,7 @@ std::optional<texte::LectureCivile> phraseHistorique(std::string_view phrase,
 
 // A date phrase as listed: between quotation marks, after its day (or its
 // two days) when it names one.
-std::string phraseLue(std::string_view phrase, TypeCalendrier arrivee,
+std::string phraseLue(std::string_view phrase, Calendrier& arrivee,
                       const texte::ContexteCivil* civil)
 {
     const std::string citee = texte::entreGuillemets(phrase);
@@ -139,7 +147,7 @@ std::string phraseLue(std::string_view phrase, TypeCalendrier arrivee,
 // that names a feast or a style and reads as a date of the region's
 // documents gives its day (or its two days) before it, and an INT date of
 // more than one day the phrase's day within it.
-void ajouterValeurGedcom(std::string& texte, const texte::ValeurGedcom& v, TypeCalendrier arrivee,
+void ajouterValeurGedcom(std::string& texte, const texte::ValeurGedcom& v, Calendrier& arrivee,
                          const texte::ContexteCivil* civil)
 {
     using texte::Qualificatif;
@@ -451,7 +459,9 @@ bool ascii(std::string_view octets)
 void sansBarres(std::string_view nom, std::string& texte)
 {
     texte.clear();
-    const auto separe = [](char c) { return c == '/' || blanc(c); };
+    const auto separe = [](char c) {
+        return c == '/' || blanc(c);
+    };
     const char* p = nom.data();
     const char* const fin = p + nom.size();
     // Word by word, a blank between two.
@@ -465,7 +475,7 @@ void sansBarres(std::string_view nom, std::string& texte)
             ++p;
         if (!texte.empty())
             texte += ' ';
-        texte.append(mot, p);
+        texte.append(mot, static_cast<std::size_t>(p - mot));
     }
     if (texte.size() > longueurNomMax)
         texte.resize(longueurNomMax);
@@ -600,8 +610,8 @@ class Liste
 {
 public:
     Liste(TypeCalendrier arrivee, const Canaux& canaux, const OptionsListe& options)
-        : arrivee_(arrivee), canaux_(canaux), options_(options), sortie_(canaux), entree_(canaux),
-          civil_(options.region, options.style)
+        : arrivee_(arrivee), calendrier_(arrivee), canaux_(canaux), options_(options),
+          sortie_(canaux), entree_(canaux), civil_(options.region, options.style)
     {}
 
     int lister()
@@ -978,7 +988,7 @@ private:
     {
         if (l.niveau == 0) {
             terminerEnregistrement();
-            identifiant_ = l.identifiant;
+            remplacer(identifiant_, l.identifiant);
             identifiantMontre_.clear();
             texte::montrerDans(identifiantMontre_, l.identifiant);
             typeEnregistrement_ = est(l.tag, "INDI") ? Enregistrement::Individu
@@ -1044,7 +1054,7 @@ private:
         if (v.premiere && v.premiere->calendrier == arrivee_ &&
             (!v.seconde || v.seconde->calendrier == arrivee_))
             return;
-        ajouterValeurGedcom(nouvelleLigne(numero, evenement, sansFin), v, arrivee_, &civil_);
+        ajouterValeurGedcom(nouvelleLigne(numero, evenement, sansFin), v, calendrier_, &civil_);
         ligneFaite();
         dernierNiveauDate_ = l.niveau;
     }
@@ -1055,7 +1065,7 @@ private:
     {
         const std::string texte(decoder(l.valeur, numero));
         if (phraseEnAttente_ && l.niveau == phraseEnAttente_->niveau + 1) {
-            lignes_[phraseEnAttente_->ligne] += phraseLue(texte, arrivee_, &civil_);
+            lignes_[phraseEnAttente_->ligne] += phraseLue(texte, calendrier_, &civil_);
             phraseEnAttente_.reset();
         } else if (dernierNiveauDate_ && l.niveau == *dernierNiveauDate_ + 1 && !lignes_.empty()) {
             lignes_.back() += " (" + texte::entreGuillemets(texte) + ")";
@@ -1068,8 +1078,25 @@ private:
                                std::string_view valeur)
     {
         std::string& l = lignes_.nouvelle();
+        // Most often short, and the event and the value printable ASCII,
+        // shown as they are: built at once in a buffer.
+        std::array<char, 256> tampon;
+        if (identifiantMontre_.size() + evenement.size() + valeur.size() <= tampon.size() - 32 &&
+            texte::imprimable(evenement) && texte::imprimable(valeur)) {
+            char* p = std::to_chars(tampon.data(), tampon.data() + 28, numero).ptr;
+            for (const std::string_view champ :
+                 {std::string_view(identifiantMontre_), evenement, valeur}) {
+                *p++ = '\t';
+                std::memcpy(p, champ.data(), champ.size());
+                p += champ.size();
+            }
+            *p++ = '\t';
+            return l.append(tampon.data(), static_cast<std::size_t>(p - tampon.data()));
+        }
         char chiffres[24];
-        l.append(chiffres, std::to_chars(chiffres, chiffres + sizeof chiffres, numero).ptr);
+        l.append(chiffres,
+                 static_cast<std::size_t>(
+                     std::to_chars(chiffres, chiffres + sizeof chiffres, numero).ptr - chiffres));
         l += '\t';
         l += identifiantMontre_;
         l += '\t';
@@ -1094,7 +1121,7 @@ private:
     void ecrireLignes()
     {
         // Each line's end: a tab, whom it is about, a newline.
-        personne_.assign(1, '\t');
+        remplacer(personne_, "\t");
         qui(personne_);
         personne_ += '\n';
         for (const std::string& l : lignes_) {
@@ -1146,6 +1173,7 @@ private:
     };
 
     TypeCalendrier arrivee_;
+    Calendrier calendrier_; // of arrivee_, made once
     const Canaux& canaux_;
     const OptionsListe& options_;
     Flux sortie_;

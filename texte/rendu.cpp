@@ -121,7 +121,7 @@ void ajouterCivil(std::string& texte, const DateHeure& d, std::int64_t jourSemai
     nomOuNombre(noms::nomA(noms::moisFrancais, d.mois() - 1), d.mois());
     *p++ = ' ';
     nombre(annee);
-    texte.append(tampon.data(), p);
+    texte.append(tampon.data(), static_cast<std::size_t>(p - tampon.data()));
 }
 
 std::string civil(const DateHeure& d, std::int64_t jourSemaine, std::int64_t annee)

@@ -82,27 +82,6 @@ std::string valeurOctet(char octet)
     return "0x" + hexa(static_cast<unsigned char>(octet), 2);
 }
 
-// Whether bytes are all printable ASCII (0x20 to 0x7E), eight at a time: no
-// byte with its high bit, none that 1 brings to 0x80 (0x7F), none that
-// borrows when 0x20 is taken from it.
-bool imprimable(std::string_view octets)
-{
-    constexpr std::uint64_t uns = 0x0101010101010101U;
-    constexpr std::uint64_t hauts = 0x80 * uns;
-    std::size_t k = 0;
-    for (; k + 8 <= octets.size(); k += 8) {
-        std::uint64_t huit;
-        std::memcpy(&huit, octets.data() + k, 8);
-        if (((huit | (huit + uns)) & hauts) != 0 || ((huit - 0x20 * uns) & ~huit & hauts) != 0)
-            return false;
-    }
-    for (; k < octets.size(); ++k) {
-        if (octets[k] < 0x20 || octets[k] >= 0x7F)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 void montrerDans(std::string& texte, std::string_view octets)
@@ -126,7 +105,7 @@ void montrerDans(std::string& texte, std::string_view octets)
             p += c.longueur;
             continue;
         }
-        texte.append(suite, p);
+        texte.append(suite, static_cast<std::size_t>(p - suite));
         if (c.longueur == 0) {
             texte += '<' + valeurOctet(*p) + '>';
             ++p;
@@ -136,7 +115,7 @@ void montrerDans(std::string& texte, std::string_view octets)
         }
         suite = p;
     }
-    texte.append(suite, p);
+    texte.append(suite, static_cast<std::size_t>(p - suite));
 }
 
 std::string montrer(std::string_view octets)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -48,7 +51,43 @@ inline bool egales(std::string_view a, std::string_view b)
 // characters.
 std::string entreGuillemets(std::string_view octets);
 
-// montrer(octets) appended to texte.
+// Whether bytes are all printable ASCII (0x20 to 0x7E), eight at a time: no
+// byte with its high bit, none that 1 brings to 0x80 (0x7F), none that
+// borrows when 0x20 is taken from it. The last bytes are read once more
+// rather than one at a time.
+inline bool imprimable(std::string_view octets)
+{
+    constexpr std::uint64_t uns = 0x0101010101010101U;
+    constexpr std::uint64_t hauts = 0x80 * uns;
+    const auto huitImprimables = [](std::uint64_t huit) {
+        return ((huit | (huit + uns)) & hauts) == 0 && ((huit - 0x20 * uns) & ~huit & hauts) == 0;
+    };
+    const std::size_t n = octets.size();
+    const char* const p = octets.data();
+    if (n >= 8) {
+        std::uint64_t huit;
+        for (std::size_t k = 0; k + 8 <= n; k += 8) {
+            std::memcpy(&huit, p + k, 8);
+            if (!huitImprimables(huit))
+                return false;
+        }
+        std::memcpy(&huit, p + n - 8, 8);
+        return huitImprimables(huit);
+    }
+    if (n >= 4) {
+        std::uint32_t debut, fin;
+        std::memcpy(&debut, p, 4);
+        std::memcpy(&fin, p + n - 4, 4);
+        return huitImprimables(debut | std::uint64_t{fin} << 32);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (p[k] < 0x20 || p[k] >= 0x7F)
+            return false;
+    }
+    return true;
+}
+
+// montrer(octets) appended to texte: printable ASCII as it is.
 void montrerDans(std::string& texte, std::string_view octets);
 
 // The character that starts at p, before fin, as a person would name it:
