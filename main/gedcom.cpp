@@ -1087,7 +1087,8 @@ private:
             for (const std::string_view champ :
                  {std::string_view(identifiantMontre_), evenement, valeur}) {
                 *p++ = '\t';
-                std::memcpy(p, champ.data(), champ.size());
+                if (!champ.empty()) // an empty DATE's value has no bytes
+                    std::memcpy(p, champ.data(), champ.size());
                 p += champ.size();
             }
             *p++ = '\t';
