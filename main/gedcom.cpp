@@ -767,13 +767,11 @@ private:
         phraseEnAttente_.reset();
     }
 
-    // Whether the lines after the one read are looked at: an empty DATE
-    // waits for its PHRASE, or a listed date for its own.
-    bool attente() const { return phraseEnAttente_.has_value() || dernierNiveauDate_.has_value(); }
-
-    // The deepest level whose lines end what waits: those of this level or
-    // above change it by their place alone (placer); a deeper one only by
-    // its tag, a PHRASE or a DATE that cherchee finds.
+    // The deepest level whose lines end what waits (an empty DATE its
+    // PHRASE, a listed date its own): those of this level or above change
+    // it by their place alone (placer); a deeper one only by its tag, a
+    // PHRASE or a DATE that cherchee finds. 0 when nothing waits: a
+    // record's first line.
     std::size_t seuil() const
     {
         return std::max(phraseEnAttente_ ? phraseEnAttente_->niveau : 0,
@@ -871,6 +869,8 @@ private:
             const char* const debut = p;
             p = suite;
             ++lignes;
+            // regardee, written out: called, it makes the tag's view before
+            // the level is compared, two instructions more per line.
             if (niveau <= seuil || cherchee(niveau, etiquette.vue())) [[unlikely]] {
                 // A record's tag in capitals; the others are compared in any
                 // case.
@@ -905,16 +905,17 @@ private:
         if (static_cast<std::size_t>(fin - debut) > longueurLigneMax) [[unlikely]]
             return ligneTropLongue(numero, std::string_view(debut, debutGarde));
         LigneGedcom l;
-        if (decouper(debut, fin, l, etiquettes_) && regardee(l))
+        if (decouper(debut, fin, l, etiquettes_) && regardee(l.niveau, l.tag, seuil()))
             return autreLigne(l, numero);
         return true;
     }
 
-    // Whether a line read by decouper goes to autreLigne: a record's first
-    // line, a line after a date, one of the tags looked for.
-    bool regardee(const LigneGedcom& l) const
+    // Whether a line goes to autreLigne: one at seuil() or above, one of the
+    // tags looked for.
+    [[gnu::always_inline]] static bool regardee(std::size_t niveau, std::string_view tag,
+                                                std::size_t seuil)
     {
-        return l.niveau == 0 || attente() || cherchee(l.niveau, l.tag);
+        return niveau <= seuil || cherchee(niveau, tag);
     }
 
     // A date's tag, in any case.
@@ -1154,7 +1155,8 @@ private:
         std::memcpy(texte.data(), debut.data(), n);
         texte[n] = '\n';
         LigneGedcom l;
-        if (!decouper(texte.data(), texte.data() + n, l, etiquettes_) || !regardee(l))
+        if (!decouper(texte.data(), texte.data() + n, l, etiquettes_) ||
+            !regardee(l.niveau, l.tag, seuil()))
             return true;
         const bool date = estDate(l.tag);
         if (!date && !egalEnCapitales(l.tag, "PHRASE"))

@@ -360,6 +360,17 @@ Forme lireForme(const Cles& c)
     return {};
 }
 
+// A year of figures alone: up to 10 of them, within 32 bits; -1 otherwise.
+std::int64_t anneeEnChiffres(std::string_view chiffres)
+{
+    if (chiffres.size() > 10)
+        return -1;
+    std::int64_t annee = 0;
+    for (const char d : chiffres)
+        annee = annee * 10 + (d - '0');
+    return annee > 2147483647 ? -1 : annee;
+}
+
 // The form of a whole text and its year; none read when the text is not of
 // the forms read here.
 Forme lireTexte(std::string_view texte)
@@ -367,18 +378,14 @@ Forme lireTexte(std::string_view texte)
     Cles c;
     if (!decouper(texte, c) || c.n < 2)
         return {};
-    // The year: figures within 32 bits, the last word.
+    // The year: the last word, all figures.
     const std::string_view chiffres = c.cle[c.n - 1];
-    if (c.chiffres[c.n - 1] != chiffres.size() || chiffres.size() > 10)
+    const std::int64_t annee = anneeEnChiffres(chiffres);
+    if (c.chiffres[c.n - 1] != chiffres.size() || annee < 0)
         return {};
-    std::int64_t valeur = 0;
-    for (const char d : chiffres)
-        valeur = valeur * 10 + (d - '0');
-    if (valeur > 2147483647)
-        return {};
-    Forme f = lireForme(c);
-    f.forme.annee = valeur;
-    return f;
+    Forme lue = lireForme(c);
+    lue.forme.annee = annee;
+    return lue;
 }
 
 // The forms read last, by the bytes of the words before their year ("la
@@ -419,20 +426,18 @@ bool lireFeteRapidement(std::string_view texte, const ContexteCivil& contexte, L
 {
     if (texte.size() > longueurTexteMax)
         return false;
-    // A text of words, a blank and a year of up to 10 figures (the common
-    // form) has the words before its year read once for all their years:
+    // A text of words, a blank and a year in figures (the common form) has
+    // the words before its year read once for all their years:
     // they read the same whatever figures follow the blank.
     std::size_t debutAnnee = texte.size();
     while (debutAnnee > 0 && texte[debutAnnee - 1] >= '0' && texte[debutAnnee - 1] <= '9')
         --debutAnnee;
     const std::size_t chiffres = texte.size() - debutAnnee;
     Forme f;
-    if (chiffres >= 1 && chiffres <= 10 && debutAnnee >= 2 && texte[debutAnnee - 1] == ' ' &&
+    if (chiffres >= 1 && debutAnnee >= 2 && texte[debutAnnee - 1] == ' ' &&
         debutAnnee <= FormesLues::longueurMax) {
-        std::int64_t annee = 0;
-        for (const char d : texte.substr(debutAnnee))
-            annee = annee * 10 + (d - '0');
-        if (annee > 2147483647)
+        const std::int64_t annee = anneeEnChiffres(texte.substr(debutAnnee));
+        if (annee < 0)
             return false;
         const std::string_view mots = texte.substr(0, debutAnnee);
         FormesLues::Entree& e = formesLues.entree(mots);
