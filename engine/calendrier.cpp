@@ -81,12 +81,16 @@ struct Formules
             // Find the day number j whose correction versDate adds back:
             // j + corr(j) = j'. corr changes by about 2e-5 day per day, so
             // each step j <- j' - corr(j) gains five digits; the first two
-            // steps settle every day number below 10^9, a few more those up
-            // to 10^16. A date the calendar skips (29 February 1900) has no
-            // such j: the steps then alternate between its two neighbours and
-            // stop.
+            // steps settle every j' below 10^9 in magnitude (years within
+            // 2.7 million of the origin; scripts/correction.cpp checks them
+            // one by one), so the steps that would confirm it are spared; a
+            // few more settle those up to 10^16. A date the calendar skips
+            // (29 February 1900) has no such j: the steps then alternate
+            // between its two neighbours and stop.
             std::int64_t avant = jourPrime - correction(jourPrime);
             std::int64_t numeroJour = jourPrime - correction(avant);
+            if (jourPrime > -1'000'000'000 && jourPrime < 1'000'000'000)
+                return numeroJour;
             for (int pas = 0; pas < 64; ++pas) {
                 const std::int64_t suivant = jourPrime - correction(numeroJour);
                 if (suivant == numeroJour || suivant == avant)
