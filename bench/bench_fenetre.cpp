@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include "bench/reference.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -60,6 +62,7 @@ void miseAJourRegion(benchmark::State& etat)
 
 } // namespace
 
+BENCHMARK(reference::reference)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(miseAJourRegion)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(miseAJourJour)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(miseAJourMode)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();

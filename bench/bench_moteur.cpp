@@ -7,6 +7,8 @@
 #include "engine/comput.h"
 #include "engine/romain.h"
 
+#include "bench/reference.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -190,6 +192,7 @@ void recalculMoteur(benchmark::State& etat)
 
 } // namespace
 
+BENCHMARK(reference::reference);
 BENCHMARK(versCalendrier)->DenseRange(0, nombreCalendriersParametriques - 1);
 BENCHMARK(depuisCalendrier)->DenseRange(0, nombreCalendriersParametriques - 1);
 BENCHMARK(versHebreu);

@@ -4,6 +4,8 @@
 
 #include "engine/calendrier.h"
 
+#include "bench/reference.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -62,6 +64,7 @@ void depuisUsage(benchmark::State& etat)
 } // namespace
 
 // 0 IRANIEN, 1 UMM_AL_QURA, 2 CHINOIS, 3 BAHAI_TEHERAN.
+BENCHMARK(reference::reference);
 BENCHMARK(versUsage)->DenseRange(0, 3);
 BENCHMARK(depuisUsage)->DenseRange(0, 3);
 

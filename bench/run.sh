@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures Chronastre on this machine and prints one table: each figure, its
 # budget and whether it holds. Optimised build (build/), Google Benchmark for
-# the engine and the window's recompute, hyperfine for the command line
+# the engine and the window's recompute (against a reference of plain
+# arithmetic, bench/reference.h), hyperfine for the command line
 # against /bin/true, batch conversion of 10 million dates against the floor
 # program bench/plancher.c and GNU date, a GEDCOM file of a million lines in
 # three character sets against wc -l, launch-to-mapped time of the window
@@ -25,13 +26,17 @@ trap 'rm -rf "$resultats"' EXIT
 export XDG_CONFIG_HOME="$resultats/configuration"
 
 echo "Moteur (Google Benchmark)..." >&2
-build/bench_moteur --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-    --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/moteur.json"
-build/bench_usage --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-    --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/usage.json"
+# Each program's repetitions in a random order, its reference's among them
+# (bench/reference.h): a busy moment weighs on the reference as on the rest.
+build/bench_moteur --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+    --benchmark_report_aggregates_only=true --benchmark_min_time=0.2 --benchmark_format=json \
+    >"$resultats/moteur.json"
+build/bench_usage --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+    --benchmark_report_aggregates_only=true --benchmark_min_time=0.2 --benchmark_format=json \
+    >"$resultats/usage.json"
 echo "Recalcul de la fenêtre (hors écran)..." >&2
-QT_QPA_PLATFORM=offscreen build/bench_fenetre --benchmark_min_time=0.2 \
-    --benchmark_format=json >"$resultats/fenetre.json"
+QT_QPA_PLATFORM=offscreen build/bench_fenetre --benchmark_enable_random_interleaving=true \
+    --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/fenetre.json"
 
 echo "Instructions par ligne (callgrind)..." >&2
 # The instructions a command executes reading file $1, as callgrind counts
