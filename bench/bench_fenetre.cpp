@@ -62,10 +62,10 @@ void miseAJourRegion(benchmark::State& etat)
 
 } // namespace
 
-BENCHMARK(reference::reference)->Repetitions(5)->ReportAggregatesOnly();
-BENCHMARK(miseAJourRegion)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
-BENCHMARK(miseAJourJour)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
-BENCHMARK(miseAJourMode)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(reference::reference)->Repetitions(5);
+BENCHMARK(miseAJourRegion)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(miseAJourJour)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(miseAJourMode)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 int main(int argc, char** argv)
 {

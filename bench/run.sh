@@ -29,11 +29,9 @@ echo "Moteur (Google Benchmark)..." >&2
 # Each program's repetitions in a random order, its reference's among them
 # (bench/reference.h): a busy moment weighs on the reference as on the rest.
 build/bench_moteur --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
-    --benchmark_report_aggregates_only=true --benchmark_min_time=0.2 --benchmark_format=json \
-    >"$resultats/moteur.json"
+    --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/moteur.json"
 build/bench_usage --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
-    --benchmark_report_aggregates_only=true --benchmark_min_time=0.2 --benchmark_format=json \
-    >"$resultats/usage.json"
+    --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/usage.json"
 echo "Recalcul de la fenêtre (hors écran)..." >&2
 QT_QPA_PLATFORM=offscreen build/bench_fenetre --benchmark_enable_random_interleaving=true \
     --benchmark_min_time=0.2 --benchmark_format=json >"$resultats/fenetre.json"
