@@ -14,16 +14,17 @@ dossier = Path(sys.argv[1])
 lignes = []  # (figure, value text, budget text, held)
 
 
-def temps_benchmark(fichier, nom):
-    """The fastest repetition of a Google Benchmark, in nanoseconds: a busy
-    machine only adds time."""
+def temps_benchmark(programme, nom):
+    """The fastest repetition of a Google Benchmark over the runs of its
+    program, in nanoseconds: a busy machine only adds time."""
     par_unite = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
     temps = [b["real_time"] * par_unite[b["time_unit"]]
-             for b in json.loads((dossier / fichier).read_text())["benchmarks"]
+             for fichier in dossier.glob(f"{programme}-*.json")
+             for b in json.loads(fichier.read_text())["benchmarks"]
              if b.get("run_name", "").split("/repeats:")[0] == nom
              and b.get("run_type") == "iteration"]
     if not temps:
-        raise SystemExit(f"benchmark {nom} absent de {fichier}")
+        raise SystemExit(f"benchmark {nom} absent des mesures de {programme}")
     return min(temps)
 
 
@@ -37,24 +38,25 @@ def virgule(x):
     return f"{x:g}".replace(".", ",")
 
 
-# Google Benchmark times, the fastest of their repetitions, are budgeted as
-# ratios to the reference of their program (bench/reference.h), measured in
-# the same run, the repetitions interleaved. A budget keeps the ratio its time had to the reference's
+# Google Benchmark times, the fastest of their repetitions over the runs of
+# their program, are budgeted as ratios to the reference of that program
+# (bench/reference.h), measured in the same runs, the repetitions
+# interleaved. A budget keeps the ratio its time had to the reference's
 # 10.8 ns, its median on the machine of these measures at rest (2 cores,
 # 9 December 2026): 15 ns is 1.39 times the reference.
 REFERENCE_NS = 10.8
 references = {}
 
 
-def temps(figure, nom, budget=None, fichier="moteur.json", unite="ns"):
+def temps(figure, nom, budget=None, programme="moteur", unite="ns"):
     """A time, in unite, and its budget in the same unit as a ratio to the
     reference."""
-    if fichier not in references:
-        references[fichier] = temps_benchmark(fichier, "reference::reference")
-        lignes.append((f"référence ({fichier.removesuffix('.json')})",
-                       f"{references[fichier]:.1f} ns", "référence", None))
-    valeur = temps_benchmark(fichier, nom)
-    rapport = valeur / references[fichier]
+    if programme not in references:
+        references[programme] = temps_benchmark(programme, "reference::reference")
+        lignes.append((f"référence ({programme})", f"{references[programme]:.1f} ns", "référence",
+                       None))
+    valeur = temps_benchmark(programme, nom)
+    rapport = valeur / references[programme]
     echelle = {"ns": 1, "µs": 1e3}[unite]
     texte = f"{valeur / echelle:.2f} {unite}" if unite == "µs" else f"{valeur:.1f} {unite}"
     if budget is None:
@@ -75,7 +77,7 @@ for sens in ("versCalendrier", "depuisCalendrier"):
 for sens, nom in (("versCalendrier", "versUsage"), ("depuisCalendrier", "depuisUsage")):
     for k, (calendrier, budget) in enumerate((("IRANIEN", 50), ("UMM_AL_QURA", 50),
                                               ("CHINOIS", 200), ("BAHAI_TEHERAN", 50))):
-        temps(f"{sens} {calendrier}", f"{nom}/{k}", budget, "usage.json")
+        temps(f"{sens} {calendrier}", f"{nom}/{k}", budget, "usage")
 temps("versHebreu", "versHebreu", 150)
 temps("depuisHebreu", "depuisHebreu", 150)
 temps("versMaya", "versMaya", 20)
@@ -89,7 +91,7 @@ temps("travail du moteur d'un recalcul", "recalculMoteur", 2, unite="µs")
 for nom, figure in (("miseAJourJour", "miseAJour (jour changé)"),
                     ("miseAJourMode", "miseAJour (mode changé)"),
                     ("miseAJourRegion", "miseAJour (région France, jour changé)")):
-    temps(figure, nom, 150, "fenetre.json", "µs")
+    temps(figure, nom, 150, "fenetre", "µs")
 
 # The medians of hyperfine's runs: a machine shared with other work adds
 # time to some runs, and a mean keeps it.
