@@ -12,7 +12,8 @@
 
 namespace reference {
 
-// floor(a / b), b > 0.
+// floor(a / b), b > 0: the reference's own, not the engine's floorDiv, so
+// that a change to the engine cannot move the yardstick it is measured by.
 inline std::int64_t fdiv(std::int64_t a, std::int64_t b)
 {
     const std::int64_t q = a / b;

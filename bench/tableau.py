@@ -12,13 +12,14 @@ from pathlib import Path
 
 dossier = Path(sys.argv[1])
 lignes = []  # (figure, value text, budget text, held)
+# Nanoseconds in a unit, as Google Benchmark writes it and as the table does.
+nanosecondes = {"ns": 1, "us": 1e3, "µs": 1e3, "ms": 1e6, "s": 1e9}
 
 
 def temps_benchmark(programme, nom):
     """The fastest repetition of a Google Benchmark over the runs of its
     program, in nanoseconds: a busy machine only adds time."""
-    par_unite = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
-    temps = [b["real_time"] * par_unite[b["time_unit"]]
+    temps = [b["real_time"] * nanosecondes[b["time_unit"]]
              for fichier in dossier.glob(f"{programme}-*.json")
              for b in json.loads(fichier.read_text())["benchmarks"]
              if b.get("run_name", "").split("/repeats:")[0] == nom
@@ -57,7 +58,7 @@ def temps(figure, nom, budget=None, programme="moteur", unite="ns"):
                        None))
     valeur = temps_benchmark(programme, nom)
     rapport = valeur / references[programme]
-    echelle = {"ns": 1, "µs": 1e3}[unite]
+    echelle = nanosecondes[unite]
     texte = f"{valeur / echelle:.2f} {unite}" if unite == "µs" else f"{valeur:.1f} {unite}"
     if budget is None:
         lignes.append((figure, texte, "—", None))
